@@ -1,0 +1,1 @@
+#error "Qt Gui is not available to the core library; put GUI code in velmaro_ui"

@@ -1,0 +1,28 @@
+#pragma once
+// Hands a URL, mailto link or document path to the desktop (xdg-open), as one
+// argument, never through a shell.
+
+#include <QString>
+#include <QStringList>
+
+namespace velmaro::platform {
+
+class LinkOpener {
+public:
+    virtual ~LinkOpener() = default;
+    // False when the desktop could not be asked (no opener installed, start failed).
+    virtual bool open(const QString& target, const QString& workingFolder) = 0;
+};
+
+class RecordingLinkOpener final : public LinkOpener {
+public:
+    bool open(const QString& target, const QString&) override
+    {
+        opened << target;
+        return result;
+    }
+    QStringList opened;
+    bool result = true;
+};
+
+} // namespace velmaro::platform

@@ -1,0 +1,24 @@
+#pragma once
+// The platform services the windows work through; main wires the real ones, tests
+// wire fakes.
+
+#include "platform/clock.h"
+#include "platform/desktopshell.h"
+#include "platform/environment.h"
+#include "platform/linkopener.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+
+namespace velmaro {
+
+struct Services {
+    platform::Clock& clock;
+    platform::DesktopShell& shell;
+    platform::Messages& messages;
+    platform::LinkOpener& links;
+    platform::SoundPlayer& sound;
+    platform::Bell& bell;
+    platform::Environment& environment;
+};
+
+} // namespace velmaro

@@ -1,0 +1,125 @@
+#pragma once
+// The settings store: the one INI file (tw.cfg) through which every setting and
+// every note is read and written.
+//
+// Rules kept exactly:
+//  - section and key names match without regard to letter case and surrounding blanks;
+//  - an absent key gives the caller's default, a present empty value gives empty text;
+//  - values are read back trimmed and without one pair of matching quotes;
+//  - a read returns at most 2047 characters unless the caller asks for more;
+//  - a write replaces the value where it stands or appends the key at the end of its
+//    section, creating the section at the end of the file with the writer's spelling;
+//  - empty values are kept; keys and sections are never deleted;
+//  - a failed write raises StoreError "Unable to write to <path>".
+//
+// Every write reaches the file at once by an atomic replacement (temporary file in the
+// same folder, flushed to disk, renamed over the old one). A WriteGroup lets one user
+// operation put all its writes into one replacement.
+//
+// On disk the file is Windows-1252 with CR LF line ends (LF alone reads the same).
+// When a value holds a character Windows-1252 cannot represent, the whole file is
+// written as UTF-8 with a byte-order mark instead, so that nothing is lost; a file
+// with that mark is read as UTF-8.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace velmaro {
+
+inline constexpr int kReadLimit = 2047;
+inline constexpr int kNoLimit = -1;
+
+// The default that tells an absent key from a present one.
+inline const QString kAbsent = QStringLiteral("NO_ESTA");
+
+class StoreError : public std::runtime_error {
+public:
+    explicit StoreError(const QString& message);
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// The parsed text of one INI file. Parsing never fails; lines it does not understand
+// (comments, junk, keys before the first section) are kept and written back unchanged.
+class IniDocument {
+public:
+    IniDocument();
+    ~IniDocument();
+    IniDocument(const IniDocument&);
+    IniDocument& operator=(const IniDocument&);
+    IniDocument(IniDocument&&) noexcept;
+    IniDocument& operator=(IniDocument&&) noexcept;
+
+    // Decodes bytes (Windows-1252, or UTF-8 after a byte-order mark) and parses them.
+    static IniDocument parse(QByteArrayView bytes);
+    // CR LF line ends; Windows-1252 unless some text needs UTF-8 (then with a BOM).
+    QByteArray serialize() const;
+
+    // The value as stored, trimmed and unquoted, not cut; nullopt when absent.
+    std::optional<QString> value(QStringView section, QStringView key) const;
+    void setValue(QStringView section, QStringView key, const QString& value);
+
+private:
+    struct Data;
+    std::unique_ptr<Data> d;
+};
+
+class SettingsStore {
+public:
+    SettingsStore();
+    explicit SettingsStore(const QString& path);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // Opening never fails: a missing or unreadable file reads as an empty one.
+    void open(const QString& path);
+    void close();
+    bool isOpen() const;
+    QString path() const;
+
+    QString readString(QStringView section, QStringView key, const QString& defaultValue,
+                       int limit = kReadLimit) const;
+    // Lenient: text that is not an integer (decimal, $hex, 0xhex, xhex) gives the default.
+    int readInteger(QStringView section, QStringView key, int defaultValue) const;
+    // Fixed Spanish locale (decimal comma); text that does not parse gives the default.
+    double readFloat(QStringView section, QStringView key, double defaultValue) const;
+
+    // Each throws StoreError when the file cannot be written.
+    void writeString(QStringView section, QStringView key, const QString& value);
+    void writeInteger(QStringView section, QStringView key, int value);
+    void writeFloat(QStringView section, QStringView key, double value);
+    // Makes sure every write so far has reached the disk (a no-op outside a group).
+    void flush();
+
+    // While at least one group is alive, writes collect in memory; the outermost group
+    // writes them all in one atomic replacement when it ends. If that fails, the store
+    // goes back to what the file holds and commit() throws StoreError. A group destroyed
+    // without commit() (an exception) still writes what was done, as writes outside a
+    // group would have done.
+    class WriteGroup {
+    public:
+        explicit WriteGroup(SettingsStore& store);
+        ~WriteGroup();
+        WriteGroup(const WriteGroup&) = delete;
+        WriteGroup& operator=(const WriteGroup&) = delete;
+        void commit();
+
+    private:
+        SettingsStore* m_store;
+        bool m_done = false;
+    };
+
+private:
+    struct Data;
+    std::unique_ptr<Data> d;
+};
+
+} // namespace velmaro

@@ -1,0 +1,43 @@
+#pragma once
+// What the note editor and the strip ask of each other. The strip window implements
+// StripHost; the note editor implements NoteEditorOpener. main wires them together.
+
+#include "notes/notecollection.h"
+#include "notes/settingsstore.h"
+
+#include <QString>
+
+namespace velmaro {
+
+class StripHost {
+public:
+    virtual ~StripHost() = default;
+    virtual NoteCollection& notes() = 0;
+    virtual SettingsStore& store() = 0;
+    // Unload, load from the store, rebuild the note lines (the scrollbar check follows
+    // the rebuild when there are notes).
+    virtual void reloadNotes() = 0;
+    virtual void pastAlarmMarking() = 0;
+    virtual void scrollbarCheck() = 0;
+    // Topmost when the always-on-top flag is set, a normal window otherwise.
+    virtual void applyAlwaysOnTop() = 0;
+    // Edit mode: the strip is taken out of the topmost band and disabled meanwhile.
+    virtual void setStripOnTop(bool onTop) = 0;
+    virtual void setStripEnabled(bool enabled) = 0;
+    virtual QString documentsFolder() const = 0;
+    // The link opening: the close guard is cleared during the call and set again after.
+    virtual void openLink(const QString& target) = 0;
+};
+
+class NoteEditorOpener {
+public:
+    virtual ~NoteEditorOpener() = default;
+    // New-note mode, modal; the strip has checked the note limit already.
+    virtual void openNew() = 0;
+    // Edit mode for note line n: its displayed text and its mark's colour (a Windows
+    // colour value, or -1 for the default text colour).
+    virtual void openForNote(int n, const QString& displayedText, int markColor) = 0;
+    virtual bool isShown() const = 0;
+};
+
+} // namespace velmaro
