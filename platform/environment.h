@@ -14,6 +14,8 @@ public:
     virtual QString homePath() const = 0;
     // Absolute path of the running executable.
     virtual QString executablePath() const = 0;
+    // The XDG documents folder (user-dirs.dirs; default ~/Documents).
+    virtual QString documentsFolder() const = 0;
 };
 
 // Reads the real process environment (Qt Core only).
@@ -22,6 +24,7 @@ public:
     QString variable(const char* name) const override;
     QString homePath() const override;
     QString executablePath() const override;
+    QString documentsFolder() const override;
 };
 
 } // namespace velmaro::platform

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace velmaro::platform {
 
@@ -21,6 +22,12 @@ QString ProcessEnvironment::executablePath() const
     if (QCoreApplication::instance())
         return QCoreApplication::applicationFilePath();
     return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+}
+
+QString ProcessEnvironment::documentsFolder() const
+{
+    // Qt reads $XDG_CONFIG_HOME/user-dirs.dirs and falls back to ~/Documents.
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 } // namespace velmaro::platform
