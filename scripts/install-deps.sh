@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building Velmaro, running it and running all
+# of its tests need. Safe to run again: when everything is present it only asks dpkg
+# and returns.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ clang-14 libclang-rt-14-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libxcb1-dev libsndfile1-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    # running and the end-to-end tests: X server, window manager, tray host, sound
+    xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick
+    fonts-dejavu-core sound-theme-freedesktop python3
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    if [ "$status" != "installed" ]; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "install-deps: all ${#packages[@]} packages present"
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "install-deps: missing packages and neither root nor sudo: ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null
+echo "install-deps: done"
