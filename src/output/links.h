@@ -1,0 +1,27 @@
+#pragma once
+// The web-search and mail links and the two percent encodings they use.
+
+#include <QString>
+#include <QStringView>
+
+namespace velmaro {
+
+// Percent encoding for URL queries: letters, digits, "-", "." and "_" stay, a blank
+// becomes "+" (spaceAsPlus) or "%20", every other byte becomes "%XX".
+QString queryEncode(QStringView text, bool spaceAsPlus);
+
+// Percent encoding for mailto subject and body: bytes 48..58 ("0".. ":") and 64..122
+// ("@".."z") stay, every other byte becomes "%XX" (so CR LF becomes %0D%0A).
+QString mailTextEncode(QStringView text);
+
+// "mailto:" + recipient (blanks and control characters trimmed) + "?subject=" +
+// encoded subject + "&body=" + encoded body, always all parts.
+QString mailLink(QStringView recipient, QStringView subject, QStringView body);
+
+// "http://" + the maker's search server + "/resultadoG.php?q=" + the query-encoded text.
+QString searchLink(QStringView text);
+
+// The text that the strip's search box shows until the user types.
+inline const QString kSearchPrompt = QStringLiteral("Haz tus búsquedas web desde Aquí");
+
+} // namespace velmaro
