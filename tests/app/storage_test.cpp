@@ -88,8 +88,9 @@ TEST_F(SetupFixture, FirstStartCreatesPrivateFolderAndStamp)
     EXPECT_DOUBLE_EQ(runFileSetup(paths), 2.1);
     QFileInfo folder(paths.perUserFolder);
     ASSERT_TRUE(folder.isDir());
-    EXPECT_EQ(folder.permissions() & 0x0FFF & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QFile::Permissions perms = folder.permissions();
+    EXPECT_TRUE(perms.testFlags(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_FALSE(perms & (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
     EXPECT_EQ(readAll(paths.settingsFile), QByteArray("[GENERAL]\r\nCurrentVersion=2,1\r\n"));
     EXPECT_EQ(QFileInfo(paths.settingsFile).permissions() &
                   (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
