@@ -1,0 +1,66 @@
+// Velmaro: a desktop notes strip.
+
+#include "alarms/soundplayer.h"
+#include "app/services.h"
+#include "app/storage.h"
+#include "app/terminationsignal.h"
+#include "notes/noteeditor.h"
+#include "platform/environment.h"
+#include "platform/linux/qtmessages.h"
+#include "platform/linux/x11desktopshell.h"
+#include "platform/linux/xdglinkopener.h"
+#include "platform/singleinstance.h"
+#include "strip/stripwindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSessionManager>
+
+using namespace velmaro;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+
+    // One running copy per user and executable name, before any window exists.
+    const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    platform::QtMessages messages;
+    platform::FlockInstanceGuard guard;
+    if (!guard.acquire(exeName)) {
+        messages.inform(QStringLiteral("Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
+                                       "encuentra en la pantalla, verifique en la barra de Tareas.")
+                            .arg(exeName));
+        return 0;
+    }
+
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Velmaro"));
+
+    platform::SystemClock clock;
+    platform::X11DesktopShell shell;
+    platform::XdgLinkOpener links;
+    SoundPlayer sound;
+    Bell bell;
+    platform::ProcessEnvironment environment;
+    Services services{clock, shell, messages, links, sound, bell, environment};
+    const StoragePaths paths = StoragePaths::resolve(environment);
+
+    TForm1 strip(services, paths);
+    strip.FormCreate();
+    strip.show();
+
+    TfrmConfig editor(services);
+    editor.setHost(&strip);
+    strip.setEditor(&editor);
+
+    // The program ends when the strip accepts a close, shown or hidden.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&strip, &TForm1::closeAccepted, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    // The end of the desktop session closes the strip as an accepted close request does.
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::requested, &strip, &QWidget::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
+                     [&strip](QSessionManager&) { strip.close(); });
+
+    return app.exec();
+}
