@@ -1,0 +1,162 @@
+#include "strip/striplayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace velmaro::layout {
+
+int roundHalfEven(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr double lo = std::numeric_limits<int>::min();
+    constexpr double hi = std::numeric_limits<int>::max();
+    if (value <= lo)
+        return std::numeric_limits<int>::min();
+    if (value >= hi)
+        return std::numeric_limits<int>::max();
+    const double down = std::floor(value);
+    const double diff = value - down;
+    double result = down;
+    if (diff > 0.5)
+        result = down + 1;
+    else if (diff == 0.5)
+        result = std::fmod(down, 2.0) == 0 ? down : down + 1;
+    return static_cast<int>(result);
+}
+
+int centred(int screenSize, int size)
+{
+    // Integer division truncates toward zero, as the halving must.
+    return screenSize / 2 - size / 2;
+}
+
+std::vector<int> noteLineTops(std::span<const int> heights)
+{
+    std::vector<int> tops;
+    tops.reserve(heights.size());
+    int top = kLineGap;
+    for (int h : heights) {
+        tops.push_back(top);
+        top = top + h + kLineGap;
+    }
+    return tops;
+}
+
+int noteContentHeight(int lastTop, int lastHeight)
+{
+    return lastTop + lastHeight + kLineGap;
+}
+
+int stripHeightForNotes(int lastTop, int lastHeight)
+{
+    return kNotesTop + noteContentHeight(lastTop, lastHeight);
+}
+
+int noteLineWidth(int stripWidth, bool scrollBarShown)
+{
+    return stripWidth - (scrollBarShown ? kScrollBarWidth : 0) - kLineRightMargin;
+}
+
+MinimumHeights applyImageMinimum(int stripHeight, int panelHeight, int imageHeight)
+{
+    MinimumHeights m{stripHeight, panelHeight};
+    if (m.stripHeight < kNotesTop + imageHeight)
+        m.stripHeight = kNotesTop + imageHeight;
+    if (m.panelHeight < imageHeight)
+        m.panelHeight = imageHeight;
+    return m;
+}
+
+ScrollBarState scrollBarCheck(const ScrollBarInput& in)
+{
+    ScrollBarState s{};
+    s.stripWidth = in.stripWidth;
+    s.shown = in.shown;
+    s.ruleWidth = in.stripWidth;
+    if (in.screenHeight < in.stripTop + in.stripHeight) {
+        if (!s.shown)
+            s.stripWidth += kScrollBarWidth;
+        // A strip placed below the screen leaves no visible note area.
+        s.barHeight = std::max(0, in.screenHeight - in.stripTop - kNotesTop);
+        s.shown = true;
+    } else {
+        if (s.shown)
+            s.stripWidth -= kScrollBarWidth;
+        s.shown = false;
+        s.barHeight = 0;
+    }
+    s.barLeft = s.stripWidth - kScrollBarWidth;
+    s.ruleWidth = s.stripWidth;
+    s.position = 0;
+    s.panelTop = kNotesTop;
+    return s;
+}
+
+std::optional<int> scrolledPanelTop(int position, std::optional<int> contentHeight, int barHeight)
+{
+    if (!contentHeight)
+        return std::nullopt;
+    const double step = (double(*contentHeight) - double(barHeight)) / double(kScrollMax);
+    return roundHalfEven(double(kNotesTop) - double(position) * step);
+}
+
+ToolBarLayout toolBarLayout(int stripWidth)
+{
+    ToolBarLayout t{};
+    t.width = stripWidth;
+    for (int k = 0; k < int(t.commandLefts.size()); ++k)
+        t.commandLefts[k] = kToolIndent + kToolButtonStep * k;
+    const int helpLeft = t.commandLefts.back();
+    // The separator fills the gap after the help button, so that hide/show ends
+    // flush with the toolbar's right edge.
+    t.separatorLeft = helpLeft + kToolButtonWidth;
+    t.separatorWidth = std::max(0, t.width - 2 * kToolButtonWidth - helpLeft);
+    t.hideShowLeft = t.separatorLeft + t.separatorWidth;
+    t.exitLeft = t.hideShowLeft + kToolButtonStep;
+    return t;
+}
+
+KeepOnScreenResult keepOnScreen(const KeepOnScreenInput& in)
+{
+    constexpr int margin = 8;
+    KeepOnScreenResult r{in.left, in.top, false, false};
+    const int minLeft = margin - in.logoLeft;
+    if (r.left < minLeft) {
+        r.left = minLeft;
+        r.leftChanged = true;
+    }
+    if (r.top < 0) {
+        r.top = 0;
+        r.topChanged = true;
+    }
+    const int maxLeft = in.screenWidth - in.aboutLeft - in.aboutWidth - margin;
+    if (r.left > maxLeft) {
+        r.left = maxLeft;
+        r.leftChanged = true;
+    }
+    const int maxTop = in.screenHeight - in.aboutTop - in.aboutHeight - margin;
+    if (r.top > maxTop) {
+        r.top = maxTop;
+        r.topChanged = true;
+    }
+    return r;
+}
+
+int aboutImageLeft(int stripWidth)
+{
+    return stripWidth - kAboutSize - kAboutRightMargin;
+}
+
+int searchButtonLeft(int stripWidth)
+{
+    return stripWidth - kSearchButtonSize - kSearchButtonRightMargin;
+}
+
+int searchBoxWidth(int buttonLeft)
+{
+    return buttonLeft - kSearchBoxLeft - 2;
+}
+
+} // namespace velmaro::layout

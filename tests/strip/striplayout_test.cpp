@@ -1,0 +1,200 @@
+#include "strip/striplayout.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+using namespace velmaro::layout;
+
+TEST(StripLayoutRounding, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+    EXPECT_EQ(roundHalfEven(1.5), 2);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(2.4999), 2);
+    EXPECT_EQ(roundHalfEven(2.5001), 3);
+    EXPECT_EQ(roundHalfEven(-2.5001), -3);
+    EXPECT_EQ(roundHalfEven(177.75), 178);
+    EXPECT_EQ(roundHalfEven(1e12), std::numeric_limits<int>::max());
+    EXPECT_EQ(roundHalfEven(-1e12), std::numeric_limits<int>::min());
+}
+
+TEST(StripLayoutCentring, HalvesTruncateTowardZero)
+{
+    EXPECT_EQ(centred(1024, 237), 512 - 118);
+    EXPECT_EQ(centred(768, 141), 384 - 70);
+    EXPECT_EQ(centred(1023, 237), 511 - 118);
+    // A strip wider than the screen starts left of it; both halvings truncate.
+    EXPECT_EQ(centred(101, 301), 50 - 150);
+}
+
+TEST(StripLayoutNoteLines, TopsFollowMeasuredHeights)
+{
+    EXPECT_TRUE(noteLineTops(std::vector<int>{}).empty());
+
+    const std::vector<int> one{39}; // one note wrapped to three lines of 13
+    const auto t1 = noteLineTops(one);
+    ASSERT_EQ(t1.size(), 1u);
+    EXPECT_EQ(t1[0], 15);
+    EXPECT_EQ(stripHeightForNotes(t1[0], one[0]), 88 + 15 + 39 + 15);
+
+    const std::vector<int> two{13, 26};
+    const auto t2 = noteLineTops(two);
+    ASSERT_EQ(t2.size(), 2u);
+    EXPECT_EQ(t2[0], 15);
+    EXPECT_EQ(t2[1], 15 + 13 + 15);
+    EXPECT_EQ(noteContentHeight(t2[1], two[1]), 43 + 26 + 15);
+    EXPECT_EQ(stripHeightForNotes(t2[1], two[1]), 88 + 43 + 26 + 15);
+
+    // Ninety-nine notes of one line each.
+    const std::vector<int> many(99, 13);
+    const auto tm = noteLineTops(many);
+    EXPECT_EQ(tm.back(), 15 + 98 * (13 + 15));
+}
+
+TEST(StripLayoutNoteLines, WidthLeavesRoomForTheScrollBar)
+{
+    EXPECT_EQ(noteLineWidth(237, false), 214);
+    // Widened by the scrollbar, the lines keep their width.
+    EXPECT_EQ(noteLineWidth(254, true), 214);
+    EXPECT_EQ(noteLineWidth(640, false), 617);
+}
+
+TEST(StripLayoutNoteLines, BackgroundImageSetsTheMinimum)
+{
+    // Before any image has been laid out its height is 1.
+    EXPECT_EQ(applyImageMinimum(140, 52, 1).stripHeight, 140);
+    EXPECT_EQ(applyImageMinimum(140, 52, 1).panelHeight, 52);
+    const auto m = applyImageMinimum(146, 58, 178);
+    EXPECT_EQ(m.stripHeight, 88 + 178);
+    EXPECT_EQ(m.panelHeight, 178);
+    // Exactly equal is left alone.
+    EXPECT_EQ(applyImageMinimum(266, 178, 178).stripHeight, 266);
+}
+
+TEST(StripLayoutScrollBar, ShownWhenTheStripRunsBelowTheScreen)
+{
+    const auto s = scrollBarCheck({768, 700, 200, 237, false});
+    EXPECT_TRUE(s.shown);
+    EXPECT_EQ(s.stripWidth, 254);
+    EXPECT_EQ(s.barLeft, 237);
+    EXPECT_EQ(s.ruleWidth, 254);
+    // Its top is so low that no note area is left on the screen.
+    EXPECT_EQ(s.barHeight, 0);
+    EXPECT_EQ(s.position, 0);
+    EXPECT_EQ(s.panelTop, 88);
+
+    const auto t = scrollBarCheck({768, 500, 400, 237, false});
+    EXPECT_EQ(t.barHeight, 768 - 500 - 88);
+
+    // A second check while shown does not widen again but follows the new top.
+    const auto u = scrollBarCheck({768, 400, 400, 254, true});
+    EXPECT_TRUE(u.shown);
+    EXPECT_EQ(u.stripWidth, 254);
+    EXPECT_EQ(u.barLeft, 237);
+    EXPECT_EQ(u.barHeight, 768 - 400 - 88);
+}
+
+TEST(StripLayoutScrollBar, HiddenAndNarrowedWhenBackOnScreen)
+{
+    const auto s = scrollBarCheck({768, 100, 400, 254, true});
+    EXPECT_FALSE(s.shown);
+    EXPECT_EQ(s.stripWidth, 237);
+    EXPECT_EQ(s.ruleWidth, 237);
+    EXPECT_EQ(s.panelTop, 88);
+
+    // Touching the bottom exactly is still on the screen.
+    const auto e = scrollBarCheck({768, 368, 400, 237, false});
+    EXPECT_FALSE(e.shown);
+    EXPECT_EQ(e.stripWidth, 237);
+
+    // Not shown and on screen: nothing changes.
+    const auto n = scrollBarCheck({768, 0, 140, 300, false});
+    EXPECT_FALSE(n.shown);
+    EXPECT_EQ(n.stripWidth, 300);
+}
+
+TEST(StripLayoutScroll, PanelTopFromPosition)
+{
+    // L - H = 250: position 25 moves the panel to 88 - 250.
+    EXPECT_EQ(scrolledPanelTop(25, 600, 350), -162);
+    EXPECT_EQ(scrolledPanelTop(0, 600, 350), 88);
+    EXPECT_EQ(scrolledPanelTop(1, 600, 350), 78);
+    // Fractional steps: L - H = 12 gives 0.48 per position, 37 gives 1.48.
+    EXPECT_EQ(scrolledPanelTop(1, 312, 300), 88);
+    EXPECT_EQ(scrolledPanelTop(3, 312, 300), 87);
+    EXPECT_EQ(scrolledPanelTop(25, 312, 300), 76);
+    EXPECT_EQ(scrolledPanelTop(1, 337, 300), 87);
+    EXPECT_EQ(scrolledPanelTop(3, 337, 300), 84);
+    // Content shorter than the bar moves the panel down.
+    EXPECT_EQ(scrolledPanelTop(25, 100, 350), 88 + 250);
+    // No note lines: the panel stays.
+    EXPECT_FALSE(scrolledPanelTop(10, std::nullopt, 350).has_value());
+}
+
+TEST(StripLayoutToolBar, ButtonsSeparatorAndHideShow)
+{
+    const auto t = toolBarLayout(237);
+    EXPECT_EQ(t.width, 237);
+    const std::array<int, 8> lefts{1, 25, 49, 73, 97, 121, 145, 169};
+    EXPECT_EQ(t.commandLefts, lefts);
+    EXPECT_EQ(t.separatorWidth, 237 - 2 * 23 - 169);
+    // Hide/show ends at the right edge.
+    EXPECT_EQ(t.hideShowLeft + 23, 237);
+    EXPECT_EQ(t.separatorLeft, 169 + 23);
+    EXPECT_GT(t.exitLeft, t.hideShowLeft);
+
+    const auto w = toolBarLayout(640);
+    EXPECT_EQ(w.separatorWidth, 640 - 46 - 169);
+    EXPECT_EQ(w.hideShowLeft + 23, 640);
+    // Widened by the scrollbar.
+    EXPECT_EQ(toolBarLayout(254).hideShowLeft + 23, 254);
+}
+
+namespace {
+KeepOnScreenInput at(int left, int top, int stripWidth)
+{
+    return {left, top, 1024, 768, 8, aboutImageLeft(stripWidth), 4, 30, 30};
+}
+} // namespace
+
+TEST(StripLayoutKeepOnScreen, CorrectionsInOrder)
+{
+    const auto inside = keepOnScreen(at(100, 100, 237));
+    EXPECT_EQ(inside.left, 100);
+    EXPECT_EQ(inside.top, 100);
+    EXPECT_FALSE(inside.leftChanged);
+    EXPECT_FALSE(inside.topChanged);
+
+    const auto leftOut = keepOnScreen(at(-30, -5, 237));
+    EXPECT_EQ(leftOut.left, 0);
+    EXPECT_EQ(leftOut.top, 0);
+    EXPECT_TRUE(leftOut.leftChanged);
+    EXPECT_TRUE(leftOut.topChanged);
+
+    // The right bound is screen width - strip width.
+    const auto rightOut = keepOnScreen(at(900, 10, 237));
+    EXPECT_EQ(rightOut.left, 1024 - 237);
+    EXPECT_FALSE(rightOut.topChanged);
+
+    // At least the header's top 42 pixels stay on the screen.
+    const auto low = keepOnScreen(at(10, 768 - 10, 237));
+    EXPECT_EQ(low.top, 768 - 42);
+    const auto justIn = keepOnScreen(at(10, 768 - 42, 237));
+    EXPECT_FALSE(justIn.topChanged);
+
+    // Wider than the screen: the right bound wins over the left one.
+    const auto wide = keepOnScreen({0, 0, 200, 768, 8, aboutImageLeft(300), 4, 30, 30});
+    EXPECT_EQ(wide.left, 200 - 300);
+}
+
+TEST(StripLayoutHeader, ControlsFollowTheWidth)
+{
+    EXPECT_EQ(aboutImageLeft(237), 237 - 38);
+    EXPECT_EQ(searchButtonLeft(237), 237 - 25);
+    EXPECT_EQ(searchBoxWidth(searchButtonLeft(237)), 237 - 25 - 4);
+}
