@@ -1,0 +1,65 @@
+// A borderless 237x140 window filled with one colour.
+//   velmaro_bare_window [x y [#rrggbb]]
+// Without a position it is centred on the screen; the colour defaults to #d2ffd2.
+// Ctrl+S ends it with exit code 0 and a double-click paints it blue, so that the
+// end-to-end harness can check its key and mouse input against a plain Qt window.
+
+#include <QApplication>
+#include <QColor>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+class BareWindow : public QWidget {
+public:
+    explicit BareWindow(const QColor& colour) : QWidget(nullptr, Qt::FramelessWindowHint)
+    {
+        setWindowTitle(QStringLiteral("velmaro_bare_window"));
+        setFixedSize(237, 140);
+        setAutoFillBackground(true);
+        paint(colour);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->key() == Qt::Key_S && (e->modifiers() & Qt::ControlModifier))
+            QApplication::exit(0);
+        else
+            QWidget::keyPressEvent(e);
+    }
+    void mouseDoubleClickEvent(QMouseEvent*) override { paint(Qt::blue); }
+
+private:
+    void paint(const QColor& colour)
+    {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, colour);
+        setPalette(pal);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+
+    QColor colour(0xd2, 0xff, 0xd2);
+    if (args.size() >= 4)
+        colour = QColor::fromString(args.at(3));
+    BareWindow w(colour);
+
+    if (args.size() >= 3) {
+        w.move(args.at(1).toInt(), args.at(2).toInt());
+    } else if (QScreen* screen = app.primaryScreen()) {
+        const QRect r = screen->geometry();
+        w.move(r.width() / 2 - w.width() / 2, r.height() / 2 - w.height() / 2);
+    }
+    w.show();
+    return app.exec();
+}

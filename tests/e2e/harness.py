@@ -1,0 +1,772 @@
+"""End-to-end harness: the real velmaro binary on a private X desktop.
+
+A test script does
+
+    import unittest
+    from harness import Desktop, wait_until
+
+    class T(unittest.TestCase):
+        def test_it(self):
+            with Desktop(wm=True, tray=False, audio=False) as d:
+                p = d.start_velmaro()
+                w = d.wait_for_window(pid=p.pid)
+                ...
+
+    if __name__ == "__main__":
+        unittest.main()
+
+Desktop gives every test its own HOME (XDG_DATA_HOME, XDG_CONFIG_HOME,
+XDG_RUNTIME_DIR inside it), its own Xvfb display, and on request a window
+manager (openbox), a tray host (trayer) and a PulseAudio daemon with a null
+sink. Every process it starts is stopped by PID when the block ends, also on a
+failure or an exception; the children are also told to stop when the test
+process itself dies (parent-death signal), so that a CTest time-out leaves no
+X server behind.
+
+Environment: VELMARO_BIN is the binary under test (set by CTest). With
+VELMARO_E2E_KEEP=1 the temporary HOME is kept and its path printed.
+Python standard library only; the X tools are xdotool, xwininfo, xprop and
+ImageMagick's import.
+"""
+
+import array
+import ctypes
+import ctypes.util
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+SCREEN_W = 1280
+SCREEN_H = 1024
+DEFAULT_TIMEOUT = 25.0
+
+
+class HarnessError(RuntimeError):
+    pass
+
+
+def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what=None):
+    """Calls predicate until it returns a true value and returns that value.
+
+    Raises TimeoutError (with `what` in the message) when the time runs out.
+    Exceptions raised by the predicate count as "not yet"; the last one is
+    mentioned in the error.
+    """
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while True:
+        try:
+            value = predicate()
+            if value:
+                return value
+        except Exception as e:  # noqa: BLE001 - any failure means "not yet"
+            last_error = e
+        if time.monotonic() >= deadline:
+            msg = "timed out after %.1f s waiting for %s" % (timeout, what or predicate)
+            if last_error is not None:
+                msg += " (last error: %r)" % (last_error,)
+            raise TimeoutError(msg)
+        time.sleep(interval)
+
+
+def velmaro_bin():
+    """Path of the binary under test; skips the test when it is not built."""
+    path = os.environ.get("VELMARO_BIN", "")
+    if not path or not os.access(path, os.X_OK):
+        raise unittest.SkipTest("VELMARO_BIN is not set or not executable: %r" % path)
+    return path
+
+
+def _die_with_parent():
+    # Runs in the child between fork and exec: ask the kernel for SIGTERM when
+    # the harness process goes away, however it goes.
+    try:
+        libc = ctypes.CDLL(None, use_errno=True)
+        PR_SET_PDEATHSIG = 1
+        libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM, 0, 0, 0)
+    except Exception:  # noqa: BLE001
+        pass
+    os.setpgrp()
+
+
+class Process:
+    """A child process with its output in a log file."""
+
+    def __init__(self, name, argv, env, cwd=None, log_dir=None, pass_fds=()):
+        self.name = name
+        self.argv = list(argv)
+        self.log_path = None
+        out = subprocess.DEVNULL
+        if log_dir:
+            self.log_path = os.path.join(log_dir, "%s-%d.log" % (name, int(time.monotonic() * 1000)))
+            out = open(self.log_path, "wb")
+        try:
+            self.popen = subprocess.Popen(
+                self.argv,
+                env=env,
+                cwd=cwd,
+                stdin=subprocess.DEVNULL,
+                stdout=out,
+                stderr=subprocess.STDOUT,
+                pass_fds=pass_fds,
+                preexec_fn=_die_with_parent,
+            )
+        finally:
+            if out is not subprocess.DEVNULL:
+                out.close()
+        self.started_at = time.monotonic()
+
+    @property
+    def pid(self):
+        return self.popen.pid
+
+    @property
+    def returncode(self):
+        return self.popen.poll()
+
+    def alive(self):
+        return self.popen.poll() is None
+
+    def wait(self, timeout=DEFAULT_TIMEOUT):
+        """Exit code; raises TimeoutError when the process is still running."""
+        try:
+            return self.popen.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise TimeoutError("%s (pid %d) still running after %.1f s" % (self.name, self.pid, timeout))
+
+    def signal(self, sig):
+        if self.alive():
+            os.kill(self.pid, sig)
+
+    def stop(self, grace=5.0):
+        """SIGTERM, wait, then SIGKILL. Only this PID is signalled."""
+        if not self.alive():
+            return self.returncode
+        try:
+            self.popen.terminate()
+            return self.popen.wait(timeout=grace)
+        except subprocess.TimeoutExpired:
+            self.popen.kill()
+            return self.popen.wait(timeout=grace)
+        except ProcessLookupError:
+            return self.popen.poll()
+
+    def output(self):
+        if not self.log_path or not os.path.exists(self.log_path):
+            return ""
+        with open(self.log_path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    def __repr__(self):
+        return "<Process %s pid=%d rc=%r>" % (self.name, self.pid, self.returncode)
+
+
+class Window:
+    """A top-level X window, by id."""
+
+    def __init__(self, desktop, wid):
+        self.desktop = desktop
+        self.id = int(wid)
+
+    def __int__(self):
+        return self.id
+
+    def __eq__(self, other):
+        return isinstance(other, Window) and other.id == self.id
+
+    def __hash__(self):
+        return self.id
+
+    @property
+    def title(self):
+        return self.desktop.window_title(self)
+
+    def geometry(self):
+        return self.desktop.geometry(self)
+
+    def __repr__(self):
+        return "<Window 0x%x>" % self.id
+
+
+def selection_owner(display, selection):
+    """Window id owning an X selection, 0 when none (Xlib through ctypes: the
+    command-line tools cannot ask this). A fresh connection per call, so that no
+    connection outlives the X server."""
+    lib = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    lib.XOpenDisplay.restype = ctypes.c_void_p
+    lib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    lib.XInternAtom.restype = ctypes.c_ulong
+    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    lib.XGetSelectionOwner.restype = ctypes.c_ulong
+    lib.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    lib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = lib.XOpenDisplay(display.encode())
+    if not dpy:
+        raise HarnessError("cannot open display %s" % display)
+    try:
+        return lib.XGetSelectionOwner(dpy, lib.XInternAtom(dpy, selection.encode(), 0))
+    finally:
+        lib.XCloseDisplay(dpy)
+
+
+class SinkInputWatch:
+    """Polls the PulseAudio server for playback streams every 100 ms.
+
+    After stop(), `seen` tells whether any stream existed while it watched,
+    and `names` holds their application names when known.
+    """
+
+    def __init__(self, desktop, interval=0.1):
+        self.desktop = desktop
+        self.interval = interval
+        self.seen = False
+        self.samples = 0
+        self._stop = threading.Event()
+        self._thread = threading.Thread(target=self._run, daemon=True)
+        self._thread.start()
+
+    def _run(self):
+        while not self._stop.is_set():
+            try:
+                out = self.desktop.pactl("list", "short", "sink-inputs")
+                self.samples += 1
+                if out.strip():
+                    self.seen = True
+            except Exception:  # noqa: BLE001
+                pass
+            self._stop.wait(self.interval)
+
+    def stop(self):
+        self._stop.set()
+        self._thread.join(timeout=5)
+        return self.seen
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+
+class Recorder:
+    """parec on the null sink's monitor, collecting samples until stop()."""
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+        before = set(desktop.pactl("list", "short", "source-outputs").splitlines())
+        self.proc = subprocess.Popen(
+            ["parec", "-d", "velmaro_null.monitor", "--format=s16le", "--channels=1",
+             "--rate=8000", "--raw", "--latency-msec=20"],
+            env=desktop.base_env(), stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent,
+        )
+        self.data = bytearray()
+        self._reader = threading.Thread(target=self._read, daemon=True)
+        self._reader.start()
+        # Recording starts when the server lists the new stream.
+        try:
+            wait_until(lambda: set(desktop.pactl("list", "short", "source-outputs").splitlines()) - before,
+                       10, what="parec stream")
+        except BaseException:
+            self.stop()
+            raise
+
+    def _read(self):
+        while True:
+            chunk = self.proc.stdout.read1(4096)
+            if not chunk:
+                return
+            self.data.extend(chunk)
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        self._reader.join(timeout=5)
+        self.proc.stdout.close()
+        samples = array.array("h")
+        samples.frombytes(bytes(self.data[: len(self.data) // 2 * 2]))
+        return min(max((abs(x) for x in samples), default=0), 32767)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        if self.proc.poll() is None:
+            self.stop()
+
+
+class Desktop:
+    """A private X desktop and HOME for one test; use as a context manager."""
+
+    def __init__(self, wm=True, tray=False, audio=False, width=SCREEN_W, height=SCREEN_H):
+        self.want_wm = wm
+        self.want_tray = tray
+        self.want_audio = audio
+        self.width = width
+        self.height = height
+        self.processes = []
+        self.display = None
+        self.home = None
+        self.pulse_socket = None
+        self._velmaro_runs = []
+
+    # ----- set-up and tear-down -------------------------------------------
+
+    def __enter__(self):
+        try:
+            self._set_up()
+        except BaseException:
+            self._tear_down(failed=True)
+            raise
+        return self
+
+    def __exit__(self, exc_type, exc, tb):
+        self._tear_down(failed=exc_type is not None)
+        return False
+
+    def _set_up(self):
+        self.home = tempfile.mkdtemp(prefix="velmaro-e2e-")
+        self.data_home = os.path.join(self.home, ".local", "share")
+        self.config_home = os.path.join(self.home, ".config")
+        self.cache_home = os.path.join(self.home, ".cache")
+        self.runtime_dir = os.path.join(self.home, "runtime")
+        self.log_dir = os.path.join(self.home, "logs")
+        self.documents = os.path.join(self.home, "Documents")
+        for d in (self.data_home, self.config_home, self.cache_home, self.log_dir):
+            os.makedirs(d, exist_ok=True)
+        os.makedirs(self.runtime_dir, mode=0o700, exist_ok=True)
+        os.chmod(self.runtime_dir, 0o700)
+        self._start_x()
+        if self.want_audio:
+            self._start_audio()
+        if self.want_wm:
+            self._start_wm()
+        if self.want_tray:
+            self._start_tray()
+
+    def _tear_down(self, failed):
+        for p in reversed(self.processes):
+            try:
+                p.stop()
+            except Exception:  # noqa: BLE001
+                pass
+        if failed:
+            self.dump_logs()
+        if self.home:
+            if os.environ.get("VELMARO_E2E_KEEP") == "1":
+                sys.stderr.write("harness: kept %s\n" % self.home)
+            else:
+                shutil.rmtree(self.home, ignore_errors=True)
+
+    def dump_logs(self):
+        for p in self.processes:
+            text = p.output()
+            if text.strip():
+                sys.stderr.write("----- %s (pid %d, rc %r) -----\n%s\n" % (p.name, p.pid, p.returncode, text[-4000:]))
+
+    def base_env(self):
+        """Environment of every child: nothing of the caller's desktop leaks in."""
+        env = {}
+        for k, v in os.environ.items():
+            if k.startswith(("XDG_", "PULSE_", "QT_", "WAYLAND_", "DBUS_")):
+                continue
+            if k in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER", "DESKTOP_SESSION", "HOME"):
+                continue
+            env[k] = v
+        env.update(
+            HOME=self.home,
+            XDG_DATA_HOME=self.data_home,
+            XDG_CONFIG_HOME=self.config_home,
+            XDG_CACHE_HOME=self.cache_home,
+            XDG_RUNTIME_DIR=self.runtime_dir,
+            LANG="C.UTF-8",
+            LC_ALL="C.UTF-8",
+        )
+        if self.display:
+            env["DISPLAY"] = self.display
+        if self.pulse_socket:
+            env["PULSE_SERVER"] = "unix:" + self.pulse_socket
+            env["PULSE_RUNTIME_PATH"] = os.path.join(self.runtime_dir, "pulse")
+        return env
+
+    def spawn(self, name, argv, env_extra=None, cwd=None, pass_fds=()):
+        env = self.base_env()
+        if env_extra:
+            for k, v in env_extra.items():
+                if v is None:
+                    env.pop(k, None)
+                else:
+                    env[k] = v
+        p = Process(name, argv, env, cwd=cwd or self.home, log_dir=self.log_dir, pass_fds=pass_fds)
+        self.processes.append(p)
+        return p
+
+    def run(self, argv, timeout=15, check=True):
+        """Runs a short tool against this desktop and returns its stdout as text."""
+        r = subprocess.run(
+            argv,
+            env=self.base_env(),
+            stdin=subprocess.DEVNULL,
+            stdout=subprocess.PIPE,
+            stderr=subprocess.PIPE,
+            timeout=timeout,
+        )
+        if check and r.returncode != 0:
+            raise HarnessError("%s failed (%d): %s" % (" ".join(argv), r.returncode, r.stderr.decode("utf-8", "replace").strip()))
+        return r.stdout.decode("utf-8", "replace")
+
+    def _start_x(self):
+        read_fd, write_fd = os.pipe()
+        try:
+            xvfb = self.spawn(
+                "Xvfb",
+                [
+                    "Xvfb",
+                    "-displayfd", str(write_fd),
+                    "-screen", "0", "%dx%dx24" % (self.width, self.height),
+                    "-nolisten", "tcp",
+                    "-noreset",
+                ],
+                pass_fds=(write_fd,),
+            )
+        finally:
+            os.close(write_fd)
+        number = b""
+        deadline = time.monotonic() + 30
+        try:
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or not xvfb.alive():
+                    raise HarnessError("Xvfb did not start: %s" % xvfb.output())
+                ready, _, _ = select.select([read_fd], [], [], 0.2)
+                if ready:
+                    chunk = os.read(read_fd, 64)
+                    if not chunk:
+                        break
+                    number += chunk
+        finally:
+            os.close(read_fd)
+        if not number.strip().isdigit():
+            raise HarnessError("Xvfb gave no display number: %r %s" % (number, xvfb.output()))
+        self.display = ":" + number.strip().decode()
+
+    def _start_wm(self):
+        self.spawn("openbox", ["openbox", "--sm-disable"])
+        wait_until(self.wm_running, 20, what="openbox")
+
+    def _start_tray(self):
+        self.spawn(
+            "trayer",
+            [
+                "trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel",
+                "--width", "100", "--height", "24", "--SetDockType", "true",
+            ],
+        )
+        wait_until(self.tray_running, 20, what="trayer")
+
+    def _start_audio(self):
+        self.pulse_socket = os.path.join(self.runtime_dir, "pulse.sock")
+        self.pulse = self.spawn(
+            "pulseaudio",
+            [
+                "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                "--disable-shm=1", "--use-pid-file=no", "--log-target=stderr",
+                "-L", "module-null-sink sink_name=velmaro_null",
+                "-L", "module-native-protocol-unix socket=%s auth-anonymous=1" % self.pulse_socket,
+            ],
+            env_extra={"PULSE_SERVER": None},
+        )
+        wait_until(lambda: "velmaro_null" in self.pactl("list", "short", "sinks"), 20, what="pulseaudio")
+        self.pactl("set-default-sink", "velmaro_null")
+
+    # ----- state of the desktop ----------------------------------------------
+
+    def wm_running(self):
+        """True when an EWMH window manager announces itself on the root window."""
+        out = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+        m = re.search(r"window id # (0x[0-9a-f]+)", out)
+        if not m:
+            return False
+        out = self.run(["xprop", "-id", m.group(1), "_NET_SUPPORTING_WM_CHECK"], check=False)
+        return m.group(1) in out
+
+    def tray_running(self):
+        """True when some client owns the notification-area selection of screen 0."""
+        return selection_owner(self.display, "_NET_SYSTEM_TRAY_S0") != 0
+
+    def pactl(self, *args):
+        if not self.pulse_socket:
+            raise HarnessError("Desktop was made without audio=True")
+        return self.run(["pactl"] + list(args))
+
+    def sink_inputs(self):
+        """Playback streams now connected to the sound server."""
+        return [l for l in self.pactl("list", "short", "sink-inputs").splitlines() if l.strip()]
+
+    def watch_sound(self):
+        """Starts polling for playback streams; see SinkInputWatch."""
+        return SinkInputWatch(self)
+
+    def wait_for_sound(self, timeout=DEFAULT_TIMEOUT):
+        """Waits until a playback stream exists; raises TimeoutError otherwise."""
+        return wait_until(self.sink_inputs, timeout, interval=0.1, what="a sound stream")
+
+    def record(self):
+        """Starts recording the null sink's monitor; returns a Recorder, whose stop()
+        gives the peak level (0..32767) of everything played meanwhile."""
+        if not self.pulse_socket:
+            raise HarnessError("Desktop was made without audio=True")
+        return Recorder(self)
+
+    def record_peak(self, seconds):
+        """Peak level of what is played during the next `seconds`."""
+        rec = self.record()
+        time.sleep(seconds)
+        return rec.stop()
+
+    # ----- velmaro ----------------------------------------------------------
+
+    @property
+    def per_user_folder(self):
+        return os.path.join(self.data_home, "Velmaro")
+
+    @property
+    def settings_path(self):
+        return os.path.join(self.per_user_folder, "tw.cfg")
+
+    def start_velmaro(self, args=None, env_extra=None, exe=None, cwd=None):
+        """Starts the binary (or a copy of it, `exe`) on this desktop."""
+        exe = exe or velmaro_bin()
+        name = os.path.basename(exe)
+        p = self.spawn(name, [exe] + list(args or []), env_extra=env_extra, cwd=cwd)
+        self._velmaro_runs.append(p)
+        return p
+
+    def copy_velmaro(self, name="velmaro", folder=None):
+        """A copy of the binary under another name or in another folder; returns its path."""
+        folder = folder or tempfile.mkdtemp(prefix="prog-", dir=self.home)
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, name)
+        shutil.copy2(velmaro_bin(), path)
+        return path
+
+    def read_settings(self):
+        """Bytes of the settings file, or None when it does not exist."""
+        try:
+            with open(self.settings_path, "rb") as f:
+                return f.read()
+        except FileNotFoundError:
+            return None
+
+    def write_settings(self, text, path=None):
+        """Writes a settings file as the program stores it: cp1252 with CR LF.
+
+        `text` may use "\\n" line ends; bytes are written unchanged.
+        """
+        path = path or self.settings_path
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        data = text if isinstance(text, bytes) else to_cp1252_crlf(text)
+        with open(path, "wb") as f:
+            f.write(data)
+        return path
+
+    # ----- windows ----------------------------------------------------------
+
+    def xdotool(self, *args, check=True):
+        return self.run(["xdotool"] + [str(a) for a in args], check=check)
+
+    def windows(self, pid=None, name=None, visible=True):
+        """Top-level windows, by process id and/or title regular expression."""
+        args = ["search"]
+        if visible:
+            args.append("--onlyvisible")
+        if pid is not None:
+            args += ["--pid", str(pid)]
+        if name is not None:
+            args += ["--name", name]
+        elif pid is None:
+            args += ["--name", ""]
+        out = self.xdotool(*args, check=False)
+        return [Window(self, int(w)) for w in out.split() if w.isdigit()]
+
+    def wait_for_window(self, pid=None, name=None, timeout=DEFAULT_TIMEOUT, visible=True):
+        """The first window of `pid` (and/or titled like the regex `name`) once mapped."""
+        if pid is None and name is None:
+            raise ValueError("pid or name needed")
+        found = wait_until(
+            lambda: self.windows(pid=pid, name=name, visible=visible),
+            timeout,
+            what="window pid=%r name=%r" % (pid, name),
+        )
+        return found[0]
+
+    def window_title(self, win):
+        return self.xdotool("getwindowname", int(win), check=False).rstrip("\n")
+
+    def top_level_windows(self):
+        """(window, title) of every visible window with a title."""
+        result = []
+        for w in self.windows(visible=True):
+            t = self.window_title(w)
+            if t:
+                result.append((w, t))
+        return result
+
+    def window_pid(self, win):
+        out = self.xdotool("getwindowpid", int(win), check=False).strip()
+        return int(out) if out.isdigit() else None
+
+    def geometry(self, win):
+        """(x, y, w, h) of the window's own area, x and y absolute on the screen."""
+        out = self.run(["xwininfo", "-id", str(int(win))])
+        def field(label):
+            m = re.search(r"^\s*%s:\s*(-?\d+)" % re.escape(label), out, re.M)
+            if not m:
+                raise HarnessError("xwininfo gave no %s: %s" % (label, out))
+            return int(m.group(1))
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                field("Width"), field("Height"))
+
+    def wait_for_geometry(self, win, expected, timeout=10):
+        """Waits until the geometry equals `expected` (None in a place matches anything)."""
+        def ok():
+            g = self.geometry(win)
+            return all(e is None or e == v for e, v in zip(expected, g)) and g
+        try:
+            return wait_until(ok, timeout, what="geometry %r" % (expected,))
+        except TimeoutError:
+            raise AssertionError("window geometry is %r, expected %r" % (self.geometry(win), expected))
+
+    def is_viewable(self, win):
+        try:
+            out = self.run(["xwininfo", "-id", str(int(win))])
+        except HarnessError:
+            return False
+        return "IsViewable" in out
+
+    def focus(self, win):
+        """Gives the window the keyboard focus (through the window manager when there is one)."""
+        if self.want_wm:
+            self.xdotool("windowactivate", "--sync", int(win), check=False)
+        self.xdotool("windowfocus", "--sync", int(win), check=False)
+
+    def send_keys(self, win, *keys):
+        """Focuses the window and types key chords such as "ctrl+s" or "Return"
+        through XTEST (real input, not synthetic events, which Qt ignores)."""
+        self.focus(win)
+        time.sleep(0.05)
+        self.xdotool("key", "--clearmodifiers", *keys)
+
+    def type_text(self, win, text):
+        self.focus(win)
+        self.xdotool("type", "--delay", "20", text)
+
+    def click(self, win, x, y, button=1, repeat=1):
+        """Clicks at (x, y) relative to the window's upper-left corner."""
+        self.xdotool("mousemove", "--window", int(win), x, y,
+                     "click", "--repeat", repeat, "--delay", 60, button)
+
+    def double_click(self, win, x, y):
+        self.click(win, x, y, repeat=2)
+
+    def right_click(self, win, x, y):
+        self.click(win, x, y, button=3)
+
+    def mouse_to(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def drag(self, win, x0, y0, x1, y1, steps=8):
+        """Presses button 1 at (x0, y0) of the window and releases it at (x1, y1)."""
+        wx, wy, _, _ = self.geometry(win)
+        self.xdotool("mousemove", wx + x0, wy + y0)
+        self.xdotool("mousedown", 1)
+        for i in range(1, steps + 1):
+            self.xdotool("mousemove", wx + x0 + (x1 - x0) * i // steps, wy + y0 + (y1 - y0) * i // steps)
+            time.sleep(0.02)
+        self.xdotool("mouseup", 1)
+
+    # ----- pixels -------------------------------------------------------------
+
+    def grab(self):
+        """One capture of the whole screen; read it with .pixel(x, y)."""
+        data = subprocess.run(
+            ["import", "-window", "root", "-depth", "8", "rgb:-"],
+            env=self.base_env(), stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+            stderr=subprocess.PIPE, timeout=30, check=True,
+        ).stdout
+        if len(data) != self.width * self.height * 3:
+            raise HarnessError("screen capture has %d bytes, expected %d" % (len(data), self.width * self.height * 3))
+        return Capture(data, self.width, self.height)
+
+    def pixel(self, x, y):
+        """(r, g, b) of one screen pixel."""
+        return self.grab().pixel(x, y)
+
+    def screenshot(self, path):
+        self.run(["import", "-window", "root", path], timeout=30)
+        return path
+
+
+class Capture:
+    def __init__(self, data, width, height):
+        self.data = data
+        self.width = width
+        self.height = height
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise IndexError("pixel (%d, %d) is off the screen" % (x, y))
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i : i + 3])
+
+
+# ----- the settings file ------------------------------------------------------
+
+def to_cp1252_crlf(text):
+    """Text with "\\n" (or "\\r\\n") line ends, as cp1252 bytes with CR LF."""
+    return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("cp1252")
+
+
+def parse_ini(data):
+    """(section, key, value) of every key line, sections and keys as written.
+
+    Works on bytes (decoded as cp1252) or text; tolerates LF or CR LF."""
+    if isinstance(data, bytes):
+        data = data.decode("cp1252", "replace")
+    entries = []
+    section = None
+    for raw in data.replace("\r\n", "\n").split("\n"):
+        line = raw.strip()
+        if line.startswith("[") and "]" in line:
+            section = line[1 : line.index("]")]
+        elif "=" in line and section is not None:
+            k, v = raw.split("=", 1)
+            entries.append((section, k, v))
+    return entries
+
+
+def _same(a, b):
+    return a.strip().lower() == b.strip().lower()
+
+
+def ini_values(data, section, key):
+    """Every value of `key` in `section`, matched without case and blanks."""
+    return [v for s, k, v in parse_ini(data) if _same(s, section) and _same(k, key)]
+
+
+def ini_get(data, section, key):
+    """The first value of `key` in `section`, or None."""
+    values = ini_values(data, section, key)
+    return values[0] if values else None
