@@ -29,9 +29,8 @@ bool FlockInstanceGuard::acquire(const QString& name)
         return true;
     // Outside $XDG_RUNTIME_DIR the folder is shared by all users: put the user id in
     // the name so that users do not block each other.
-    const QString file = lockFolder() + QStringLiteral("/velmaro-") +
-                         QString::number(::getuid()) + QLatin1Char('-') + name +
-                         QStringLiteral(".lock");
+    const QString file = lockFolder() + QStringLiteral("/velmaro-") + QString::number(::getuid()) +
+                         QLatin1Char('-') + name + QStringLiteral(".lock");
     const QByteArray native = QFile::encodeName(file);
     const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)

@@ -1,0 +1,31 @@
+#include "platform/linux/qtmessages.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace velmaro::platform {
+
+namespace {
+
+void show(QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                    nullptr);
+    // Texts carry file names and note texts: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+void QtMessages::inform(const QString& text)
+{
+    show(QMessageBox::Information, text);
+}
+
+void QtMessages::error(const QString& text)
+{
+    show(QMessageBox::Critical, text);
+}
+
+} // namespace velmaro::platform

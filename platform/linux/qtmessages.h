@@ -1,0 +1,15 @@
+#pragma once
+// Message boxes with no owner window and one OK button, captioned with the
+// application's display name (the process title).
+
+#include "platform/messages.h"
+
+namespace velmaro::platform {
+
+class QtMessages final : public Messages {
+public:
+    void inform(const QString& text) override;
+    void error(const QString& text) override;
+};
+
+} // namespace velmaro::platform

@@ -1,0 +1,33 @@
+#pragma once
+// The desktop-shell check on X11: a shell counts as running while an EWMH window
+// manager announces itself on the root window or a client owns the notification-area
+// selection of the screen. Asked afresh on every call, so a window manager or tray
+// host started after the program counts at once.
+
+#include "platform/desktopshell.h"
+
+#include <cstdint>
+
+struct xcb_connection_t;
+
+namespace velmaro::platform {
+
+class X11DesktopShell final : public DesktopShell {
+public:
+    // Uses the application's X connection when the Qt platform is xcb. On any other
+    // platform (offscreen, Wayland) there is nothing to ask and isRunning() is true.
+    X11DesktopShell();
+    // For tests: an explicit connection and screen (not owned).
+    X11DesktopShell(xcb_connection_t* connection, int screen);
+
+    bool isRunning() const override;
+
+    bool windowManagerRunning() const;
+    bool trayRunning() const;
+
+private:
+    xcb_connection_t* m_connection = nullptr;
+    int m_screen = 0;
+};
+
+} // namespace velmaro::platform
