@@ -1,0 +1,135 @@
+#pragma once
+// The note editor: the one dialog through which a single note is created, changed,
+// deleted, archived, mailed and given an alarm with a sound. Created once at start-up
+// and reused for every opening.
+
+#include "app/services.h"
+#include "strip/striphost.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QSpinBox;
+class QTimeEdit;
+class QToolButton;
+
+namespace velmaro {
+
+class TfrmConfig : public QDialog, public NoteEditorOpener {
+    Q_OBJECT
+
+public:
+    explicit TfrmConfig(Services& services, QWidget* parent = nullptr);
+
+    void setHost(StripHost* host) { m_host = host; }
+
+    // New-note mode: fills the dialog and runs it modally.
+    void openNew() override;
+    // Edit mode: fills the dialog and shows it without waiting; the strip is disabled
+    // and taken out of the topmost band until the dialog closes.
+    void openForNote(int n, const QString& displayedText, int markColor) override;
+    bool isShown() const override { return isVisible(); }
+
+    bool isEditMode() const { return m_editMode; }
+    int noteNumber() const { return m_number; }
+    bool alarmOn() const;
+
+    // The longest note text the editor takes. Notes are stored on one line of the
+    // settings file; this keeps a pasted document from turning it into megabytes.
+    static constexpr int kMaxNoteLength = 30000;
+
+    // A chosen sound file whose name holds a blank is kept in double quotes.
+    static QString quoteSoundFileName(const QString& path);
+    // The file the sound test plays for a given text of the sound field.
+    static QString soundFileFromField(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public slots:
+    void done(int result) override;
+
+private slots:
+    void btnAceptarClick();
+    void btnBorrarClick();
+    void btnArchivarClick();
+    void SpeedButton1Click();
+    void btnCancelClick();
+    void btnAlarmClick();
+    void btnAlarmOffClick();
+    void SpeedButton2Click();
+    void RxSpeedButton1Click();
+    void priorityClick();
+    void browseSound();
+    void FormActivate();
+
+private:
+    void buildControls();
+    void showAlarmSwitch(bool on);
+    void recolourPriorityButtons();
+    void pressPriority(QToolButton* button);
+    QString priorityWord() const;
+    void setPickers(const QDateTime& value);
+    void applyWarningDefault();
+    int warningMinutes() const;
+    QString noteText() const;
+    void setNoteText(const QString& text);
+    void limitNoteText();
+    void centreOnDesktop();
+
+    Services& m_services;
+    StripHost* m_host = nullptr;
+    bool m_editMode = false;
+    int m_number = 1;
+    bool m_settingPickers = false;
+    bool m_limiting = false;
+
+    QFrame* m_bevel = nullptr;
+    QFrame* m_line = nullptr;
+    QToolButton* btnAceptar = nullptr;
+    QToolButton* btnBorrar = nullptr;
+    QToolButton* btnArchivar = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* btnRed = nullptr;
+    QToolButton* btnBlack = nullptr;
+    QToolButton* btnGreen = nullptr;
+    QButtonGroup* m_priorityGroup = nullptr;
+    QToolButton* btnCancel = nullptr;
+    QPlainTextEdit* memoSent = nullptr;
+    QLabel* lblUltima = nullptr;
+    QLabel* lblLastModif = nullptr;
+    QLabel* lblAlarm = nullptr;
+    QToolButton* btnAlarm = nullptr;
+    QToolButton* btnAlarmOff = nullptr;
+    QGroupBox* pnlAlarm = nullptr;
+    QDateEdit* DatePicker = nullptr;
+    QTimeEdit* TimePicker = nullptr;
+    QFrame* pnlRepetir = nullptr;
+    QLabel* Label4 = nullptr;
+    QRadioButton* rb1hora = nullptr;
+    QRadioButton* rb24horas = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QFrame* pnlSonido = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* fedSonidos = nullptr;
+    QToolButton* RxSpeedButton1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QRadioButton* rbNoAdvertir = nullptr;
+    QRadioButton* rbAdvertir = nullptr;
+    QSpinBox* spEdMins = nullptr;
+    QLabel* Label3 = nullptr;
+    QString m_soundFolder;
+};
+
+} // namespace velmaro
