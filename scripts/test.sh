@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds and runs the whole test suite:
+#   1. the full build (RelWithDebInfo, build-test/) and every test: unit, ui and
+#      end-to-end (the end-to-end tests start their own X servers);
+#   2. the core library and its unit tests with AddressSanitizer and
+#      UndefinedBehaviorSanitizer (build-asan/);
+#   3. the fuzz targets for 60 s, when fuzz/run.sh exists.
+# Every step runs even when an earlier one failed; the exit code is non-zero when
+# any step failed. A summary ends the output.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+start=$(date +%s)
+summary=()
+failed=0
+
+# step NAME COMMAND...: runs the command, records the result and the time it took.
+step() {
+    local name=$1
+    shift
+    local t0 rc
+    t0=$(date +%s)
+    echo
+    echo "===== $name ====="
+    "$@"
+    rc=$?
+    local secs=$(($(date +%s) - t0))
+    if [ "$rc" -eq 0 ]; then
+        summary+=("ok      $name (${secs} s)")
+    else
+        summary+=("FAILED  $name (exit $rc, ${secs} s)")
+        failed=1
+    fi
+    return "$rc"
+}
+
+# build DIR ARGS...: configures and builds, printing the warnings and, on a
+# failure, the end of the log; the whole log stays in DIR/build.log.
+build() {
+    local dir=$1
+    shift
+    mkdir -p "$dir"
+    if ! cmake -S "$root" -B "$dir" -G Ninja "$@" >"$dir/configure.log" 2>&1; then
+        tail -n 40 "$dir/configure.log"
+        return 1
+    fi
+    local rc=0
+    cmake --build "$dir" -j2 >"$dir/build.log" 2>&1 || rc=$?
+    grep -E 'warning:|error:' "$dir/build.log" | sort -u | head -n 100
+    if [ "$rc" -ne 0 ]; then
+        tail -n 60 "$dir/build.log"
+        return "$rc"
+    fi
+    echo "built in $dir ($(grep -c '^\[' "$dir/build.log") steps)"
+}
+
+run_ctest() {
+    local dir=$1
+    shift
+    ctest --test-dir "$dir" --output-on-failure --no-tests=error -j2 "$@"
+}
+
+step "install dependencies" scripts/install-deps.sh || true
+
+if step "build (RelWithDebInfo)" build "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
+    step "tests: unit, ui, e2e" run_ctest "$root/build-test" || true
+else
+    summary+=("skipped tests: unit, ui, e2e (no build)")
+fi
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:strict_string_checks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+if step "build core with ASan+UBSan" build "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug \
+    -DVELMARO_CORE_ONLY=ON -DVELMARO_SANITIZE=address,undefined; then
+    step "unit tests under ASan+UBSan" run_ctest "$root/build-asan" -L unit || true
+else
+    summary+=("skipped unit tests under ASan+UBSan (no build)")
+fi
+
+if [ -f fuzz/run.sh ]; then
+    step "fuzzing (60 s)" bash fuzz/run.sh 60 || true
+fi
+
+echo
+echo "===== summary ($(($(date +%s) - start)) s) ====="
+printf '%s\n' "${summary[@]}"
+if [ "$failed" -ne 0 ]; then
+    echo "test.sh: FAILED"
+    exit 1
+fi
+echo "test.sh: all steps passed"
