@@ -19,8 +19,8 @@ QDateTime fromDayCount(DayCount days);
 // "dd/MM/yyyy HH:mm:ss"; a moment at exactly midnight gives the date alone.
 QString formatDateTime(DayCount days);
 QString formatDateTime(const QDateTime& localTime);
-QString formatDate(const QDate& date);   // "dd/MM/yyyy"
-QString formatTime(const QTime& time);   // "HH:mm:ss"
+QString formatDate(const QDate& date); // "dd/MM/yyyy"
+QString formatTime(const QTime& time); // "HH:mm:ss"
 
 // Lenient, as a hand-edited file may hold it: a date alone, one-digit day, month or
 // hour, two- or four-digit years, a time without seconds, surrounding blanks.

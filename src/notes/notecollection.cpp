@@ -1,0 +1,236 @@
+#include "notes/notecollection.h"
+
+#include "notes/codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <unistd.h>
+
+namespace velmaro {
+
+namespace {
+
+// The tables have room for note numbers 1 to 100; a larger count in a hand-edited
+// file is kept as it is but not loaded beyond that.
+constexpr int kTableSize = 100;
+
+const QString kGeneral = QStringLiteral("General");
+const QString kData = QStringLiteral("Data");
+
+QString key(const char16_t* name, int n)
+{
+    return QString::fromUtf16(name) + QString::number(n);
+}
+
+bool isValidUtf8(QByteArrayView bytes)
+{
+    QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)QString(dec.decode(bytes));
+    return !dec.hasError();
+}
+
+// Bytes of one archive line in the encoding the archive file already uses: UTF-8 for a
+// new file, a file with a UTF-8 mark or a file that is valid UTF-8; Windows-1252 for
+// any other file as long as the line fits in it.
+QByteArray encodeArchiveLine(const QString& line, const QByteArray& existing)
+{
+    const bool utf8 =
+        existing.isEmpty() || existing.startsWith("\xEF\xBB\xBF") || isValidUtf8(existing);
+    if (!utf8) {
+        QStringEncoder enc("windows-1252", QStringEncoder::Flag::Stateless);
+        if (enc.isValid()) {
+            QByteArray bytes = enc.encode(line);
+            if (!enc.hasError())
+                return bytes;
+        }
+    }
+    return line.toUtf8();
+}
+
+} // namespace
+
+std::optional<int> priorityMarkColor(QStringView word)
+{
+    if (word == u"red")
+        return 0x0000FF;
+    if (word == u"green")
+        return 0x00FFFF;
+    return std::nullopt;
+}
+
+ArchiveError::ArchiveError(const QString& message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}
+
+NoteCollection::NoteCollection(SettingsStore& store, const platform::Clock& clock)
+    : m_store(store), m_clock(clock)
+{
+}
+
+DayCount NoteCollection::sentinel() const
+{
+    return toDayCount(m_clock.now()) + 100000;
+}
+
+void NoteCollection::load()
+{
+    m_notes.clear();
+    const int last = std::min(m_count, kTableSize);
+    if (last < 1)
+        return;
+    m_notes.reserve(size_t(last));
+    const QString sentinelText = formatDateTime(sentinel());
+    const DayCount sentinelMoment = parseDateTime(sentinelText).value_or(sentinel());
+    for (int n = 1; n <= last; ++n) {
+        Note note;
+        note.text =
+            decodeLineBreaks(m_store.readString(u" Data", key(u"Sentence", n), kAbsent, kNoLimit));
+        note.priority = m_store.readString(kData, key(u"Color", n), kAbsent);
+        QString alarm = m_store.readString(kData, key(u"Alarm", n), sentinelText);
+        if (alarm.isEmpty())
+            alarm = sentinelText;
+        // A text that is no date-time (a hand edit) gives no alarm; the stored text
+        // stays as it is until the note is saved again.
+        note.alarm = parseDateTime(alarm).value_or(sentinelMoment);
+        note.sound = m_store.readString(kData, key(u"Sound", n), QString(), kNoLimit);
+        m_notes.push_back(std::move(note));
+    }
+}
+
+void NoteCollection::unload()
+{
+    m_notes.clear();
+}
+
+void NoteCollection::add(const QString& text, const QString& priority, const QString& alarmText,
+                         const QString& sound)
+{
+    const int before = m_count;
+    try {
+        SettingsStore::WriteGroup group(m_store);
+        const int c = m_count + 1;
+        m_count = c;
+        m_store.writeInteger(kGeneral, u"TotalData", c);
+        m_store.writeString(kData, key(u"Date", c), formatDateTime(m_clock.now()));
+        m_store.writeString(kData, key(u"Sentence", c), encodeLineBreaks(text));
+        m_store.writeString(kData, key(u"Color", c), priority);
+        m_store.writeString(kData, key(u"Alarm", c), alarmText);
+        m_store.writeString(kData, key(u"Sound", c), sound);
+        group.commit();
+    } catch (...) {
+        m_count = before;
+        throw;
+    }
+}
+
+void NoteCollection::modify(int n, const QString& text, const QString& priority,
+                            const QString& alarmText, const QString& sound)
+{
+    SettingsStore::WriteGroup group(m_store);
+    m_store.writeString(kData, key(u"Date", n), formatDateTime(m_clock.now()));
+    m_store.writeString(kData, key(u"Sentence", n), encodeLineBreaks(text));
+    m_store.writeString(kData, key(u"Color", n), priority);
+    m_store.writeString(kData, key(u"Alarm", n), alarmText);
+    m_store.writeString(kData, key(u"Sound", n), sound);
+    group.commit();
+}
+
+void NoteCollection::remove(int n)
+{
+    if (n < 1 || n > m_count)
+        return;
+    const int before = m_count;
+    try {
+        SettingsStore::WriteGroup group(m_store);
+        const int c = m_count - 1;
+        m_count = c;
+        m_store.writeInteger(kGeneral, u"TotalData", c);
+        const QString sentinelText = formatDateTime(sentinel());
+        for (int k = n; k <= c; ++k) {
+            const int from = k + 1;
+            m_store.writeString(kData, key(u"Date", k),
+                                m_store.readString(kData, key(u"Date", from), kAbsent, kNoLimit));
+            m_store.writeString(
+                kData, key(u"Sentence", k),
+                m_store.readString(kData, key(u"Sentence", from), kAbsent, kNoLimit));
+            m_store.writeString(kData, key(u"Color", k),
+                                m_store.readString(kData, key(u"Color", from), kAbsent, kNoLimit));
+            m_store.writeString(
+                kData, key(u"Alarm", k),
+                m_store.readString(kData, key(u"Alarm", from), sentinelText, kNoLimit));
+            m_store.writeString(
+                kData, key(u"Sound", k),
+                m_store.readString(kData, key(u"Sound", from), QString(), kNoLimit));
+        }
+        const int freed = c + 1;
+        for (const char16_t* name : {u"Date", u"Sentence", u"Color", u"Alarm", u"Sound"})
+            m_store.writeString(kData, key(name, freed), QString());
+        group.commit();
+    } catch (...) {
+        m_count = before;
+        throw;
+    }
+}
+
+QString NoteCollection::archive(int n, const QString& editorText, const QString& documentsFolder)
+{
+    QString path = m_store.readString(u" General", u"ArchFile", QString(), kNoLimit);
+    bool inDocuments = true;
+    if (path.isEmpty()) {
+        path = documentsFolder + QStringLiteral("/velmaro.txt");
+        m_store.writeString(kGeneral, u"ArchFile", path);
+    } else if (QDir::isRelativePath(path)) {
+        // A bare name ("Velmaro.txt", the settings dialog's default) lives in the
+        // documents folder, not wherever the process happened to start.
+        path = documentsFolder + u'/' + path;
+    } else {
+        inDocuments = false;
+    }
+    if (inDocuments)
+        QDir().mkpath(QFileInfo(path).absolutePath());
+
+    QString line = flattenForArchive(editorText);
+    if (m_store.readString(kGeneral, u"AlarmTime", QString()) == u"True")
+        line +=
+            QStringLiteral(" ;") + m_store.readString(kData, key(u"Alarm", n), QString(), kNoLimit);
+    if (m_store.readString(kGeneral, u"LastUpdate", QString()) == u"True")
+        line +=
+            QStringLiteral(" ;") + m_store.readString(kData, key(u"Date", n), QString(), kNoLimit);
+    if (m_store.readString(kGeneral, u"ExitTime", QString()) == u"True")
+        line += QStringLiteral(" ;") + formatDateTime(m_clock.now());
+
+    QFile file(path);
+    QByteArray existing;
+    if (file.exists() && file.open(QIODevice::ReadOnly)) {
+        existing = file.readAll();
+        file.close();
+    }
+    QByteArray bytes = encodeArchiveLine(line, existing) + "\r\n";
+    // A last line that a crash cut short does not swallow the new one.
+    if (!existing.isEmpty() && !existing.endsWith('\n'))
+        bytes.prepend("\r\n");
+
+    // Created private when absent, like the settings file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw ArchiveError(file.errorString());
+    const qint64 oldSize = file.size();
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+        QString message = file.errorString();
+        if (file.error() == QFileDevice::NoError)
+            message = QStringLiteral("Unable to write to ") + path;
+        // Take back a part of the line that did get in.
+        file.resize(oldSize);
+        file.close();
+        throw ArchiveError(message);
+    }
+    file.close();
+    return path;
+}
+
+} // namespace velmaro
