@@ -1,0 +1,171 @@
+// Timings of the settings store on a file holding 99 notes: one write, deleting the
+// first note (one replacement of the file with its renumbering), the same followed by
+// the reload the strip does, and parsing the file.
+//
+// The files go to $VELMARO_BENCH_DIR, else to the system temporary folder unless that
+// is a RAM file system (where syncing to disk costs nothing and the figures would
+// flatter), else to the current folder.
+
+#include "notes/datetime.h"
+#include "notes/notecollection.h"
+#include "notes/settingsstore.h"
+#include "platform/fake/fakeclock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <linux/magic.h>
+#include <sys/vfs.h>
+
+using namespace velmaro;
+
+namespace {
+
+bool onRamDisk(const QString& folder)
+{
+    struct statfs fs;
+    return ::statfs(QFile::encodeName(folder).constData(), &fs) == 0 &&
+           (fs.f_type == TMPFS_MAGIC || fs.f_type == RAMFS_MAGIC);
+}
+
+QString benchFolder()
+{
+    const QByteArray chosen = qgetenv("VELMARO_BENCH_DIR");
+    if (!chosen.isEmpty())
+        return QString::fromLocal8Bit(chosen);
+    if (!onRamDisk(QDir::tempPath()))
+        return QDir::tempPath();
+    return QDir::currentPath();
+}
+
+QTemporaryDir& workDir()
+{
+    static QTemporaryDir dir(benchFolder() + QStringLiteral("/velmaro-bench-XXXXXX"));
+    static bool told = false;
+    if (!told) {
+        std::fprintf(stderr, "bench folder: %s%s\n", qPrintable(dir.path()),
+                     onRamDisk(dir.path()) ? " (RAM file system)" : "");
+        told = true;
+    }
+    return dir;
+}
+
+// A settings file as a user with a full strip has it.
+QByteArray fullFile()
+{
+    QByteArray out =
+        "[GENERAL]\r\nCurrentVersion=2,1\r\n"
+        "[General]\r\nrem=103\r\nTotalData=99\r\nWidth=237\r\nleft=600\r\ntop=120\r\n"
+        "FontStyle=MS Sans Serif\r\nFontSize=8\r\nFontColor=0\r\n"
+        "AlarmColor=16777215\r\nAlarmBackColor=255\r\nAlarmBackTransparent=N\r\n"
+        "backGrndColor=13828050\r\nbackGrndImgStatus=empty\r\nbackGrndImg=\r\n"
+        "ArchFile=Velmaro.txt\r\nAlarmTime=True\r\nLastUpdate=False\r\n"
+        "ExitTime=True\r\n"
+        "[Custom]\r\nemail=velmaro@velmaro.example\r\nweb=http://www.velmaro.example\r\n"
+        "AlwaysOnTop=False\r\nSoundFile=/usr/share/sounds/campana.wav\r\nAdv=-30\r\n"
+        "[Programs]\r\nProgChk1=False\r\nProgChk2=False\r\nProgChk3=False\r\n"
+        "[Data]\r\n";
+    for (int n = 1; n <= 99; ++n) {
+        const QByteArray num = QByteArray::number(n);
+        out += "Date" + num + "=05/03/2006 10:12:40\r\n";
+        out += "Sentence" + num + "=Nota n\xFAmero " + num +
+               ": llamar al banco?#antes de las 15 y pasar por la farmacia\r\n";
+        out += "Color" + num + (n % 3 == 0 ? "=red\r\n" : n % 3 == 1 ? "=black\r\n" : "=green\r\n");
+        out += "Alarm" + num + (n % 2 ? "=06/03/2026 14:30:00\r\n" : "=\r\n");
+        out += "Sound" + num + "=/home/usuario/Sonidos/campana.wav\r\n";
+    }
+    return out;
+}
+
+QString freshFile()
+{
+    static const QByteArray bytes = fullFile();
+    const QString path = workDir().filePath(QStringLiteral("tw.cfg"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        std::abort();
+    return path;
+}
+
+void BM_WriteOneKey(benchmark::State& state)
+{
+    SettingsStore store(freshFile());
+    int i = 0;
+    for (auto _ : state)
+        store.writeInteger(u"General", u"left", 600 + (++i % 2));
+}
+BENCHMARK(BM_WriteOneKey)->Unit(benchmark::kMillisecond);
+
+void BM_RemoveFirstOf99(benchmark::State& state)
+{
+    platform::FakeClock clock;
+    for (auto _ : state) {
+        state.PauseTiming();
+        SettingsStore store(freshFile());
+        NoteCollection notes(store, clock);
+        notes.setCount(99);
+        state.ResumeTiming();
+        notes.remove(1);
+    }
+}
+BENCHMARK(BM_RemoveFirstOf99)->Unit(benchmark::kMillisecond);
+
+void BM_RemoveFirstOf99AndReload(benchmark::State& state)
+{
+    platform::FakeClock clock;
+    for (auto _ : state) {
+        state.PauseTiming();
+        SettingsStore store(freshFile());
+        NoteCollection notes(store, clock);
+        notes.setCount(99);
+        notes.load();
+        state.ResumeTiming();
+        notes.unload();
+        notes.remove(1);
+        notes.load();
+        benchmark::DoNotOptimize(notes.notes().data());
+    }
+}
+BENCHMARK(BM_RemoveFirstOf99AndReload)->Unit(benchmark::kMillisecond);
+
+void BM_Load99(benchmark::State& state)
+{
+    platform::FakeClock clock;
+    SettingsStore store(freshFile());
+    NoteCollection notes(store, clock);
+    notes.setCount(99);
+    for (auto _ : state) {
+        notes.load();
+        benchmark::DoNotOptimize(notes.notes().data());
+    }
+}
+BENCHMARK(BM_Load99)->Unit(benchmark::kMicrosecond);
+
+void BM_Parse99(benchmark::State& state)
+{
+    const QByteArray bytes = fullFile();
+    for (auto _ : state) {
+        IniDocument doc = IniDocument::parse(bytes);
+        benchmark::DoNotOptimize(&doc);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+}
+BENCHMARK(BM_Parse99)->Unit(benchmark::kMicrosecond);
+
+void BM_Serialize99(benchmark::State& state)
+{
+    const IniDocument doc = IniDocument::parse(fullFile());
+    for (auto _ : state) {
+        QByteArray out = doc.serialize();
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_Serialize99)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
