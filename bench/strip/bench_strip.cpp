@@ -1,0 +1,105 @@
+// The strip's note-line rebuild with 99 notes of mixed length, on the offscreen
+// platform: build every line and mark, measure the wrapped text, place the strip.
+//   bench_strip [benchmark options]
+
+#include "platform/desktopshell.h"
+#include "platform/fake/fakeclock.h"
+#include "platform/fake/fakeenvironment.h"
+#include "platform/linkopener.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+#include "strip/stripwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace velmaro;
+
+namespace {
+
+struct Strip {
+    QTemporaryDir dir;
+    platform::FakeClock clock;
+    platform::FixedDesktopShell shell{true};
+    platform::RecordingMessages messages;
+    platform::RecordingLinkOpener links;
+    platform::FakeSoundPlayer sound;
+    platform::CountingBell bell;
+    platform::FakeEnvironment env;
+    Services services{clock, shell, messages, links, sound, bell, env};
+    std::unique_ptr<TForm1> window;
+
+    Strip()
+    {
+        env.home = dir.path();
+        env.vars.insert(QStringLiteral("XDG_DATA_HOME"), dir.path() + QStringLiteral("/data"));
+        env.executable = dir.path() + QStringLiteral("/velmaro");
+        const StoragePaths paths = StoragePaths::resolve(env);
+        QDir().mkpath(paths.perUserFolder);
+        QString text = QStringLiteral("[General]\r\nCurrentVersion=2,3\r\nTotalData=99\r\n"
+                                      "left=0\r\ntop=0\r\n[Data]\r\n");
+        static const char* const words[] = {"comprar", "llamar", "revisar", "el",    "informe",
+                                            "de",      "la",     "reunión", "mañana"};
+        for (int n = 1; n <= 99; ++n) {
+            QString sentence;
+            // One to about five wrapped lines.
+            for (int w = 0; w < 3 + (n * 7) % 40; ++w)
+                sentence += QString::fromUtf8(words[(n + w) % 9]) + QLatin1Char(' ');
+            text += QStringLiteral("Sentence%1=%2\r\nColor%1=%3\r\nAlarm%1=\r\nSound%1=\r\n")
+                        .arg(n)
+                        .arg(sentence.trimmed(),
+                             n % 3 == 0 ? QStringLiteral("red") : QStringLiteral("green"));
+        }
+        QFile file(paths.settingsFile);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toLatin1()) < 0)
+            std::abort();
+        file.close();
+        window = std::make_unique<TForm1>(services, paths);
+        window->FormCreate();
+        if (window->noteLineCount() != 99)
+            std::abort();
+    }
+};
+
+void BM_Rebuild99(benchmark::State& state)
+{
+    Strip strip;
+    for (auto _ : state) {
+        strip.window->freeNoteLines();
+        strip.window->noteLineRebuild();
+        // The dropped lines go with the next return to the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+BENCHMARK(BM_Rebuild99)->Unit(benchmark::kMillisecond);
+
+void BM_Reload99(benchmark::State& state)
+{
+    Strip strip;
+    for (auto _ : state) {
+        strip.window->reloadNotes();
+        strip.window->pastAlarmMarking();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+BENCHMARK(BM_Reload99)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
