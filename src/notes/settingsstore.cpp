@@ -437,7 +437,8 @@ bool SettingsStore::Data::save()
     }
     if (!f.commit())
         return false;
-    syncFolder(QFileInfo(path).absolutePath());
+    // The folder that holds the file itself (a settings file may be a link).
+    syncFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath());
     stamp = stampOf(path);
     return true;
 }
@@ -502,8 +503,12 @@ QString SettingsStore::readString(QStringView section, QStringView key, const QS
     auto v = d->doc.value(section, key);
     if (!v)
         return defaultValue;
-    if (limit >= 0 && v->size() > limit)
+    if (limit >= 0 && v->size() > limit) {
+        // Never split a character that takes two UTF-16 units.
+        if (limit > 0 && v->at(limit - 1).isHighSurrogate())
+            --limit;
         v->truncate(limit);
+    }
     return *v;
 }
 

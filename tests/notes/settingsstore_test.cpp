@@ -68,6 +68,23 @@ TEST_F(SettingsStoreTest, ReadsFollowTheFileRules)
     EXPECT_EQ(store.readString(u"General", u"long", kAbsent, kNoLimit), longValue);
     EXPECT_EQ(store.readString(u"General", u"long", kAbsent, 180), longValue.left(180));
     EXPECT_EQ(store.readString(u"CUSTOM", u"SHOW", kAbsent), u"  hola  ");
+
+    // A cut never leaves half of a character that takes two UTF-16 units.
+    const QString emoji = QString(2046, QChar(u'a')) + QStringLiteral("😀");
+    store.writeString(u"Custom", u"show", emoji);
+    EXPECT_EQ(store.readString(u"Custom", u"show", kAbsent), emoji.left(2046));
+    EXPECT_EQ(store.readString(u"Custom", u"show", kAbsent, kNoLimit), emoji);
+}
+
+TEST_F(SettingsStoreTest, ALinkedSettingsFileStaysALink)
+{
+    const QString target = dir.filePath(QStringLiteral("real.cfg"));
+    writeBytes(target, "[General]\r\nleft=1\r\n");
+    ASSERT_TRUE(QFile::link(target, path));
+    SettingsStore store(path);
+    store.writeString(u"General", u"left", QStringLiteral("2"));
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(readBytes(target), "[General]\r\nleft=2\r\n");
 }
 
 TEST_F(SettingsStoreTest, WritesReplaceInPlaceAndKeepEverythingElse)
