@@ -12,9 +12,9 @@ YELLOW = (255, 255, 0)
 BLACK = (0, 0, 0)
 
 
-def settings(notes, left, top):
+def settings(notes, left, top, custom=()):
     lines = ["[General]", "CurrentVersion=2,3", "TotalData=%d" % len(notes),
-             "left=%d" % left, "top=%d" % top, "[Data]"]
+             "left=%d" % left, "top=%d" % top, "[CUSTOM]"] + list(custom) + ["[Data]"]
     for n, (text, color) in enumerate(notes, 1):
         lines += ["Sentence%d=%s" % (n, text), "Color%d=%s" % (n, color),
                   "Alarm%d=" % n, "Sound%d=" % n]
@@ -30,8 +30,8 @@ def colours_in(shot, x0, y0, x1, y1):
 
 
 class StripLayoutTest(unittest.TestCase):
-    def start(self, d, notes, left=100, top=100):
-        d.write_settings(settings(notes, left, top))
+    def start(self, d, notes, left=100, top=100, custom=()):
+        d.write_settings(settings(notes, left, top, custom))
         p = d.start_velmaro()
         w = d.wait_for_strip(p)
         return p, w
@@ -85,6 +85,18 @@ class StripLayoutTest(unittest.TestCase):
             column = colours_in(shot, 50 + 238, top + 89, 50 + 253, SCREEN_H - 1)
             self.assertNotIn(BACKGROUND, column)
             self.close(d, p, w)
+
+    def test_always_on_top_from_the_settings(self):
+        with Desktop(wm=True) as d:
+            for flag, above in (("S", True), ("no", False)):
+                p, w = self.start(d, [("uno", "red")], custom=["ALWAYSONTOP=%s" % flag])
+                d.wait_for_geometry(w, (100, 100, 237, None))
+                state = lambda: d.run(["xprop", "-id", str(int(w)), "_NET_WM_STATE"], check=False)
+                if above:
+                    wait_until(lambda: "_NET_WM_STATE_ABOVE" in state(), 10, what="topmost strip")
+                else:
+                    self.assertNotIn("_NET_WM_STATE_ABOVE", state())
+                self.close(d, p, w)
 
 
 if __name__ == "__main__":

@@ -8,6 +8,8 @@
 #include "platform/fake/fakeenvironment.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -303,6 +305,15 @@ void StripWindowTest::stripMenuItems()
         // Reachable by the shortcut while the strip has the focus.
         QVERIFY(s.actions().contains(a));
     }
+    // The same menu opens on the window, both panels and a note line.
+    for (const char* name : {"pnlHeader", "pnlSentences", "TForm1"}) {
+        QWidget* target = name == QByteArray("TForm1") ? &s : child<QWidget>(s, name);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                target->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(target, &event);
+        QVERIFY2(menu->isVisible(), name);
+        menu->hide();
+    }
     // No launcher configured: the launcher items and their separators are hidden.
     for (const char* name : {"N9", "a1", "b1", "c1", "N10"})
         QVERIFY2(!child<QAction>(s, name)->isVisible(), name);
@@ -365,6 +376,14 @@ void StripWindowTest::noteLinesStackWithMarks()
     QCOMPARE(textColor(s.priorityMark(3)),
              child<QWidget>(s, "pnlSentences")->palette().color(QPalette::WindowText));
     QCOMPARE(textColor(l1), QColor(0, 0, 0));
+    {
+        auto* menu = child<QMenu>(s, "RxPopupMenu1");
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                l2->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(l2, &event);
+        QVERIFY(menu->isVisible());
+        menu->hide();
+    }
 
     // Reloading after a deletion drops the old lines.
     {
