@@ -57,8 +57,8 @@ def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what=None):
     """Calls predicate until it returns a true value and returns that value.
 
     Raises TimeoutError (with `what` in the message) when the time runs out.
-    Exceptions raised by the predicate count as "not yet"; the last one is
-    mentioned in the error.
+    Exceptions raised by the predicate count as "not yet" (the last one is
+    mentioned in the error), except AssertionError, which ends the wait at once.
     """
     deadline = time.monotonic() + timeout
     last_error = None
@@ -67,6 +67,8 @@ def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what=None):
             value = predicate()
             if value:
                 return value
+        except AssertionError:
+            raise
         except Exception as e:  # noqa: BLE001 - any failure means "not yet"
             last_error = e
         if time.monotonic() >= deadline:
@@ -589,7 +591,8 @@ class Desktop:
 
     def windows(self, pid=None, name=None, visible=True):
         """Top-level windows, by process id and/or title regular expression."""
-        args = ["search"]
+        # xdotool ORs its conditions unless told otherwise.
+        args = ["search", "--all"]
         if visible:
             args.append("--onlyvisible")
         if pid is not None:
@@ -648,6 +651,45 @@ class Desktop:
             return wait_until(ok, timeout, what="geometry %r" % (expected,))
         except TimeoutError:
             raise AssertionError("window geometry is %r, expected %r" % (self.geometry(win), expected))
+
+    def frame_extents(self, win):
+        """(left, right, top, bottom) of the window manager's frame around the
+        window; (0, 0, 0, 0) for a borderless one, None without a window manager."""
+        out = self.run(["xprop", "-id", str(int(win)), "_NET_FRAME_EXTENTS"], check=False)
+        m = re.search(r"=\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)", out)
+        return tuple(int(g) for g in m.groups()) if m else None
+
+    def window_types(self, win):
+        """The _NET_WM_WINDOW_TYPE atoms of a window, short names ("NORMAL", "DIALOG")."""
+        out = self.run(["xprop", "-id", str(int(win)), "_NET_WM_WINDOW_TYPE"], check=False)
+        return re.findall(r"_NET_WM_WINDOW_TYPE_([A-Z_]+)", out)
+
+    def is_dialog(self, win):
+        return "DIALOG" in self.window_types(win)
+
+    def dialogs(self, pid):
+        """Visible dialog windows (message boxes and the like) of a process."""
+        return [w for w in self.windows(pid=pid) if self.is_dialog(w)]
+
+    def wait_for_strip(self, process, timeout=DEFAULT_TIMEOUT):
+        """The strip window of a velmaro process: its visible top-level window titled
+        "Velmaro" that is not a dialog."""
+        def strip():
+            if not process.alive():
+                raise AssertionError("%s ended with exit code %r before showing its strip:\n%s"
+                                     % (process.name, process.returncode, process.output()[-3000:]))
+            for w in self.windows(pid=process.pid, name="^Velmaro$"):
+                if not self.is_dialog(w):
+                    return w
+            return None
+        try:
+            return wait_until(strip, timeout, what="the strip of pid %d" % process.pid)
+        except TimeoutError as e:
+            raise AssertionError(str(e))
+
+    def move_window(self, win, x, y):
+        """Moves a top-level window as the user would through the window manager."""
+        self.xdotool("windowmove", "--sync", int(win), x, y, check=False)
 
     def is_viewable(self, win):
         try:

@@ -50,6 +50,20 @@ class DesktopTest(unittest.TestCase):
             with open(path, "rb") as f:
                 self.assertEqual(f.read(8), b"\x89PNG\r\n\x1a\n")
 
+    def test_window_search_by_pid_and_title_needs_both(self):
+        bare = bare_window_bin()
+        with Desktop(wm=True) as d:
+            one = d.spawn("one", [bare, "0", "0"])
+            two = d.spawn("two", [bare, "300", "0"])
+            w1 = d.wait_for_window(pid=one.pid)
+            w2 = d.wait_for_window(pid=two.pid)
+            self.assertNotEqual(w1, w2)
+            self.assertEqual(d.windows(pid=two.pid, name="^velmaro_bare_window$"), [w2])
+            self.assertEqual(d.windows(pid=two.pid, name="^other$"), [])
+            self.assertEqual(set(d.windows(name="^velmaro_bare_window$")), {w1, w2})
+            self.assertFalse(d.is_dialog(w1))
+            self.assertEqual(d.frame_extents(w1), (0, 0, 0, 0))
+
     def test_centred_without_window_manager(self):
         bare = bare_window_bin()
         with Desktop(wm=False) as d:
