@@ -131,6 +131,8 @@ void NoteCollection::add(const QString& text, const QString& priority, const QSt
 void NoteCollection::modify(int n, const QString& text, const QString& priority,
                             const QString& alarmText, const QString& sound)
 {
+    if (n < 1)
+        return;
     SettingsStore::WriteGroup group(m_store);
     m_store.writeString(kData, key(u"Date", n), formatDateTime(m_clock.now()));
     m_store.writeString(kData, key(u"Sentence", n), encodeLineBreaks(text));

@@ -96,6 +96,15 @@ bool hasHighBytes(QByteArrayView bytes)
     return false;
 }
 
+// UTF-8 text as it stands: a mark inside the text (after the one that says "UTF-8")
+// is kept as a character, not swallowed as QString::fromUtf8 would.
+QString decodeUtf8(QByteArrayView bytes)
+{
+    QStringDecoder dec(QStringDecoder::Utf8,
+                       QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return dec.decode(bytes);
+}
+
 QString decodeCp1252(QByteArrayView bytes)
 {
     QStringDecoder dec("windows-1252", QStringDecoder::Flag::Stateless);
@@ -221,7 +230,7 @@ IniDocument IniDocument::parse(QByteArrayView bytes)
     if (bytes.startsWith(kUtf8Bom)) {
         const QByteArrayView rest = bytes.sliced(kUtf8Bom.size());
         if (isValidUtf8(rest)) {
-            text = QString::fromUtf8(rest);
+            text = decodeUtf8(rest);
             doc.d->utf8 = true;
         } else {
             // A broken UTF-8 file: keep every byte as a single-byte character rather
@@ -231,7 +240,7 @@ IniDocument IniDocument::parse(QByteArrayView bytes)
     } else if (hasHighBytes(bytes) && isValidUtf8(bytes)) {
         // Saved by a UTF-8 editor without a mark. Windows-1252 text that happens to be
         // valid UTF-8 is never written by this program (see serialize()).
-        text = QString::fromUtf8(bytes);
+        text = decodeUtf8(bytes);
         doc.d->utf8 = true;
     } else {
         text = decodeCp1252(bytes);
