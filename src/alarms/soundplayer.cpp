@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QTimer>
 
 #include <sndfile.h>
 
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace velmaro {
+
+constexpr int kReleaseDelayMs = 1000;
 
 // Plays one decoded sound on the default audio output. Every start plays it from the
 // beginning; the output stream is given back to the sound server as soon as the sound
@@ -40,13 +43,16 @@ public:
             return; // nowhere to play: not an error of the caller's
         m_sink = std::make_unique<QAudioSink>(device, m_format);
         QAudioSink* sink = m_sink.get();
-        QObject::connect(
-            sink, &QAudioSink::stateChanged, sink,
-            [sink](QAudio::State state) {
-                if (state == QAudio::IdleState)
-                    sink->stop();
-            },
-            Qt::QueuedConnection);
+        // The end of the data is not the end of the sound: the server still holds the
+        // last part of it, so the stream is closed a moment later.
+        QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State state) {
+            if (state == QAudio::IdleState) {
+                QTimer::singleShot(kReleaseDelayMs, sink, [sink] {
+                    if (sink->state() == QAudio::IdleState)
+                        sink->stop();
+                });
+            }
+        });
         m_buffer.open(QIODevice::ReadOnly);
         m_buffer.seek(0);
         sink->start(&m_buffer);
