@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -241,6 +242,7 @@ void TfrmConfig::buildControls()
     DatePicker->setToolTip(QStringLiteral("Fecha de la Alarma"));
     DatePicker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     DatePicker->setCalendarPopup(true);
+    DatePicker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     DatePicker->setGeometry(8, 16, 105, 24);
     TimePicker = new QTimeEdit(pnlAlarm);
     TimePicker->setObjectName(QStringLiteral("TimePicker"));
@@ -345,6 +347,7 @@ void TfrmConfig::openNew()
     recolourPriorityButtons();
     centreOnDesktop();
     memoSent->setFocus();
+    m_opened = true;
     exec();
 }
 
@@ -397,6 +400,7 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     recolourPriorityButtons();
     centreOnDesktop();
     setWindowModality(Qt::NonModal);
+    m_opened = true;
     show();
     raise();
     activateWindow();
@@ -706,10 +710,14 @@ void TfrmConfig::browseSound()
 // ---------------------------------------------------------------------------------------
 // Window events
 
-void TfrmConfig::done(int result)
+void TfrmConfig::hideEvent(QHideEvent* event)
 {
-    QDialog::done(result);
-    // Every closing ends here.
+    QDialog::hideEvent(event);
+    // Every closing ends here: the buttons, Cancel, the close box, and any hide by the
+    // program itself. A window manager that iconifies the dialog does not close it.
+    if (event->spontaneous() || !m_opened)
+        return;
+    m_opened = false;
     btnBorrar->setEnabled(true);
     btnArchivar->setEnabled(true);
     if (m_host) {

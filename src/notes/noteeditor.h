@@ -56,9 +56,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-public slots:
-    void done(int result) override;
+    void hideEvent(QHideEvent* event) override;
 
 private slots:
     void btnAceptarClick();
@@ -94,6 +92,7 @@ private:
     int m_number = 1;
     bool m_settingPickers = false;
     bool m_limiting = false;
+    bool m_opened = false; // between an opening and its closing
 
     QFrame* m_bevel = nullptr;
     QFrame* m_line = nullptr;
