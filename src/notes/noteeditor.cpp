@@ -12,6 +12,7 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHideEvent>
@@ -134,6 +135,10 @@ TfrmConfig::TfrmConfig(Services& services, QWidget* parent) : QDialog(parent), m
                    Qt::WindowCloseButtonHint);
     setFixedSize(300, 383);
     setWindowTitle(QStringLiteral("Nueva Nota"));
+    // The controls are placed for a small dialog font, 11 pixels high.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
 
     // The browse dialog of the sound field starts in the desktop's sound folder.
     if (QFileInfo(QStringLiteral("/usr/share/sounds")).isDir())
@@ -207,6 +212,8 @@ void TfrmConfig::buildControls()
         pal.setColor(QPalette::WindowText, winColor(0x00FF0000));
         lblLastModif->setPalette(pal);
         lblLastModif->resize(150, lblLastModif->height());
+        // A wide font must not run the caption into the stamp.
+        lblLastModif->move(std::max(144, lblUltima->geometry().right() + 6), 144);
     }
 
     m_line = new QFrame(this);
@@ -224,7 +231,14 @@ void TfrmConfig::buildControls()
         f.setPixelSize(16);
         lblAlarm->setFont(f);
     }
-    lblAlarm->setGeometry(68, 168, 161, 20);
+    // Centred over the alarm area; wider where the font needs more room for the text.
+    {
+        const int textWidth =
+            QFontMetrics(lblAlarm->font()).horizontalAdvance(QStringLiteral("Alarma NO Activada")) +
+            8;
+        const int w = std::min(std::max(161, textWidth), 281);
+        lblAlarm->setGeometry(68 + (161 - w) / 2, 168, w, 20);
+    }
 
     pnlAlarm = new QGroupBox(this);
     pnlAlarm->setObjectName(QStringLiteral("pnlAlarm"));
@@ -295,6 +309,13 @@ void TfrmConfig::buildControls()
     rbAdvertir = radio(pnlSonido, "rbAdvertir",
                        QStringLiteral("Advertir si difieren en menos de :"), 16, 72);
     rbNoAdvertir->setChecked(true);
+    // The caption ends where the spin box begins; a wide font is made smaller to fit.
+    for (int px = 10; rbAdvertir->sizeHint().width() > 192 - 16 && px >= 8; --px) {
+        QFont f = rbAdvertir->font();
+        f.setPixelSize(px);
+        rbAdvertir->setFont(f);
+        rbAdvertir->adjustSize();
+    }
     spEdMins = new QSpinBox(pnlSonido);
     spEdMins->setObjectName(QStringLiteral("spEdMins"));
     spEdMins->setRange(1, 120);
@@ -415,6 +436,13 @@ void TfrmConfig::applyWarningDefault()
         rbAdvertir->setChecked(true);
     else
         rbNoAdvertir->setChecked(true);
+    // The caption ends where the spin box begins; a wide font is made smaller to fit.
+    for (int px = 10; rbAdvertir->sizeHint().width() > 192 - 16 && px >= 8; --px) {
+        QFont f = rbAdvertir->font();
+        f.setPixelSize(px);
+        rbAdvertir->setFont(f);
+        rbAdvertir->adjustSize();
+    }
     spEdMins->setValue(int(std::clamp<qint64>(adv < 0 ? -adv : adv, 1, 120)));
 }
 
