@@ -220,22 +220,46 @@ def selection_owner(display, selection):
 
 
 class SinkInputWatch:
-    """Polls the PulseAudio server for playback streams every 100 ms.
+    """Watches the PulseAudio server for playback streams.
 
-    After stop(), `seen` tells whether any stream existed while it watched,
-    and `names` holds their application names when known.
+    `seen` turns true as soon as a playback stream is created while it watches
+    (from the server's event stream, so that even a stream of a few milliseconds
+    counts) or one is found existing (polled every 100 ms). `count` is the number
+    of streams created meanwhile. The server knows of the watch once the
+    constructor has returned.
     """
 
     def __init__(self, desktop, interval=0.1):
         self.desktop = desktop
         self.interval = interval
         self.seen = False
+        self.count = 0
         self.samples = 0
         self._stop = threading.Event()
-        self._thread = threading.Thread(target=self._run, daemon=True)
-        self._thread.start()
+        clients = set(desktop.pactl("list", "short", "clients").splitlines())
+        self._events = subprocess.Popen(
+            ["pactl", "subscribe"], env=desktop.base_env(), stdin=subprocess.DEVNULL,
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent,
+            text=True,
+        )
+        self._reader = threading.Thread(target=self._read_events, daemon=True)
+        self._reader.start()
+        try:
+            wait_until(lambda: set(desktop.pactl("list", "short", "clients").splitlines()) - clients,
+                       10, what="the sound event subscription")
+        except BaseException:
+            self.stop()
+            raise
+        self._poller = threading.Thread(target=self._poll, daemon=True)
+        self._poller.start()
 
-    def _run(self):
+    def _read_events(self):
+        for line in self._events.stdout:
+            if "'new' on sink-input" in line:
+                self.count += 1
+                self.seen = True
+
+    def _poll(self):
         while not self._stop.is_set():
             try:
                 out = self.desktop.pactl("list", "short", "sink-inputs")
@@ -248,7 +272,17 @@ class SinkInputWatch:
 
     def stop(self):
         self._stop.set()
-        self._thread.join(timeout=5)
+        if self._events.poll() is None:
+            self._events.terminate()
+            try:
+                self._events.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self._events.kill()
+                self._events.wait()
+        self._reader.join(timeout=5)
+        if getattr(self, "_poller", None):
+            self._poller.join(timeout=5)
+        self._events.stdout.close()
         return self.seen
 
     def __enter__(self):
@@ -324,6 +358,7 @@ class Desktop:
         self.home = None
         self.pulse_socket = None
         self._velmaro_runs = []
+        self._helpers = []  # sound watches and recorders, stopped at the end
 
     # ----- set-up and tear-down -------------------------------------------
 
@@ -360,6 +395,11 @@ class Desktop:
             self._start_tray()
 
     def _tear_down(self, failed):
+        for h in reversed(self._helpers):
+            try:
+                h.stop()
+            except Exception:  # noqa: BLE001
+                pass
         for p in reversed(self.processes):
             try:
                 p.stop()
@@ -518,8 +558,10 @@ class Desktop:
         return [l for l in self.pactl("list", "short", "sink-inputs").splitlines() if l.strip()]
 
     def watch_sound(self):
-        """Starts polling for playback streams; see SinkInputWatch."""
-        return SinkInputWatch(self)
+        """Starts watching for playback streams; see SinkInputWatch."""
+        watch = SinkInputWatch(self)
+        self._helpers.append(watch)
+        return watch
 
     def wait_for_sound(self, timeout=DEFAULT_TIMEOUT):
         """Waits until a playback stream exists; raises TimeoutError otherwise."""
@@ -530,7 +572,9 @@ class Desktop:
         gives the peak level (0..32767) of everything played meanwhile."""
         if not self.pulse_socket:
             raise HarnessError("Desktop was made without audio=True")
-        return Recorder(self)
+        rec = Recorder(self)
+        self._helpers.append(rec)
+        return rec
 
     def record_peak(self, seconds):
         """Peak level of what is played during the next `seconds`."""

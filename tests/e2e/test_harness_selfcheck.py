@@ -122,7 +122,19 @@ class DesktopTest(unittest.TestCase):
                 self.assertEqual(player.wait(10), 0)
                 peak = rec.stop()
             self.assertTrue(watch.seen)
+            self.assertEqual(watch.count, 1)
             self.assertGreater(peak, 5000)
+            # A stream far shorter than the polling interval is still seen.
+            blip = os.path.join(d.home, "blip.wav")
+            with wave.open(blip, "wb") as wav:
+                wav.setnchannels(1)
+                wav.setsampwidth(2)
+                wav.setframerate(8000)
+                wav.writeframes(b"\x00\x10" * 80)  # 10 ms
+            for _ in range(3):
+                with d.watch_sound() as short:
+                    self.assertEqual(d.spawn("paplay", ["paplay", blip]).wait(10), 0)
+                    wait_until(lambda: short.count == 1, 5, what="the short stream")
             self.assertLess(d.record_peak(0.5), 100)
 
 
