@@ -59,9 +59,10 @@ def main():
     a = ap.parse_args()
     if a.runs < 1:
         ap.error("--runs must be at least 1")
+    a.build = os.path.abspath(a.build)
     programs = {
         "bare": os.path.join(a.build, "bench", "startup", "velmaro_bare_window"),
-        "velmaro": os.environ.get("VELMARO_BIN") or os.path.join(a.build, "velmaro"),
+        "velmaro": os.path.abspath(os.environ.get("VELMARO_BIN") or os.path.join(a.build, "velmaro")),
     }
     if a.only:
         programs = {a.only: programs[a.only]}
