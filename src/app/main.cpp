@@ -34,6 +34,8 @@ int main(int argc, char* argv[])
     }
 
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Velmaro"));
+    // Caught from here on; a request that comes before the loop runs waits for it.
+    TerminationSignal termination;
 
     platform::SystemClock clock;
     platform::X11DesktopShell shell;
@@ -57,7 +59,6 @@ int main(int argc, char* argv[])
     QObject::connect(&strip, &TForm1::closeAccepted, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // The end of the desktop session closes the strip as an accepted close request does.
-    TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::requested, &strip, &QWidget::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
                      [&strip](QSessionManager&) { strip.close(); });
