@@ -756,6 +756,11 @@ void StripWindowTest::startupErrorsStopTheTimer()
         QCOMPARE(rig.messages.shown.size(), 1);
         QCOMPARE(s.noteLineCount(), 2);
         QVERIFY(s.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        // The next note goes after them instead of over note 1.
+        s.notes().add(QStringLiteral("c"), QStringLiteral("black"), QString(), QString());
+        QCOMPARE(s.store().readString(u"General", u"TotalData", kAbsent), QStringLiteral("3"));
+        QCOMPARE(s.store().readString(u"Data", u"Sentence1", kAbsent), QStringLiteral("a"));
+        QCOMPARE(s.store().readString(u"Data", u"Sentence3", kAbsent), QStringLiteral("c"));
     }
 }
 
