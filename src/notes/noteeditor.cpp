@@ -624,23 +624,36 @@ void TfrmConfig::btnAceptarClick()
     close();
 }
 
+// One change of the notes as one write of the settings file. When it fails the user is
+// told, the count goes back to what the file holds, and the caller stops.
+bool TfrmConfig::writeNotes(const std::function<void(NoteCollection&)>& change)
+{
+    NoteCollection& notes = m_host->notes();
+    const int countBefore = notes.count();
+    try {
+        SettingsStore::WriteGroup group(m_host->store());
+        change(notes);
+        group.commit();
+        return true;
+    } catch (const ArchiveError& e) {
+        // Nothing was appended: the note stays and so does the dialog.
+        notes.setCount(countBefore);
+        m_services.messages.error(e.message());
+    } catch (const StoreError& e) {
+        notes.setCount(countBefore);
+        m_services.messages.error(e.message());
+    }
+    return false;
+}
+
 void TfrmConfig::btnBorrarClick()
 {
     if (!m_host || !m_editMode)
         return;
-    NoteCollection& notes = m_host->notes();
-    if (m_number < 1 || m_number > notes.count())
+    if (m_number < 1 || m_number > m_host->notes().count())
         return;
-    const int countBefore = notes.count();
-    try {
-        SettingsStore::WriteGroup group(m_host->store());
-        notes.remove(m_number);
-        group.commit();
-    } catch (const StoreError& e) {
-        notes.setCount(countBefore);
-        m_services.messages.error(e.message());
+    if (!writeNotes([this](NoteCollection& notes) { notes.remove(m_number); }))
         return;
-    }
     m_host->reloadNotes();
     m_host->pastAlarmMarking();
     m_host->scrollbarCheck();
@@ -651,25 +664,14 @@ void TfrmConfig::btnArchivarClick()
 {
     if (!m_host || !m_editMode)
         return;
-    NoteCollection& notes = m_host->notes();
-    if (m_number < 1 || m_number > notes.count())
+    if (m_number < 1 || m_number > m_host->notes().count())
         return;
-    const int countBefore = notes.count();
-    try {
-        SettingsStore::WriteGroup group(m_host->store());
+    const bool done = writeNotes([this](NoteCollection& notes) {
         notes.archive(m_number, noteText(), m_host->documentsFolder());
         notes.remove(m_number);
-        group.commit();
-    } catch (const ArchiveError& e) {
-        // Nothing was appended: the note stays and so does the dialog.
-        notes.setCount(countBefore);
-        m_services.messages.error(e.message());
+    });
+    if (!done)
         return;
-    } catch (const StoreError& e) {
-        notes.setCount(countBefore);
-        m_services.messages.error(e.message());
-        return;
-    }
     m_host->reloadNotes();
     close();
 }

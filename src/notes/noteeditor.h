@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QButtonGroup;
 class QDateEdit;
 class QFrame;
@@ -73,6 +75,7 @@ private slots:
     void FormActivate();
 
 private:
+    bool writeNotes(const std::function<void(NoteCollection&)>& change);
     void buildControls();
     void showAlarmSwitch(bool on);
     void recolourPriorityButtons();
