@@ -6,7 +6,9 @@ namespace velmaro::platform {
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 3, 5), QTime(10, 0, 0)))
-        : m_now(std::move(start)) {}
+        : m_now(std::move(start))
+    {
+    }
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& t) { m_now = t; }
     void advanceSecs(qint64 s) { m_now = m_now.addSecs(s); }

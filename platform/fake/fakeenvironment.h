@@ -7,7 +7,10 @@ namespace velmaro::platform {
 
 class FakeEnvironment final : public Environment {
 public:
-    QString variable(const char* name) const override { return vars.value(QString::fromLatin1(name)); }
+    QString variable(const char* name) const override
+    {
+        return vars.value(QString::fromLatin1(name));
+    }
     QString homePath() const override { return home; }
     QString executablePath() const override { return executable; }
     QString documentsFolder() const override

@@ -27,9 +27,10 @@ int main(int argc, char* argv[])
     platform::QtMessages messages;
     platform::FlockInstanceGuard guard;
     if (!guard.acquire(exeName)) {
-        messages.inform(QStringLiteral("Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
-                                       "encuentra en la pantalla, verifique en la barra de Tareas.")
-                            .arg(exeName));
+        messages.inform(
+            QStringLiteral("Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
+                           "encuentra en la pantalla, verifique en la barra de Tareas.")
+                .arg(exeName));
         return 0;
     }
 

@@ -34,8 +34,8 @@ bool moveReplacing(const QString& source, const QString& destination)
     // Copy next to the destination first, so that a failed copy never leaves a torn file.
     std::filesystem::path partial = to;
     partial += ".part";
-    if (!std::filesystem::copy_file(from, partial, std::filesystem::copy_options::overwrite_existing,
-                                    ec)) {
+    if (!std::filesystem::copy_file(from, partial,
+                                    std::filesystem::copy_options::overwrite_existing, ec)) {
         std::filesystem::remove(partial, ec);
         return false;
     }

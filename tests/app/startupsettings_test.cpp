@@ -87,8 +87,8 @@ TEST_F(StartupRead, UnreadableWidthStopsTheRead)
     } catch (const ConversionError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("'ancho' is not a valid integer value"));
     }
-    EXPECT_EQ(s.noteCount, 3);    // read before the failing key
-    EXPECT_FALSE(s.alwaysOnTop);  // not reached
+    EXPECT_EQ(s.noteCount, 3);   // read before the failing key
+    EXPECT_FALSE(s.alwaysOnTop); // not reached
     EXPECT_EQ(store.readString(u"General", u"rem", kAbsent), kAbsent);
 }
 
