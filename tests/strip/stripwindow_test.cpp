@@ -178,6 +178,7 @@ private slots:
     void linkOpeningClearsTheGuardMeanwhile();
     void alarmCheckRingsOnce();
     void pastAlarmsAreMarkedSilently();
+    void reloadWithoutMarkingRingsAtTheNextTick();
     void tickEmptiesOnlyThePrompt();
     void hideShowToggle();
     void startupErrorsStopTheTimer();
@@ -687,6 +688,31 @@ void StripWindowTest::pastAlarmsAreMarkedSilently()
         QVERIFY(rig.sound.played.isEmpty());
         QVERIFY(s.noteLine(2)->autoFillBackground());
     }
+}
+
+void StripWindowTest::reloadWithoutMarkingRingsAtTheNextTick()
+{
+    // Archiving reloads the notes without the marking: past alarms ring again, in note
+    // order, so the last one started is the one heard.
+    Rig rig;
+    rig.sound.playable << QStringLiteral("/snd/a.wav") << QStringLiteral("/snd/b.wav");
+    rig.writeConfig(QStringLiteral("TotalData=2\r\n"),
+                    note(1, QStringLiteral("uno"), QStringLiteral("red"),
+                         QStringLiteral("05/03/2026 09:00:00"), QStringLiteral("/snd/a.wav")) +
+                        note(2, QStringLiteral("dos"), QStringLiteral("red"),
+                             QStringLiteral("04/03/2026 09:00:00"), QStringLiteral("/snd/b.wav")));
+    TForm1& s = rig.create();
+    s.Timer1Timer();
+    QVERIFY(rig.sound.played.isEmpty()); // marked silently at start-up
+
+    s.reloadNotes();
+    QVERIFY(!s.noteLine(1)->autoFillBackground()); // normal colours again
+    rig.clock.advanceSecs(15);
+    s.Timer1Timer();
+    QCOMPARE(rig.sound.played,
+             (QStringList{QStringLiteral("/snd/a.wav"), QStringLiteral("/snd/b.wav")}));
+    QVERIFY(s.noteLine(1)->autoFillBackground());
+    QVERIFY(s.noteLine(2)->autoFillBackground());
 }
 
 void StripWindowTest::tickEmptiesOnlyThePrompt()
