@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     # running and the end-to-end tests: X server, window manager, tray host, sound
     xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick
-    fonts-dejavu-core sound-theme-freedesktop python3
+    fonts-dejavu-core sound-theme-freedesktop python3 xdg-utils
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 
