@@ -54,11 +54,7 @@ bool isBlank(QChar c)
 
 QStringView trimBlanks(QStringView s)
 {
-    while (!s.isEmpty() && isBlank(s.front()))
-        s = s.mid(1);
-    while (!s.isEmpty() && isBlank(s.back()))
-        s.chop(1);
-    return s;
+    return trimmedBy(s, isBlank);
 }
 
 int hexDigit(QChar c)

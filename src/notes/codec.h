@@ -25,6 +25,16 @@ private:
 QString encodeLineBreaks(QStringView text);
 QString decodeLineBreaks(QStringView stored);
 
+// The text without the leading and trailing characters for which isBlank holds.
+template <typename IsBlank> QStringView trimmedBy(QStringView s, IsBlank isBlank)
+{
+    while (!s.isEmpty() && isBlank(s.front()))
+        s = s.mid(1);
+    while (!s.isEmpty() && isBlank(s.back()))
+        s.chop(1);
+    return s;
+}
+
 // Yes when the upper-cased text is S, SI, Y, YES, TRUE or T.
 bool textToBool(QStringView text);
 

@@ -59,11 +59,7 @@ bool isBlank(QChar c)
 
 QStringView trimBlanks(QStringView s)
 {
-    while (!s.isEmpty() && isBlank(s.front()))
-        s = s.mid(1);
-    while (!s.isEmpty() && isBlank(s.back()))
-        s.chop(1);
-    return s;
+    return trimmedBy(s, isBlank);
 }
 
 // Splits `s` at `sep` into fields of 1..maxDigits ASCII digits each. Returns false when
