@@ -1,0 +1,33 @@
+#pragma once
+// The shell start: hands a program, a desktop entry, a document or a web address to
+// the desktop the way a file manager would, never through a shell command string and
+// without waiting for what it starts. The launchers and the links of the list and
+// help windows go through it.
+
+#include <QString>
+#include <QStringList>
+
+namespace velmaro::platform {
+
+class ShellStart {
+public:
+    virtual ~ShellStart() = default;
+    // An executable file runs as a program, a .desktop entry starts its application,
+    // anything else opens with the user's default application. False when nothing
+    // could be started (a missing file, or nothing that opens it).
+    virtual bool start(const QString& target) = 0;
+};
+
+// Records what would have been started; tests read it and choose the answer.
+class RecordingShellStart final : public ShellStart {
+public:
+    bool start(const QString& target) override
+    {
+        started << target;
+        return result;
+    }
+    QStringList started;
+    bool result = true;
+};
+
+} // namespace velmaro::platform
