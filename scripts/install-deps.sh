@@ -12,6 +12,8 @@ packages=(
     # running and the end-to-end tests: X server, window manager, tray host, sound
     xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick
     fonts-dejavu-core sound-theme-freedesktop python3 xdg-utils
+    # the launchers: desktop entries start through gio, icons come from the theme
+    libglib2.0-bin adwaita-icon-theme
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 
