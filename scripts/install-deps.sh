@@ -15,6 +15,8 @@ packages=(
     # the launchers: desktop entries start through gio, icons come from the theme
     libglib2.0-bin adwaita-icon-theme
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    # document tests: an RTF reader and PDF text extraction
+    unrtf poppler-utils
 )
 
 missing=()

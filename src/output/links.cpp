@@ -1,33 +1,15 @@
 #include "output/links.h"
 
 #include "buildconfig.h"
+#include "output/codepage.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QRegularExpression>
 
 namespace velmaro {
 
 namespace {
-
-// Unicode code points of the Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes
-// that code page leaves unassigned. Every other byte equals its Latin-1 code point.
-constexpr char16_t kHighBlock[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-// The Windows-1252 byte of a code point, or -1 when that code page cannot hold it.
-int windows1252Byte(uint cp)
-{
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return int(cp);
-    for (int i = 0; i < 32; ++i) {
-        if (kHighBlock[i] != 0 && kHighBlock[i] == cp)
-            return 0x80 + i;
-    }
-    return -1;
-}
 
 // The bytes the encodings work on: the Windows-1252 byte of each character. A character
 // outside Windows-1252 contributes its UTF-8 bytes instead, so that it still reaches the
@@ -111,6 +93,31 @@ QString searchLink(QStringView text)
 {
     return QStringLiteral("http://") + QString::fromUtf8(build::searchServer) +
            QStringLiteral("/resultadoG.php?q=") + queryEncode(text, true);
+}
+
+std::vector<WebAddress> findWebAddresses(QStringView text)
+{
+    static const QRegularExpression re(
+        QStringLiteral(R"((?<![\w.@])(?:(?:https?|ftp|file|news):|mailto:|www\.)[^\s<>"]+)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    static const QString trailing = QStringLiteral(".,;:!?)]}'");
+    std::vector<WebAddress> found;
+    auto it = re.globalMatch(text);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        QStringView link = text.mid(m.capturedStart(), m.capturedLength());
+        while (!link.isEmpty() && trailing.contains(link.back()))
+            link.chop(1);
+        // A bare scheme or "www." alone is not an address.
+        if (link.endsWith(u':') || link.compare(u"www.", Qt::CaseInsensitive) == 0 ||
+            link.size() <= 4)
+            continue;
+        QString target = link.toString();
+        if (link.startsWith(u"www.", Qt::CaseInsensitive))
+            target.prepend(QStringLiteral("http://"));
+        found.push_back({m.capturedStart(), link.size(), target});
+    }
+    return found;
 }
 
 } // namespace velmaro

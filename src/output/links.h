@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <vector>
+
 namespace velmaro {
 
 // Percent encoding for URL queries: letters, digits, "-", "." and "_" stay, a blank
@@ -20,6 +22,19 @@ QString mailLink(QStringView recipient, QStringView subject, QStringView body);
 
 // "http://" + the maker's search server + "/resultadoG.php?q=" + the query-encoded text.
 QString searchLink(QStringView text);
+
+// A web address found in a document's text: where it stands and what opening it hands
+// to the desktop ("www." names get "http://" in front, which browsers assume too).
+struct WebAddress {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    QString target;
+};
+
+// The web addresses a reader should see as links: http, https, ftp, file, mailto and
+// news links and names starting with "www.", up to a blank or a quote, without
+// trailing punctuation.
+std::vector<WebAddress> findWebAddresses(QStringView text);
 
 // The text that the strip's search box shows until the user types.
 inline const QString kSearchPrompt = QStringLiteral("Haz tus búsquedas web desde Aquí");

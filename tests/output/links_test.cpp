@@ -59,3 +59,18 @@ TEST(SearchLink, PointsAtTheMakersServer)
               base + QStringLiteral("Haz+tus+b%FAsquedas+web+desde+Aqu%ED"));
     EXPECT_EQ(searchLink(u""), base);
 }
+
+TEST(WebAddresses, FoundAsARichTextReaderShowsThem)
+{
+    const QString text =
+        QStringLiteral("Ver www.uno.example/a?b=1, y (http://dos.example/x). mailto:ana@x.example "
+                       "o HTTPS://Tres.example; no www. ni http: ni correo@www.x");
+    const auto found = findWebAddresses(text);
+    ASSERT_EQ(found.size(), 4u);
+    EXPECT_EQ(text.mid(found[0].start, found[0].length), QStringLiteral("www.uno.example/a?b=1"));
+    EXPECT_EQ(found[0].target, QStringLiteral("http://www.uno.example/a?b=1"));
+    EXPECT_EQ(found[1].target, QStringLiteral("http://dos.example/x"));
+    EXPECT_EQ(found[2].target, QStringLiteral("mailto:ana@x.example"));
+    EXPECT_EQ(found[3].target, QStringLiteral("HTTPS://Tres.example"));
+    EXPECT_TRUE(findWebAddresses(u"").empty());
+}

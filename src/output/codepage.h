@@ -1,0 +1,11 @@
+#pragma once
+// Windows-1252, the single-byte code page the links and documents are written in.
+
+#include <cstdint>
+
+namespace velmaro {
+
+// The Windows-1252 byte of a code point, or -1 when that code page cannot hold it.
+int windows1252Byte(uint32_t codePoint);
+
+} // namespace velmaro

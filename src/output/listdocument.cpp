@@ -1,0 +1,117 @@
+#include "output/listdocument.h"
+
+#include "app/startupsettings.h"
+#include "notes/codec.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace velmaro {
+
+namespace {
+
+const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QString noteKey(QStringView name, int n)
+{
+    return name.toString() + QString::number(n);
+}
+
+} // namespace
+
+ListFileError::ListFileError(const QString& message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}
+
+QString listTitle()
+{
+    return QStringLiteral("Listado de Velmaro (") + makerWeb() + QLatin1Char(')');
+}
+
+QString listText(const SettingsStore& store, int count)
+{
+    QString text;
+    for (int n = 1; n <= count; ++n) {
+        // Read afresh for every note.
+        if (store.readString(u"General", u"AlarmTime", QString()) == u"True") {
+            const QString alarm =
+                store.readString(u"Data", noteKey(u"Alarm", n), QString(), kNoLimit);
+            if (!alarm.isEmpty())
+                text += QStringLiteral("Alarma: ") + alarm + QStringLiteral("\r\n");
+        }
+        text +=
+            decodeLineBreaks(store.readString(u"Data", noteKey(u"Sentence", n), kAbsent, kNoLimit));
+        text += QStringLiteral("\r\r\n");
+    }
+    return text;
+}
+
+QByteArray encodeListText(QStringView text)
+{
+    QStringEncoder enc("windows-1252", QStringEncoder::Flag::Stateless);
+    if (enc.isValid()) {
+        QByteArray bytes = enc.encode(text);
+        // A text starting with the mark's own characters would read back as UTF-8.
+        if (!enc.hasError() && !bytes.startsWith(kUtf8Bom))
+            return bytes;
+    }
+    return kUtf8Bom + text.toUtf8();
+}
+
+QString decodeListText(QByteArrayView bytes)
+{
+    if (bytes.startsWith(kUtf8Bom))
+        return QString::fromUtf8(bytes.sliced(kUtf8Bom.size()));
+    QStringDecoder dec("windows-1252", QStringDecoder::Flag::Stateless);
+    if (dec.isValid())
+        return dec.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+void writeListFile(const QString& path, QByteArrayView bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw ListFileError(f.errorString());
+    if (f.write(bytes.data(), bytes.size()) != bytes.size() || !f.flush())
+        throw ListFileError(f.errorString());
+}
+
+QString readListFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw ListFileError(f.errorString());
+    return decodeListText(f.readAll());
+}
+
+QStringList splitLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') {
+            ++i;
+            continue;
+        }
+        lines << text.mid(start, i - start).toString();
+        i += (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
+        start = i;
+    }
+    if (start < text.size())
+        lines << text.mid(start).toString();
+    return lines;
+}
+
+QString listWindowText(QStringView listFileText)
+{
+    QStringList lines = splitLines(listFileText);
+    lines.prepend(listTitle());
+    return lines.join(u'\n');
+}
+
+} // namespace velmaro
