@@ -14,6 +14,8 @@ packages=(
     fonts-dejavu-core sound-theme-freedesktop python3 xdg-utils
     # the launchers: desktop entries start through gio, icons come from the theme
     libglib2.0-bin adwaita-icon-theme
+    # the notification test's private session bus
+    dbus
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     # document tests: an RTF reader and PDF text extraction
     unrtf poppler-utils

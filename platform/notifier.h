@@ -1,0 +1,26 @@
+#pragma once
+// Desktop notifications: a short message the desktop shows on its own, beside the
+// strip's alarm colours and sound.
+
+#include <QString>
+#include <QStringList>
+
+namespace velmaro::platform {
+
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+    // Posts `text` under the program's name and icon, without a sound of its own (the
+    // alarm plays its sound). Returns at once; where the desktop has no notification
+    // service nothing happens and nothing is reported.
+    virtual void notify(const QString& text) = 0;
+};
+
+// Records what would have been posted; tests read it.
+class RecordingNotifier final : public Notifier {
+public:
+    void notify(const QString& text) override { posted << text; }
+    QStringList posted;
+};
+
+} // namespace velmaro::platform
