@@ -1,6 +1,7 @@
 // Velmaro: a desktop notes strip.
 
 #include "alarms/soundplayer.h"
+#include "app/platformchoice.h"
 #include "app/services.h"
 #include "app/storage.h"
 #include "app/terminationsignal.h"
@@ -20,7 +21,10 @@ using namespace velmaro;
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // Under a Wayland session the strip runs on XWayland, where it can place itself.
+    platform::ProcessEnvironment startEnvironment;
+    PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
+    QApplication app(arguments.argc(), arguments.argv());
 
     // One running copy per user and executable name, before any window exists.
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
