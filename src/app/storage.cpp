@@ -1,5 +1,6 @@
 #include "app/storage.h"
 
+#include "app/backups.h"
 #include "notes/settingsstore.h"
 
 #include <QDir>
@@ -93,9 +94,10 @@ bool templateMoveDue(double storedVersion)
     return static_cast<long double>(storedVersion) < 2.21L;
 }
 
-double runFileSetup(const StoragePaths& paths)
+double runFileSetup(const StoragePaths& paths, QDate today)
 {
     ensurePerUserFolder(paths.perUserFolder);
+    runStartupHousekeeping(paths.settingsFile, today);
 
     double stamp = kBuiltInVersion;
     const bool settingsExisted = QFileInfo::exists(paths.settingsFile);

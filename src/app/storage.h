@@ -4,6 +4,7 @@
 
 #include "platform/environment.h"
 
+#include <QDate>
 #include <QString>
 
 #include <stdexcept>
@@ -35,10 +36,11 @@ inline constexpr double kBuiltInVersion = 2.1;
 // Compared in extended precision with 2.21: the double nearest 2.21 is below it.
 bool templateMoveDue(double storedVersion);
 
-// Ensures the per-user folder (mode 0700), reads the stamp and, when due, moves the
+// Ensures the per-user folder (mode 0700), removes the store's leftovers and makes the
+// daily backup of `today` (app/backups.h), reads the stamp and, when due, moves the
 // templates and writes the stamp back. Throws SetupError "Unable to create directory"
 // when the folder cannot be made; copy and delete failures are silent.
 // Returns the version stamp read.
-double runFileSetup(const StoragePaths& paths);
+double runFileSetup(const StoragePaths& paths, QDate today = QDate::currentDate());
 
 } // namespace velmaro

@@ -331,7 +331,7 @@ void TForm1::setImage(int index)
 void TForm1::FormCreate()
 {
     try {
-        runFileSetup(m_paths);
+        runFileSetup(m_paths, m_services.clock.now().date());
     } catch (const SetupError& e) {
         m_services.messages.error(e.message());
         return;

@@ -1,0 +1,186 @@
+#include "app/backups.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmaro {
+
+namespace {
+
+const QString kBackupFolderName = QStringLiteral("backups");
+
+std::optional<QDate> backupDay(const QString& name)
+{
+    static const QRegularExpression re(QStringLiteral("^tw-(\\d{4})-(\\d{2})-(\\d{2})\\.cfg$"));
+    const QRegularExpressionMatch m = re.match(name);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QDate day(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (!day.isValid())
+        return std::nullopt;
+    return day;
+}
+
+// The whole content of a regular file; nullopt when it is anything else (a folder, a
+// FIFO, a device) or cannot be read. A link to a regular file counts as that file.
+std::optional<QByteArray> readRegularFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat sb;
+    if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+// The backup folder, made private when it is new; a link or a non-folder in its place
+// is refused.
+bool ensurePrivateFolder(const QString& folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) == 0)
+        return true;
+    struct stat sb;
+    return ::lstat(native.constData(), &sb) == 0 && S_ISDIR(sb.st_mode) && sb.st_uid == ::geteuid();
+}
+
+bool writePrivateFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (f.write(bytes) != bytes.size() || !f.flush() || ::fdatasync(f.handle()) != 0) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+// Six ASCII letters of both cases, as the random part of Qt's temporary file names
+// is. Requiring two of each keeps names a person gives a copy (".backup", ".BACKUP",
+// ".Backup") out of reach.
+bool isRandomPart(QStringView part)
+{
+    if (part.size() != 6)
+        return false;
+    int upper = 0;
+    int lower = 0;
+    for (QChar c : part) {
+        if (c >= u'A' && c <= u'Z')
+            ++upper;
+        else if (c >= u'a' && c <= u'z')
+            ++lower;
+        else
+            return false;
+    }
+    return upper >= 2 && lower >= 2;
+}
+
+bool isOwnRegularFile(const QString& path)
+{
+    struct stat sb;
+    return ::lstat(QFile::encodeName(path).constData(), &sb) == 0 && S_ISREG(sb.st_mode) &&
+           sb.st_uid == ::geteuid();
+}
+
+} // namespace
+
+QString backupFileName(QDate day)
+{
+    return QStringLiteral("tw-") + day.toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".cfg");
+}
+
+QStringList listBackups(const QString& folder)
+{
+    QList<std::pair<QDate, QString>> found;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (const auto day = backupDay(name))
+            found.append({*day, name});
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a > b; });
+    QStringList out;
+    for (const auto& entry : found)
+        out.append(entry.second);
+    return out;
+}
+
+BackupOutcome makeDailyBackup(const QString& settingsFile, const QString& folder, QDate today,
+                              int keep)
+{
+    const QStringList existing = listBackups(folder);
+    if (!existing.isEmpty() && backupDay(existing.first()) == today)
+        return BackupOutcome::AlreadyToday;
+    if (!QFileInfo::exists(settingsFile))
+        return BackupOutcome::NothingToCopy;
+    const std::optional<QByteArray> bytes = readRegularFile(settingsFile);
+    if (!bytes)
+        return BackupOutcome::Unreadable;
+    if (bytes->isEmpty())
+        return BackupOutcome::NothingToCopy;
+    if (!ensurePrivateFolder(folder) ||
+        !writePrivateFile(folder + QLatin1Char('/') + backupFileName(today), *bytes))
+        return BackupOutcome::WriteFailed;
+
+    const QStringList all = listBackups(folder);
+    for (qsizetype i = keep; i < all.size(); ++i)
+        QFile::remove(folder + QLatin1Char('/') + all[i]);
+    return BackupOutcome::Made;
+}
+
+bool isStoreLeftoverName(const QString& name, const QString& fileName)
+{
+    return name.size() == fileName.size() + 7 && name.startsWith(fileName) &&
+           name[fileName.size()] == u'.' && isRandomPart(QStringView(name).right(6));
+}
+
+int removeStoreLeftovers(const QString& folder, const QString& fileName)
+{
+    int removed = 0;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (isStoreLeftoverName(name, fileName) && isOwnRegularFile(path) && QFile::remove(path))
+            ++removed;
+    }
+    return removed;
+}
+
+void runStartupHousekeeping(const QString& settingsFile, QDate today)
+{
+    const QFileInfo info(settingsFile);
+    const QString folder = info.absolutePath();
+    removeStoreLeftovers(folder, info.fileName());
+    const QString backups = folder + QLatin1Char('/') + kBackupFolderName;
+    // The backup writer's own temporary files, from a start that was cut short.
+    for (const QString& name : QDir(backups).entryList(QDir::Files | QDir::Hidden)) {
+        const QString base = name.left(name.size() - 7);
+        if (backupDay(base))
+            removeStoreLeftovers(backups, base);
+    }
+    makeDailyBackup(settingsFile, backups, today);
+}
+
+} // namespace velmaro
