@@ -1,0 +1,57 @@
+#include "settings/launchers.h"
+
+#include "settings/settingkeys.h"
+
+#include <QFileInfo>
+
+namespace velmaro {
+
+LauncherMenu launcherMenu(const SettingsStore& store)
+{
+    LauncherMenu menu;
+    for (int i = 0; i < kLauncherCount; ++i) {
+        if (readText(store, settingkeys::kProgChk[i]) != QLatin1String("True"))
+            continue;
+        menu.entries[i].visible = true;
+        menu.entries[i].caption = readText(store, settingkeys::kProgName[i]);
+        menu.separators = true;
+    }
+    return menu;
+}
+
+int launcherToolbarImage(int n, bool active)
+{
+    constexpr int kInactive = 11;
+    return active ? 2 + n : kInactive;
+}
+
+std::optional<LauncherRow> browsedLauncher(const QString& path, const QString& ownProgram)
+{
+    if (path.toUpper().contains(QLatin1String("VELMARO.EXE")))
+        return std::nullopt;
+    if (!ownProgram.isEmpty()) {
+        const QString own = QFileInfo(ownProgram).canonicalFilePath();
+        if (!own.isEmpty() && QFileInfo(path).canonicalFilePath() == own)
+            return std::nullopt;
+    }
+    LauncherRow row;
+    row.active = true;
+    row.file = path;
+    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
+    row.name = dot < 0 ? QString() : fileName.left(dot); // a name without "." gives none
+    row.id = row.name.left(1).toLower();
+    return row;
+}
+
+bool launcherRuns(const LauncherRow& row)
+{
+    return row.active && !row.file.isEmpty();
+}
+
+QString launchFailedMessage(const QString& file)
+{
+    return QStringLiteral("No se ha podido ejecutar ") + file;
+}
+
+} // namespace velmaro

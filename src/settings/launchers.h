@@ -1,0 +1,54 @@
+#pragma once
+// The three launchers: what the settings dialog's rows hold, the menu entries derived
+// from the stored keys, the toolbar images and what a browsed file fills in.
+
+#include "notes/settingsstore.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace velmaro {
+
+inline constexpr int kLauncherCount = 3;
+
+// One row of "Programas Configurables".
+struct LauncherRow {
+    bool active = false;
+    QString name;
+    QString id; // the id letter, stored and loaded only
+    QString file;
+    bool operator==(const LauncherRow&) const = default;
+};
+
+struct LauncherMenu {
+    struct Entry {
+        bool visible = false;
+        QString caption; // a menu caption: "&" marks the access key
+    };
+    std::array<Entry, kLauncherCount> entries; // a1, b1, c1
+    bool separators = false;                   // N9 and N10
+};
+
+// From the stored keys: an entry shows when its ProgChk is exactly "True", captioned
+// with its stored name ("NO_ESTA" when that is absent); the separators show with any.
+LauncherMenu launcherMenu(const SettingsStore& store);
+
+// The command image of launcher n (1..3) on the toolbar: 2 + n when active, else the
+// inactive placeholder 11. The menu entries always use 2 + n.
+int launcherToolbarImage(int n, bool active);
+
+// What browsing to `path` fills into a row: the path, the file name cut before its
+// first "." (empty without a "."), the lower-cased first letter of that name as id, and the row
+// active. nullopt, and nothing changes, when the path names this program: its upper-cased text
+// contains "VELMARO.EXE", or it is `ownProgram` (the running executable).
+std::optional<LauncherRow> browsedLauncher(const QString& path, const QString& ownProgram = {});
+
+// A click starts the row's file only when the row is active and the file is not empty.
+bool launcherRuns(const LauncherRow& row);
+
+// Shown when the shell could not start the file.
+QString launchFailedMessage(const QString& file);
+
+} // namespace velmaro
