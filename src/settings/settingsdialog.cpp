@@ -1,0 +1,459 @@
+#include "settings/settingsdialog.h"
+
+#include "settings/launchericons.h"
+#include "settings/launchers.h"
+#include "strip/wincolor.h"
+#include "ui_settingsdialog.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace velmaro {
+
+namespace {
+
+const QString kChooserTitle = QStringLiteral("Seleccione  el archivo a ejecutar");
+const QString kImageFailed =
+    QStringLiteral("No se pudo abrir la imágen de fondo. Vuelva a seleccionarla.");
+constexpr int kMessageTyped = 145;
+
+void setColours(QWidget* panel, std::optional<int> text, int background)
+{
+    QPalette pal = panel->palette();
+    if (text)
+        pal.setColor(QPalette::WindowText, toQColor(*text, panel->palette(), QPalette::WindowText));
+    pal.setColor(QPalette::Window, toQColor(background, panel->palette(), QPalette::Window));
+    panel->setPalette(pal);
+}
+
+// The memo shows LF; the stored message keeps the CR LF of its line breaks.
+QString memoText(const QString& message)
+{
+    QString text = message;
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+} // namespace
+
+TfrmAllConfig::TfrmAllConfig(SettingsStore& store, StartupSettings& memory, SettingsHost& host,
+                             CommandImages& images, platform::ShellStart& shell,
+                             platform::Messages& messages, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmAllConfig>()), m_store(store), m_memory(memory),
+      m_host(host), m_images(images), m_shell(shell), m_messages(messages)
+{
+    ui->setupUi(this);
+    setFixedSize(638, 461);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    QFont bold = ui->lblTitle->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    ui->lblTitle->setFont(bold);
+    QPalette band = ui->lblTitle->palette();
+    band.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+    band.setColor(QPalette::WindowText, Qt::yellow);
+    ui->lblTitle->setPalette(band);
+    ui->imgDistributor->setPixmap(CommandImages::builtIn(CommandImages::About).pixmap(30, 30));
+
+    // The size box moves by its arrows only.
+    if (auto* edit = ui->spEdFontSize->findChild<QLineEdit*>())
+        edit->setReadOnly(true);
+    for (QLineEdit* id : {ui->edtIdPrg1, ui->edtIdPrg2, ui->edtIdPrg3}) {
+        QPalette pal = id->palette();
+        pal.setColor(QPalette::Text, Qt::blue);
+        id->setPalette(pal);
+        id->hide();
+    }
+
+    connect(ui->btnAceptar, &QToolButton::clicked, this, &TfrmAllConfig::btnAceptarClick);
+    connect(ui->btnCancel, &QToolButton::clicked, this, &QDialog::reject);
+    connect(ui->cboFontStyle, &QComboBox::textActivated, this, [this](const QString& face) {
+        m_sampleFace = face;
+        showSamples();
+    });
+    connect(ui->spEdFontSize, &QSpinBox::valueChanged, this, [this] { showSamples(); });
+    connect(ui->SpeedButton4, &QToolButton::clicked, this, &TfrmAllConfig::SpeedButton4Click);
+    connect(ui->SpeedButton5, &QToolButton::clicked, this, &TfrmAllConfig::SpeedButton5Click);
+    connect(ui->SpeedButton6, &QToolButton::clicked, this, &TfrmAllConfig::SpeedButton6Click);
+    connect(ui->SpeedButton7, &QToolButton::clicked, this, &TfrmAllConfig::SpeedButton7Click);
+    connect(ui->SpeedButton8, &QToolButton::clicked, this, &TfrmAllConfig::SpeedButton8Click);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, [this] { browseLauncher(0); });
+    connect(ui->SpeedButton2, &QToolButton::clicked, this, [this] { browseLauncher(1); });
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, [this] { browseLauncher(2); });
+    connect(ui->mmMsg, &QPlainTextEdit::textChanged, this, &TfrmAllConfig::messageEdited);
+    ui->chkAlarmTransparente->installEventFilter(this);
+
+    m_pickColour = [this](const QColor& initial) -> std::optional<QColor> {
+        const QColor c = QColorDialog::getColor(initial, this);
+        return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+    };
+    m_chooseFile = [this](const QString& folder, const QStringList& filters) {
+        // A new chooser each time: its file name starts empty.
+        QFileDialog chooser(this, kChooserTitle, folder);
+        chooser.setFileMode(QFileDialog::ExistingFile);
+        chooser.setOption(QFileDialog::DontResolveSymlinks);
+        chooser.setNameFilters(filters);
+        return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
+    };
+
+    AllSettings custom;
+    fillCustomFields(memory, custom);
+    setCustomFields(custom.web, custom.email, custom.message);
+}
+
+TfrmAllConfig::~TfrmAllConfig() = default;
+
+// Windows patterns mean other things here: "*.*" must list files without an
+// extension too, and a shortcut is a desktop entry.
+QStringList TfrmAllConfig::launcherFilters()
+{
+    return {QStringLiteral("Todos los Archivos (*.*) (*)"),
+            QStringLiteral("Ejecutables (*.exe) (*.exe *.sh *.AppImage *.run *.bin)"),
+            QStringLiteral("Accesos Directos (*.lnk) (*.desktop)")};
+}
+
+QStringList TfrmAllConfig::imageFilters()
+{
+    return {QStringLiteral("Archivos Bitmap (*.bmp)"), QStringLiteral("Archivo JPEG (*.jpg)"),
+            QStringLiteral("Archivo GIF (*.gif)"),     QStringLiteral("Archivo WMF (*.wmf)"),
+            QStringLiteral("Archivo EMF (*.emf)"),     QStringLiteral("Icono (*.ico)")};
+}
+
+void TfrmAllConfig::startupPass()
+{
+    settingsLoad();
+    launcherToolbarRefresh();
+    btnAceptarClick();
+}
+
+void TfrmAllConfig::setCustomFields(const QString& web, const QString& email,
+                                    const QString& message)
+{
+    ui->edtWeb->setText(web);
+    ui->edtMail->setText(email);
+    m_message = memoText(message);
+    const QSignalBlocker block(ui->mmMsg);
+    ui->mmMsg->setPlainText(m_message);
+}
+
+void TfrmAllConfig::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        if (const QScreen* screen = this->screen())
+            move(screen->geometry().center() - rect().center());
+        settingsLoad();
+    }
+    QDialog::showEvent(event);
+}
+
+void TfrmAllConfig::settingsLoad()
+{
+    m_form = readForm();
+    fillFontList();
+    loadAllSettings(m_store, m_memory, m_host.stripMetrics(), m_fontFaces, m_form);
+    m_sampleFace = m_memory.fontName;
+    showForm();
+    showBackgroundOnLoad();
+    for (int row = 0; row < kLauncherCount; ++row)
+        launcherIconExtraction(row, true);
+}
+
+// The installed faces, sorted; read once, the list does not change while running.
+void TfrmAllConfig::fillFontList()
+{
+    if (!m_fontFaces.isEmpty())
+        return;
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (!QFontDatabase::isPrivateFamily(family))
+            m_fontFaces << family;
+    }
+    std::sort(m_fontFaces.begin(), m_fontFaces.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    m_fontFaces.removeDuplicates();
+    ui->cboFontStyle->addItems(m_fontFaces);
+}
+
+void TfrmAllConfig::showBackgroundOnLoad()
+{
+    if (m_form.imageMode == kImageEmpty) {
+        m_host.hideBackgroundImage();
+        return;
+    }
+    if (m_host.showBackgroundImage(m_form.imageMode, m_memory.backImagePath))
+        return;
+    resetToEmptyImage(m_form, m_memory);
+    ui->rbSinImagen->setChecked(true);
+    m_host.hideBackgroundImage();
+    m_messages.inform(kImageFailed);
+}
+
+void TfrmAllConfig::showForm()
+{
+    const AllSettings& f = m_form;
+    ui->edtFile->setText(f.archiveFile);
+    ui->chkAlarm->setChecked(f.stampAlarm);
+    ui->chkLastUpd->setChecked(f.stampLastUpdate);
+    ui->chkAchieve->setChecked(f.stampArchived);
+    ui->cboFontStyle->setCurrentIndex(
+        f.fontName.isEmpty() ? -1 : ui->cboFontStyle->findText(f.fontName));
+    ui->spEdFontSize->setValue(f.fontSize);
+    ui->chkAlarmTransparente->setChecked(f.alarmBackTransparent);
+    ui->edtImageFile->setText(f.imageFile);
+    ui->rbSinImagen->setChecked(f.imageMode == kImageEmpty);
+    ui->rbAjustaHoja->setChecked(f.imageMode == kImageAdjust);
+    ui->rbMantProp->setChecked(f.imageMode == kImageProportional);
+    ui->spEdWidth->setMinimum(f.widthMinimum);
+    ui->spEdWidth->setValue(f.width);
+    QCheckBox* const active[] = {ui->chkProg1, ui->chkProg2, ui->chkProg3};
+    QLineEdit* const names[] = {ui->edtPrgName1, ui->edtPrgName2, ui->edtPrgName3};
+    QLineEdit* const ids[] = {ui->edtIdPrg1, ui->edtIdPrg2, ui->edtIdPrg3};
+    QLineEdit* const files[] = {ui->edtPrgFile1, ui->edtPrgFile2, ui->edtPrgFile3};
+    for (int i = 0; i < kLauncherCount; ++i) {
+        active[i]->setChecked(f.launchers[i].active);
+        names[i]->setText(f.launchers[i].name);
+        ids[i]->setText(f.launchers[i].id);
+        files[i]->setText(f.launchers[i].file);
+    }
+    ui->chkAllwaysOnTop->setChecked(f.alwaysOnTop);
+    showSamples();
+}
+
+AllSettings TfrmAllConfig::readForm() const
+{
+    AllSettings f = m_form; // the colours live in the record only
+    f.width = ui->spEdWidth->value();
+    f.widthMinimum = ui->spEdWidth->minimum();
+    f.archiveFile = ui->edtFile->text();
+    f.stampAlarm = ui->chkAlarm->isChecked();
+    f.stampLastUpdate = ui->chkLastUpd->isChecked();
+    f.stampArchived = ui->chkAchieve->isChecked();
+    f.fontName = ui->cboFontStyle->currentIndex() < 0 ? QString() : ui->cboFontStyle->currentText();
+    f.fontSize = ui->spEdFontSize->value();
+    f.alarmBackTransparent = ui->chkAlarmTransparente->isChecked();
+    f.imageFile = ui->edtImageFile->text();
+    f.imageMode = ui->rbAjustaHoja->isChecked() ? kImageAdjust
+                  : ui->rbMantProp->isChecked() ? kImageProportional
+                                                : kImageEmpty;
+    f.alwaysOnTop = ui->chkAllwaysOnTop->isChecked();
+    f.web = ui->edtWeb->text();
+    f.email = ui->edtMail->text();
+    f.message = ui->mmMsg->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    const QCheckBox* const active[] = {ui->chkProg1, ui->chkProg2, ui->chkProg3};
+    const QLineEdit* const names[] = {ui->edtPrgName1, ui->edtPrgName2, ui->edtPrgName3};
+    const QLineEdit* const ids[] = {ui->edtIdPrg1, ui->edtIdPrg2, ui->edtIdPrg3};
+    const QLineEdit* const files[] = {ui->edtPrgFile1, ui->edtPrgFile2, ui->edtPrgFile3};
+    for (int i = 0; i < kLauncherCount; ++i)
+        f.launchers[i] = {active[i]->isChecked(), names[i]->text(), ids[i]->text(),
+                          files[i]->text()};
+    return f;
+}
+
+void TfrmAllConfig::showSamples()
+{
+    QFont font(m_sampleFace);
+    font.setPointSize(ui->spEdFontSize->value());
+    ui->pnlFontSample->setFont(font);
+    ui->pnlAlarmFontSample->setFont(font);
+    setColours(ui->pnlFontSample, m_form.fontColor, m_form.backColor);
+    setColours(ui->pnlAlarmFontSample, m_form.alarmColor, m_form.alarmBackColor);
+    setColours(ui->pnlBkGrd, std::nullopt, m_form.backColor);
+}
+
+// ---------------------------------------------------------------------------------------
+// Pickers and choosers
+
+std::optional<QColor> TfrmAllConfig::pickColour()
+{
+    const std::optional<QColor> picked = m_pickColour(m_lastColour);
+    if (!picked || !picked->isValid())
+        return std::nullopt;
+    m_lastColour = *picked;
+    return picked;
+}
+
+void TfrmAllConfig::SpeedButton4Click()
+{
+    if (const auto c = pickColour()) {
+        m_form.fontColor = toWinColor(*c);
+        showSamples();
+    }
+}
+
+void TfrmAllConfig::SpeedButton5Click()
+{
+    if (const auto c = pickColour()) {
+        m_form.alarmColor = toWinColor(*c);
+        showSamples();
+    }
+}
+
+void TfrmAllConfig::SpeedButton6Click()
+{
+    if (const auto c = pickColour()) {
+        m_form.alarmBackColor = toWinColor(*c);
+        showSamples();
+    }
+}
+
+void TfrmAllConfig::SpeedButton8Click()
+{
+    if (const auto c = pickColour()) {
+        m_form.backColor = toWinColor(*c);
+        showSamples();
+    }
+}
+
+// "Transparente :" acts on every mouse-button and key release on it, after the box
+// has taken the release.
+bool TfrmAllConfig::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->chkAlarmTransparente &&
+        (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease)) {
+        static_cast<QObject*>(ui->chkAlarmTransparente)->event(event);
+        transparentReleased();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmAllConfig::transparentReleased()
+{
+    if (ui->chkAlarmTransparente->isChecked()) {
+        m_form.alarmBackColor = kButtonFaceColor;
+        showSamples();
+    } else {
+        SpeedButton6Click();
+    }
+}
+
+void TfrmAllConfig::SpeedButton7Click()
+{
+    const QString text = ui->edtImageFile->text();
+    const QString folder = text.left(std::max<qsizetype>(text.lastIndexOf(QLatin1Char('/')), 1));
+    const bool useTyped = text.contains(QLatin1Char('/')) && QDir(folder).exists();
+    const QString file = m_chooseFile(useTyped ? folder : m_lastImageFolder, imageFilters());
+    if (file.isEmpty())
+        return;
+    m_lastImageFolder = QFileInfo(file).absolutePath();
+    ui->edtImageFile->setText(file);
+}
+
+void TfrmAllConfig::browseLauncher(int row)
+{
+    const QString file = m_chooseFile(QDir::currentPath(), launcherFilters());
+    if (file.isEmpty())
+        return;
+    const auto browsed = browsedLauncher(file, QCoreApplication::applicationFilePath());
+    if (!browsed)
+        return;
+    m_form = readForm();
+    m_form.launchers[row] = *browsed;
+    showForm();
+    launcherIconExtraction(row, false);
+}
+
+// The memo takes at most 145 typed characters; a longer stored message still shows.
+void TfrmAllConfig::messageEdited()
+{
+    const QString text = ui->mmMsg->toPlainText();
+    if (text.size() > kMessageTyped && text.size() > m_message.size()) {
+        const QSignalBlocker block(ui->mmMsg);
+        ui->mmMsg->setPlainText(m_message);
+        ui->mmMsg->moveCursor(QTextCursor::End);
+        return;
+    }
+    m_message = text;
+}
+
+// ---------------------------------------------------------------------------------------
+// Launchers
+
+void TfrmAllConfig::launcherIconExtraction(int row, bool replaceInList)
+{
+    const QLineEdit* const files[] = {ui->edtPrgFile1, ui->edtPrgFile2, ui->edtPrgFile3};
+    QLabel* const previews[] = {ui->img1, ui->img2, ui->img3};
+    const QIcon icon = launcherIcon(files[row]->text());
+    if (icon.isNull())
+        return; // no file there: the preview and the list keep what they show
+    previews[row]->setPixmap(iconPixmap(icon, 32, false));
+    if (replaceInList)
+        m_images.replace(CommandImages::Launcher1 + row,
+                         QIcon(iconPixmap(icon, CommandImages::kSize, true)));
+}
+
+void TfrmAllConfig::launcherToolbarRefresh()
+{
+    const AllSettings f = readForm();
+    for (int row = 0; row < kLauncherCount; ++row) {
+        const int n = row + 1;
+        const bool active = f.launchers[row].active;
+        if (active)
+            launcherIconExtraction(row, true);
+        m_host.setLauncherButton(n, launcherToolbarImage(n, active), active, f.launchers[row].name);
+    }
+}
+
+void TfrmAllConfig::launcherClick(int n)
+{
+    if (n < 1 || n > kLauncherCount)
+        return;
+    const LauncherRow row = readForm().launchers[n - 1];
+    if (!launcherRuns(row))
+        return;
+    if (!m_shell.start(row.file))
+        m_messages.inform(launchFailedMessage(row.file));
+}
+
+// ---------------------------------------------------------------------------------------
+// Settings confirm
+
+void TfrmAllConfig::btnAceptarClick()
+{
+    const bool showing = isVisible();
+    const StripMetrics strip = m_host.stripMetrics();
+    m_host.freeNoteLines();
+    m_form = readForm();
+    try {
+        applyAllSettings(m_store, m_form, m_memory,
+                         {strip.scrollBarWidth, m_host.noteCount(), showing});
+    } catch (const StoreError& e) {
+        m_messages.error(e.message());
+        // Nothing was stored and the settings in memory are as before: show the
+        // lines again rather than leave the strip empty.
+        m_host.rebuildNoteLines();
+        m_host.scrollbarCheck();
+        return;
+    }
+    showForm(); // rows without a file are inactive now
+    afterApply(showing);
+    m_host.rebuildNoteLines();
+    launcherToolbarRefresh();
+    m_host.repaintStrip();
+    m_host.scrollbarCheck();
+    if (showing)
+        accept();
+}
+
+// What the apply changes on the strip, in the order of its writes.
+void TfrmAllConfig::afterApply(bool showing)
+{
+    m_host.setStripWidth(m_form.width);
+    m_host.hideBackgroundImage();
+    m_host.layoutBackgroundImage();
+    if (showing) {
+        emit customFieldsChanged();
+        m_host.applyAlwaysOnTop();
+        m_host.applyBackgroundColor();
+    }
+    m_host.refreshLauncherMenu();
+    m_host.layoutToolBar();
+}
+
+} // namespace velmaro

@@ -1,0 +1,277 @@
+// The settings dialog driven by its controls' object names over a real settings file,
+// with a recording strip, shell and message boxes.
+
+#include "settings/settingsdialog.h"
+
+#include "notes/storetestutil.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace velmaro;
+using velmaro::testing::readBytes;
+using velmaro::testing::writeBytes;
+
+namespace {
+
+class RecordingHost final : public SettingsHost {
+public:
+    StripMetrics stripMetrics() const override { return {width, scrollBar}; }
+    int noteCount() const override { return 3; }
+    void freeNoteLines() override { calls << QStringLiteral("free"); }
+    void rebuildNoteLines() override { calls << QStringLiteral("rebuild"); }
+    void scrollbarCheck() override { calls << QStringLiteral("scrollbar"); }
+    void setStripWidth(int w) override
+    {
+        width = w;
+        calls << QStringLiteral("width %1").arg(w);
+    }
+    bool showBackgroundImage(const QString& mode, const QString& file) override
+    {
+        calls << QStringLiteral("show %1 %2").arg(mode, file);
+        return QFileInfo::exists(file);
+    }
+    void hideBackgroundImage() override { calls << QStringLiteral("hide"); }
+    void layoutBackgroundImage() override { calls << QStringLiteral("layout"); }
+    void applyAlwaysOnTop() override { calls << QStringLiteral("ontop"); }
+    void applyBackgroundColor() override { calls << QStringLiteral("colour"); }
+    void setLauncherButton(int n, int image, bool showHint, const QString& hint) override
+    {
+        buttons[n - 1] = {image, showHint ? hint : QStringLiteral("-")};
+    }
+    void refreshLauncherMenu() override { calls << QStringLiteral("menu"); }
+    void layoutToolBar() override { calls << QStringLiteral("toolbar"); }
+    void repaintStrip() override {}
+
+    int width = 237;
+    int scrollBar = 0;
+    QStringList calls;
+    std::array<std::pair<int, QString>, 3> buttons{};
+};
+
+} // namespace
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<SettingsStore> m_store;
+    StartupSettings m_memory;
+    RecordingHost m_host;
+    CommandImages m_images;
+    platform::RecordingShellStart m_shell;
+    platform::RecordingMessages m_messages;
+    std::unique_ptr<TfrmAllConfig> m_dialog;
+    QList<QColor> m_pickerOpenedOn;
+    std::optional<QColor> m_pick;
+    QString m_chosen;
+
+    template <typename T> T* find(const char* name) const
+    {
+        auto* w = m_dialog->findChild<T*>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QString stored(QStringView section, QStringView key) const
+    {
+        return SettingsStore(m_path).readString(section, key, kAbsent);
+    }
+    // A start: the start-up read, then the dialog created with its start-up pass.
+    void start(const QByteArray& file)
+    {
+        writeBytes(m_path, file);
+        m_dialog.reset();
+        m_store = std::make_unique<SettingsStore>(m_path);
+        m_memory = StartupSettings();
+        readStartupSettings(*m_store, m_memory);
+        m_host.calls.clear();
+        m_messages.shown.clear();
+        m_dialog = std::make_unique<TfrmAllConfig>(*m_store, m_memory, m_host, m_images, m_shell,
+                                                   m_messages);
+        m_dialog->setColourPicker([this](const QColor& initial) {
+            m_pickerOpenedOn << initial;
+            return m_pick;
+        });
+        m_dialog->setFileChooser([this](const QString&, const QStringList&) { return m_chosen; });
+        m_dialog->startupPass();
+    }
+    void open()
+    {
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    }
+    void ok() { QTest::mouseClick(find<QToolButton>("btnAceptar"), Qt::LeftButton); }
+
+private slots:
+    void init()
+    {
+        m_path = m_dir.filePath(QStringLiteral("tw.cfg"));
+        m_host = RecordingHost();
+        m_shell.started.clear();
+        m_pickerOpenedOn.clear();
+        m_pick.reset();
+        m_chosen.clear();
+    }
+
+    void widthBoxClampsTypedValuesWhenLeft()
+    {
+        m_host.scrollBar = 17;
+        m_host.width = 254;
+        start("[General]\r\nWidth=237\r\n");
+        open();
+        auto* width = find<QSpinBox>("spEdWidth");
+        QCOMPARE(width->minimum(), 254);
+        QCOMPARE(width->maximum(), 640);
+        for (const auto& [typed, expected] : {std::pair{"1000", 640}, std::pair{"100", 254}}) {
+            width->setFocus();
+            width->selectAll();
+            QTest::keyClicks(width, QLatin1String(typed));
+            find<QLineEdit>("edtFile")->setFocus();
+            QCOMPARE(width->value(), expected);
+        }
+        width->setValue(300);
+        ok();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(stored(u"General", u"Width"), QStringLiteral("283"));
+        QCOMPARE(m_host.width, 300);
+    }
+
+    void fontColoursAndTransparency()
+    {
+        start(
+            "[General]\r\nFontStyle=Not Installed Face\r\nFontSize=30\r\nAlarmBackColor=4660\r\n");
+        QCOMPARE(stored(u"General", u"FontStyle"), QString()); // the start-up pass stores it
+        m_memory.fontName = QStringLiteral("Not Installed Face");
+        open();
+        auto* faces = find<QComboBox>("cboFontStyle");
+        QCOMPARE(faces->currentIndex(), -1);
+        QVERIFY(faces->findText(QStringLiteral("DejaVu Sans")) >= 0);
+        QCOMPARE(find<QSpinBox>("spEdFontSize")->value(), 24);
+        QCOMPARE(find<QLabel>("pnlFontSample")->font().pointSize(), 24);
+
+        // The picker opens on black, then on what was last picked; a cancel keeps all.
+        m_pick = QColor(0x12, 0x34, 0x56);
+        QTest::mouseClick(find<QToolButton>("SpeedButton4"), Qt::LeftButton);
+        QCOMPARE(find<QLabel>("pnlFontSample")->palette().color(QPalette::WindowText), *m_pick);
+        m_pick.reset();
+        QTest::mouseClick(find<QToolButton>("SpeedButton8"), Qt::LeftButton);
+        QCOMPARE(m_pickerOpenedOn, (QList<QColor>{Qt::black, QColor(0x12, 0x34, 0x56)}));
+
+        // Checking "Transparente :" shows the face colour and opens no picker.
+        auto* transparent = find<QCheckBox>("chkAlarmTransparente");
+        QTest::mouseClick(transparent, Qt::LeftButton);
+        QVERIFY(transparent->isChecked());
+        QCOMPARE(m_pickerOpenedOn.size(), 2);
+        ok();
+        QCOMPARE(stored(u"General", u"FontStyle"), QString());
+        QCOMPARE(stored(u"General", u"FontColor"), QString::number(0x563412));
+        QCOMPARE(stored(u"General", u"AlarmBackTransparent"), QStringLiteral("S"));
+        QCOMPARE(stored(u"General", u"AlarmBackColor"), QStringLiteral("4660"));
+
+        // Unchecking it by a key opens the alarm background picker at once.
+        open();
+        QVERIFY(transparent->isChecked());
+        m_pick = QColor(Qt::green);
+        transparent->setFocus();
+        QTest::keyClick(transparent, Qt::Key_Space);
+        QVERIFY(!transparent->isChecked());
+        QCOMPARE(m_pickerOpenedOn.size(), 3);
+        ok();
+        QCOMPARE(stored(u"General", u"AlarmBackTransparent"), QStringLiteral("N"));
+        QCOMPARE(stored(u"General", u"AlarmBackColor"), QString::number(0x00FF00));
+    }
+
+    void customFieldsAndAlwaysOnTopOnlyWhenShowing()
+    {
+        start("[CUSTOM]\r\nSHOW=a?#b\r\nALWAYSONTOP=yes\r\n");
+        QCOMPARE(stored(u"Custom", u"AlwaysOnTop"),
+                 QStringLiteral("yes")); // the start-up pass leaves it
+        QVERIFY(!m_host.calls.contains(QStringLiteral("ontop")));
+        open();
+        QCOMPARE(find<QPlainTextEdit>("mmMsg")->toPlainText(), QStringLiteral("a\nb"));
+        QVERIFY(!find<QPlainTextEdit>("mmMsg")->isEnabled());
+        auto* onTop = find<QCheckBox>("chkAllwaysOnTop");
+        QVERIFY(onTop->isChecked());
+        QTest::mouseClick(onTop, Qt::LeftButton);
+        ok();
+        QVERIFY(!m_memory.alwaysOnTop);
+        QVERIFY(m_host.calls.contains(QStringLiteral("ontop")));
+        QCOMPARE(stored(u"Custom", u"AlwaysOnTop"), QStringLiteral("False"));
+        QVERIFY(readBytes(m_path).contains("SHOW=a?#b\r\n"));
+    }
+
+    void unloadableBackgroundAtStartIsReportedAndStoredEmpty()
+    {
+        start("[General]\r\nbackGrndImgStatus=adjust\r\nbackGrndImg=/no/such/picture.png\r\n");
+        QCOMPARE(m_messages.shown,
+                 QStringList{QStringLiteral(
+                     "No se pudo abrir la imágen de fondo. Vuelva a seleccionarla.")});
+        QCOMPARE(stored(u"General", u"backGrndImgStatus"), QStringLiteral("empty"));
+        QCOMPARE(stored(u"General", u"backGrndImg"), QStringLiteral("/no/such/picture.png"));
+        QVERIFY(find<QRadioButton>("rbSinImagen")->isChecked());
+    }
+
+    void launcherRowsToolbarAndClicks()
+    {
+        const QString program = m_dir.filePath(QStringLiteral("Calc.Plus.sh"));
+        writeBytes(program, "#!/bin/sh\n");
+        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        start("[Programs]\r\nProgChk1=True\r\nProgName1=Uno\r\nProgFile1=/no/such/uno\r\n"
+              "ProgChk2=False\r\nProgName2=Dos\r\nProgFile2=" +
+              program.toUtf8() + "\r\n");
+        QCOMPARE(m_host.buttons[0], (std::pair{3, QStringLiteral("Uno")}));
+        QCOMPARE(m_host.buttons[1], (std::pair{11, QStringLiteral("-")}));
+        QVERIFY(m_host.calls.contains(QStringLiteral("menu")));
+
+        // An inactive launcher does nothing; a missing file says so.
+        m_dialog->launcherClick(2);
+        QVERIFY(m_shell.started.isEmpty());
+        m_shell.result = false;
+        m_dialog->launcherClick(1);
+        QCOMPARE(m_messages.shown,
+                 QStringList{QStringLiteral("No se ha podido ejecutar /no/such/uno")});
+        m_shell.result = true;
+        m_shell.started.clear();
+
+        // Browsing fills the row and its preview; a click uses the row as it stands,
+        // confirmed or not; the toolbar changes only on OK.
+        open();
+        m_chosen = program;
+        QTest::mouseClick(find<QToolButton>("SpeedButton3"), Qt::LeftButton);
+        QCOMPARE(find<QLineEdit>("edtPrgName3")->text(), QStringLiteral("Calc"));
+        QCOMPARE(find<QLineEdit>("edtIdPrg3")->text(), QStringLiteral("c"));
+        QVERIFY(find<QCheckBox>("chkProg3")->isChecked());
+        QVERIFY(!find<QLabel>("img3")->pixmap().isNull());
+        QCOMPARE(m_host.buttons[2].first, 11);
+        m_dialog->launcherClick(3);
+        QCOMPARE(m_shell.started, QStringList{program});
+
+        m_chosen = QStringLiteral("/opt/Velmaro/VELMARO.exe");
+        QTest::mouseClick(find<QToolButton>("SpeedButton3"), Qt::LeftButton);
+        QCOMPARE(find<QLineEdit>("edtPrgFile3")->text(), program);
+
+        find<QLineEdit>("edtPrgFile1")->clear();
+        ok();
+        QVERIFY(!find<QCheckBox>("chkProg1")->isChecked());
+        QCOMPARE(stored(u"Programs", u"ProgChk1"), QStringLiteral("False"));
+        QCOMPARE(stored(u"Programs", u"ProgChk3"), QStringLiteral("True"));
+        QCOMPARE(m_host.buttons[0].first, 11);
+        QCOMPARE(m_host.buttons[2], (std::pair{5, QStringLiteral("Calc")}));
+        QCOMPARE(m_images.icon(CommandImages::Launcher3).pixmap(16).toImage().pixelColor(0, 0),
+                 QColor(0xC0, 0xC0, 0xC0));
+    }
+};
+
+QTEST_MAIN(SettingsDialogTest)
+#include "settingsdialog_test.moc"
