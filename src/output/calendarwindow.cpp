@@ -1,0 +1,104 @@
+#include "output/calendarwindow.h"
+
+#include "notes/datetime.h"
+#include "ui_calendarwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QStyle>
+
+namespace velmaro {
+
+namespace {
+
+bool isEnter(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmCalendar>()), m_clock(clock)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(210, 199);
+    ui->SpeedButton1->setIcon(QIcon::fromTheme(
+        QStringLiteral("edit-copy"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    ui->btnCancel->setIcon(QIcon::fromTheme(QStringLiteral("window-close"),
+                                            style()->standardIcon(QStyle::SP_DialogCancelButton)));
+    ui->lblCaption->setStyleSheet(QStringLiteral(
+        "color: yellow; font-weight: bold; padding-left: 4px;"
+        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 black, stop:1 #000080);"));
+
+    // Enter closes the window wherever the focus is, the calendar's day grid included.
+    for (QWidget* w : ui->MonthCalendar1->findChildren<QWidget*>())
+        w->installEventFilter(this);
+    ui->MonthCalendar1->installEventFilter(this);
+
+    connect(ui->MonthCalendar1, &QCalendarWidget::clicked, this,
+            &TfrmCalendar::MonthCalendar1Click);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmCalendar::SpeedButton1Click);
+    connect(ui->btnCancel, &QToolButton::clicked, this, &QDialog::close);
+    goToToday();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TfrmCalendar::~TfrmCalendar() = default;
+
+QString TfrmCalendar::dateText() const
+{
+    return ui->Edit1->text();
+}
+
+void TfrmCalendar::goToToday()
+{
+    const QDate today = m_clock.now().date();
+    ui->MonthCalendar1->setSelectedDate(today);
+    ui->Edit1->setText(formatDate(today));
+}
+
+void TfrmCalendar::showEvent(QShowEvent* event)
+{
+    goToToday();
+    QDialog::showEvent(event);
+}
+
+void TfrmCalendar::MonthCalendar1Click(QDate date)
+{
+    ui->Edit1->setText(formatDate(date));
+}
+
+void TfrmCalendar::SpeedButton1Click()
+{
+    ui->Edit1->selectAll();
+    QApplication::clipboard()->setText(ui->Edit1->text());
+}
+
+bool TfrmCalendar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isEnter(event)) {
+        close();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmCalendar::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnter(event))
+        close();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+} // namespace velmaro
