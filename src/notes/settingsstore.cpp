@@ -3,6 +3,7 @@
 #include "notes/codec.h"
 #include "notes/datetime.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -362,6 +363,11 @@ FileStamp stampOf(const QString& path)
     return st;
 }
 
+QByteArray digestOf(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
 // Makes a rename in `folder` last across a power cut.
 void syncFolder(const QString& folder)
 {
@@ -383,6 +389,9 @@ struct SettingsStore::Data {
     bool unreadable = false;
     int groupDepth = 0;
     bool pending = false; // writes made inside a group, not yet on disk
+    // A digest of the bytes last read or written, and how often the file held others.
+    QByteArray digest;
+    quint64 outsideChanges = 0;
 
     void load();
     void refresh();
@@ -410,6 +419,10 @@ void SettingsStore::Data::load()
         return;
     }
     doc = IniDocument::parse(bytes);
+    QByteArray seen = digestOf(bytes);
+    if (!digest.isNull() && seen != digest)
+        ++outsideChanges;
+    digest = std::move(seen);
 }
 
 void SettingsStore::Data::refresh()
@@ -442,6 +455,7 @@ bool SettingsStore::Data::save()
     }
     if (!f.commit())
         return false;
+    digest = digestOf(bytes);
     // The folder that holds the file itself (a settings file may be a link).
     syncFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath());
     stamp = stampOf(path);
@@ -479,7 +493,13 @@ void SettingsStore::open(const QString& path)
     d->open = true;
     d->groupDepth = 0;
     d->pending = false;
+    d->digest = QByteArray();
+    d->outsideChanges = 0;
     d->load();
+    // What is there now is where outside changes are counted from; a file that is
+    // missing counts as empty.
+    if (d->digest.isNull())
+        d->digest = digestOf(QByteArray());
 }
 
 void SettingsStore::close()
@@ -560,6 +580,12 @@ void SettingsStore::flush()
         throw d->failure();
     }
     d->pending = false;
+}
+
+quint64 SettingsStore::outsideChanges() const
+{
+    d->refresh();
+    return d->outsideChanges;
 }
 
 SettingsStore::WriteGroup::WriteGroup(SettingsStore& store) : m_store(&store)

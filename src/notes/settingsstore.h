@@ -99,6 +99,12 @@ public:
     // Makes sure every write so far has reached the disk (a no-op outside a group).
     void flush();
 
+    // How often the file has been found holding other bytes than the store last read
+    // or wrote, that is changed by another hand, since it was opened. Looks at the file
+    // first (outside a group). A file that vanished does not count until it is back
+    // with other bytes; a replacement with the same bytes does not count at all.
+    quint64 outsideChanges() const;
+
     // While at least one group is alive, writes collect in memory; the outermost group
     // writes them all in one atomic replacement when it ends. If that fails, the store
     // goes back to what the file holds and commit() throws StoreError. A group destroyed

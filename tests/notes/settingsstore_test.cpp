@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <utime.h>
 
 using namespace velmaro;
@@ -159,6 +160,56 @@ TEST_F(SettingsStoreTest, AHandEditWhileRunningIsNotOverwritten)
     // A file deleted under the store reads as empty.
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(store.readString(u"General", u"left", kAbsent), kAbsent);
+}
+
+TEST_F(SettingsStoreTest, OutsideChangesCountOtherBytesOnly)
+{
+    SettingsStore store(path); // no file yet
+    const auto replace = [&](const QByteArray& bytes) {
+        const QString other = dir.filePath(QStringLiteral(".tw.cfg.tmp"));
+        writeBytes(other, bytes);
+        // Atomically, as sync tools and editors do.
+        ASSERT_EQ(
+            ::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()), 0);
+    };
+    store.writeString(u"General", u"left", QStringLiteral("1"));
+    store.writeString(u"General", u"top", QStringLiteral("2"));
+    EXPECT_EQ(store.outsideChanges(), 0u) << "the store's own writes";
+
+    const QByteArray mine = readBytes(path);
+    replace("[General]\r\nleft=5\r\n");
+    EXPECT_EQ(store.outsideChanges(), 1u);
+    EXPECT_EQ(store.outsideChanges(), 1u) << "counted once";
+    EXPECT_EQ(store.readString(u"General", u"left", kAbsent), u"5");
+
+    // The same bytes again (a sync tool rewriting, a touch): no change.
+    replace("[General]\r\nleft=5\r\n");
+    struct utimbuf times {
+        1000000000, 1000000000
+    };
+    ::utime(QFile::encodeName(path).constData(), &times);
+    EXPECT_EQ(store.outsideChanges(), 1u);
+
+    // Files beside it are not the settings file.
+    writeBytes(dir.filePath(QStringLiteral("tw.sync-conflict-20260101-120000-ABCDEFG.cfg")),
+               "[General]\r\nleft=7\r\n");
+    writeBytes(dir.filePath(QStringLiteral("tw.cfg~")), "[General]\r\nleft=8\r\n");
+    EXPECT_EQ(store.outsideChanges(), 1u);
+    EXPECT_EQ(store.readString(u"General", u"left", kAbsent), u"5");
+
+    // Gone for a moment and back as it was: no change; back with other bytes: one.
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(store.outsideChanges(), 1u);
+    replace("[General]\r\nleft=5\r\n");
+    EXPECT_EQ(store.outsideChanges(), 1u);
+    replace(mine);
+    EXPECT_EQ(store.outsideChanges(), 2u);
+    store.writeString(u"General", u"left", QStringLiteral("3"));
+    EXPECT_EQ(store.outsideChanges(), 2u);
+
+    // A reopened store counts from what it finds.
+    store.open(path);
+    EXPECT_EQ(store.outsideChanges(), 0u);
 }
 
 TEST_F(SettingsStoreTest, AFailedWriteRaisesTheMessageAndKeepsTheOldFile)
