@@ -1,6 +1,7 @@
 // A borderless 237x140 window filled with one colour.
-//   velmaro_bare_window [x y [#rrggbb]]
+//   velmaro_bare_window [--tray] [x y [#rrggbb]]
 // Without a position it is centred on the screen; the colour defaults to #d2ffd2.
+// --tray also puts a 16x16 icon in the notification area, as velmaro does.
 // Ctrl+S ends it with exit code 0 and a double-click paints it blue, so that the
 // end-to-end harness can check its key and mouse input against a plain Qt window.
 
@@ -8,7 +9,9 @@
 #include <QColor>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QPixmap>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QWidget>
 
 namespace {
@@ -47,7 +50,8 @@ private:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool tray = args.removeAll(QStringLiteral("--tray")) > 0;
 
     QColor colour(0xd2, 0xff, 0xd2);
     if (args.size() >= 4)
@@ -61,5 +65,14 @@ int main(int argc, char** argv)
         w.move(r.width() / 2 - w.width() / 2, r.height() / 2 - w.height() / 2);
     }
     w.show();
+
+    QSystemTrayIcon icon;
+    if (tray) {
+        QPixmap image(16, 16);
+        image.fill(colour);
+        icon.setIcon(QIcon(image));
+        icon.setToolTip(QStringLiteral("velmaro_bare_window"));
+        icon.show();
+    }
     return app.exec();
 }

@@ -1,14 +1,25 @@
 #!/usr/bin/env python3
-"""Start-up time: from exec to the first mapped window of the process.
+"""Start-up time, memory and idle CPU of velmaro against a bare Qt window.
 
-Runs velmaro and the bare window program (same size, same build flags) in turn on
-one private Xvfb + openbox desktop, each run with a fresh HOME, and prints the
-median, the fastest and the slowest of each.
+Measured as a new user meets the program: a private Xvfb desktop with a tray host
+(trayer) and no window manager; velmaro with a settings file of N notes, each with
+an alarm that is not due, and the bare window program of the same build with a tray
+icon of its own (`--tray`). Every run has a fresh HOME.
 
-    bench/startup/startup.py [--build DIR] [--runs N] [--only bare|velmaro]
+- start-up: exec to the first mapping of the program's main window; the two
+  programs take turns, the median, fastest and slowest of each are printed;
+- memory: resident set size 5 s after that window appeared, median over the runs;
+- idle: both programs side by side, CPU time of all their threads over 60 s once
+  they have settled (four alarm ticks for velmaro), from /proc/PID/task/*/schedstat.
+
+    bench/startup/startup.py [--build DIR] [--runs N] [--notes N] [--only bare|velmaro]
+                             [--no-memory] [--no-idle] [--idle-seconds S]
+
+Measure a Release build (-DCMAKE_BUILD_TYPE=Release) for figures to compare.
 """
 
 import argparse
+import glob
 import os
 import statistics
 import sys
@@ -17,45 +28,130 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 
-from harness import Desktop  # noqa: E402
+from harness import Desktop, to_cp1252_crlf  # noqa: E402
+
+WINDOW_NAMES = {"bare": "^velmaro_bare_window$", "velmaro": "^Velmaro$"}
+MEMORY_AFTER = 5.0
 
 
-def fresh_home_env(d, n):
+def settings_with_notes(count):
+    lines = ["[General]", "CurrentVersion=2,3", "top=100", "left=100", "TotalData=%d" % count, "[Data]"]
+    for n in range(1, count + 1):
+        lines += ["Sentence%d=Nota de prueba numero %d" % (n, n),
+                  "Color%d=%s" % (n, ("red", "black", "green")[n % 3]),
+                  "Alarm%d=01/01/2099 10:%02d:00" % (n, n % 60),
+                  "Sound%d=" % n, "Date%d=01/01/2026 09:00:00" % n]
+    return to_cp1252_crlf("\n".join(lines) + "\n")
+
+
+def fresh_home_env(d, n, notes):
     home = os.path.join(d.home, "run-%d" % n)
     runtime = os.path.join(home, "runtime")
     os.makedirs(runtime, mode=0o700)
-    return {
+    env = {
         "HOME": home,
         "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
         "XDG_CONFIG_HOME": os.path.join(home, ".config"),
         "XDG_CACHE_HOME": os.path.join(home, ".cache"),
         "XDG_RUNTIME_DIR": runtime,
     }
+    if notes is not None:
+        folder = os.path.join(env["XDG_DATA_HOME"], "Velmaro")
+        os.makedirs(folder)
+        with open(os.path.join(folder, "tw.cfg"), "wb") as f:
+            f.write(notes)
+    return env
 
 
-def time_to_window(d, exe, env, timeout=30.0):
-    """Seconds from the spawn to the first visible window of the process."""
+def rss_kib(pid):
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    raise RuntimeError("no VmRSS for %d" % pid)
+
+
+def cpu_ns(pid):
+    """CPU time of every thread of the process so far, in nanoseconds."""
+    total = 0
+    for path in glob.glob("/proc/%d/task/*/schedstat" % pid):
+        try:
+            with open(path) as f:
+                total += int(f.read().split()[0])
+        except (OSError, IndexError, ValueError):
+            pass  # a thread that has just ended
+    return total
+
+
+def mapped_libraries(pid):
+    libs = set()
+    with open("/proc/%d/maps" % pid) as f:
+        for line in f:
+            path = line.split()[-1] if len(line.split()) >= 6 else ""
+            if ".so" in os.path.basename(path):
+                libs.add(path)
+    return libs
+
+
+def start(d, name, exe, env):
+    argv = [exe, "--tray"] if name == "bare" else [exe]
+    return d.spawn(os.path.basename(exe), argv, env_extra=env)
+
+
+def wait_for_main_window(d, name, p, t0, timeout=30.0):
+    """Seconds from t0 to the first mapping of the program's main window."""
+    while True:
+        if d.windows(pid=p.pid, name=WINDOW_NAMES[name]):
+            return time.monotonic() - t0
+        if not p.alive():
+            raise RuntimeError("%s ended (rc %r) without a window:\n%s" % (name, p.returncode, p.output()))
+        if time.monotonic() - t0 > timeout:
+            raise RuntimeError("%s showed no window within %.0f s" % (name, timeout))
+        time.sleep(0.002)
+
+
+def one_run(d, name, exe, env, memory):
     t0 = time.monotonic()
-    p = d.spawn(os.path.basename(exe), [exe], env_extra=env)
+    p = start(d, name, exe, env)
     try:
-        while True:
-            if d.windows(pid=p.pid):
-                return time.monotonic() - t0
-            if not p.alive():
-                raise RuntimeError("%s ended (rc %r) without a window:\n%s" % (exe, p.returncode, p.output()))
-            if time.monotonic() - t0 > timeout:
-                raise RuntimeError("%s showed no window within %.0f s" % (exe, timeout))
-            time.sleep(0.002)
+        seconds = wait_for_main_window(d, name, p, t0)
+        rss = None
+        if memory:
+            time.sleep(max(0.0, t0 + seconds + MEMORY_AFTER - time.monotonic()))
+            rss = rss_kib(p.pid)
+        return seconds, rss, len(mapped_libraries(p.pid))
     finally:
         p.stop()
         d.processes.remove(p)
 
 
+def idle_cpu(d, programs, envs, seconds):
+    """CPU milliseconds of each program over `seconds`, both running side by side."""
+    running = {}
+    try:
+        for name, exe in programs.items():
+            t0 = time.monotonic()
+            running[name] = start(d, name, exe, envs[name])
+            wait_for_main_window(d, name, running[name], t0)
+        time.sleep(MEMORY_AFTER)  # let start-up work settle
+        before = {name: cpu_ns(p.pid) for name, p in running.items()}
+        time.sleep(seconds)
+        return {name: (cpu_ns(p.pid) - before[name]) / 1e6 for name, p in running.items()}
+    finally:
+        for p in running.values():
+            p.stop()
+            d.processes.remove(p)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--build", default=os.path.join(HERE, "..", "..", "build"), help="build folder")
-    ap.add_argument("--runs", type=int, default=9)
+    ap.add_argument("--runs", type=int, default=7)
+    ap.add_argument("--notes", type=int, default=99, help="notes in velmaro's settings file")
     ap.add_argument("--only", choices=("bare", "velmaro"))
+    ap.add_argument("--no-memory", action="store_true", help="skip the 5 s wait and RSS reading")
+    ap.add_argument("--no-idle", action="store_true", help="skip the idle CPU measurement")
+    ap.add_argument("--idle-seconds", type=float, default=60.0)
     a = ap.parse_args()
     if a.runs < 1:
         ap.error("--runs must be at least 1")
@@ -69,26 +165,50 @@ def main():
     for name, exe in programs.items():
         if not os.access(exe, os.X_OK):
             sys.exit("startup.py: %s not built: %s" % (name, exe))
+    notes = settings_with_notes(a.notes)
 
     times = {name: [] for name in programs}
-    with Desktop(wm=True) as d:
-        n = 0
+    rss = {name: [] for name in programs}
+    libs = {}
+    idle = {}
+    with Desktop(wm=False, tray=True) as d:
+        counter = [0]
+
+        def env_for(name):
+            counter[0] += 1
+            return fresh_home_env(d, counter[0], notes if name == "velmaro" else None)
+
         # One warm-up run each (file cache), then the programs take turns so that
         # a slow spell of the machine hits both alike.
         for name, exe in programs.items():
-            n += 1
-            time_to_window(d, exe, fresh_home_env(d, n))
+            one_run(d, name, exe, env_for(name), memory=False)
         for _ in range(a.runs):
             for name, exe in programs.items():
-                n += 1
-                times[name].append(time_to_window(d, exe, fresh_home_env(d, n)))
+                seconds, kib, nlibs = one_run(d, name, exe, env_for(name), not a.no_memory)
+                times[name].append(seconds * 1000)
+                libs[name] = nlibs
+                if kib is not None:
+                    rss[name].append(kib / 1024)
+        if not a.no_idle:
+            idle = idle_cpu(d, programs, {name: env_for(name) for name in programs}, a.idle_seconds)
 
-    print("start-up, exec to first mapped window, %d runs each (ms):" % a.runs)
-    for name, ts in times.items():
-        ms = [t * 1000 for t in ts]
-        print("  %-8s median %7.1f   min %7.1f   max %7.1f" % (name, statistics.median(ms), min(ms), max(ms)))
+    print("%d runs each; velmaro with %d notes; Xvfb, trayer, no window manager" % (a.runs, a.notes))
+    print("start-up, exec to the main window mapped (ms):")
+    for name, ms in times.items():
+        print("  %-8s median %7.1f   min %7.1f   max %7.1f   (%d shared objects mapped)"
+              % (name, statistics.median(ms), min(ms), max(ms), libs[name]))
     if len(times) == 2:
-        print("  velmaro - bare: %+.1f ms" % ((statistics.median(times["velmaro"]) - statistics.median(times["bare"])) * 1000))
+        print("  velmaro / bare: %.2f" % (statistics.median(times["velmaro"]) / statistics.median(times["bare"])))
+    if not a.no_memory:
+        print("resident memory %.0f s after the window (MB, median):" % MEMORY_AFTER)
+        for name, mb in rss.items():
+            print("  %-8s %6.1f" % (name, statistics.median(mb)))
+        if len(rss) == 2:
+            print("  velmaro - bare: %+.1f MB" % (statistics.median(rss["velmaro"]) - statistics.median(rss["bare"])))
+    if idle:
+        print("idle CPU over %.0f s, side by side (ms):" % a.idle_seconds)
+        for name, ms in idle.items():
+            print("  %-8s %7.2f" % (name, ms))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
 // Velmaro: a desktop notes strip.
 
-#include "alarms/soundplayer.h"
+#include "alarms/lazysound.h"
 #include "app/platformchoice.h"
 #include "app/services.h"
 #include "app/storage.h"
@@ -45,8 +45,8 @@ int main(int argc, char* argv[])
     platform::SystemClock clock;
     platform::X11DesktopShell shell;
     platform::XdgLinkOpener links;
-    SoundPlayer sound;
-    Bell bell;
+    LazySoundPlayer sound;
+    LazyBell bell;
     platform::ProcessEnvironment environment;
     Services services{clock, shell, messages, links, sound, bell, environment};
     const StoragePaths paths = StoragePaths::resolve(environment);
