@@ -2,12 +2,7 @@
 // platform: build every line and mark, measure the wrapped text, place the strip.
 //   bench_strip [benchmark options]
 
-#include "platform/desktopshell.h"
-#include "platform/fake/fakeclock.h"
-#include "platform/fake/fakeenvironment.h"
-#include "platform/linkopener.h"
-#include "platform/messages.h"
-#include "platform/sound.h"
+#include "platform/fake/fakeservices.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>
@@ -26,14 +21,10 @@ namespace {
 
 struct Strip {
     QTemporaryDir dir;
-    platform::FakeClock clock;
-    platform::FixedDesktopShell shell{true};
-    platform::RecordingMessages messages;
-    platform::RecordingLinkOpener links;
-    platform::FakeSoundPlayer sound;
-    platform::CountingBell bell;
-    platform::FakeEnvironment env;
-    Services services{clock, shell, messages, links, sound, bell, env};
+    platform::FakeServices fakes;
+    platform::FakeEnvironment& env = fakes.env;
+    CommandImages images;
+    std::unique_ptr<Session> session;
     std::unique_ptr<TForm1> window;
 
     Strip()
@@ -61,7 +52,8 @@ struct Strip {
         if (!file.open(QIODevice::WriteOnly) || file.write(text.toLatin1()) < 0)
             std::abort();
         file.close();
-        window = std::make_unique<TForm1>(services, paths);
+        session = std::make_unique<Session>(paths, fakes.clock);
+        window = std::make_unique<TForm1>(fakes.services, *session, images);
         window->FormCreate();
         if (window->noteLineCount() != 99)
             std::abort();

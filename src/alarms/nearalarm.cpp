@@ -1,5 +1,7 @@
 #include "alarms/nearalarm.h"
 
+#include "notes/notekeys.h"
+
 #include <cmath>
 
 namespace velmaro {
@@ -25,8 +27,7 @@ std::optional<NearAlarm> findNearAlarm(const SettingsStore& store, int noteCount
     for (int m = 1; m <= noteCount; ++m) {
         if (m == selfNumber)
             continue;
-        const QString text =
-            store.readString(u"Data", QStringLiteral("Alarm%1").arg(m), QStringLiteral("-"));
+        const QString text = store.readString(keys::kData, keys::alarm(m), QStringLiteral("-"));
         const std::optional<DayCount> other = parseDateTime(text);
         if (!other || !std::isfinite(*other))
             continue;

@@ -3,6 +3,7 @@
 #include "alarms/lazysound.h"
 #include "app/platformchoice.h"
 #include "app/services.h"
+#include "app/session.h"
 #include "app/storage.h"
 #include "app/terminationsignal.h"
 #include "notes/noteeditor.h"
@@ -11,6 +12,7 @@
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
 #include "platform/singleinstance.h"
+#include "settings/commandimages.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>
@@ -49,13 +51,14 @@ int main(int argc, char* argv[])
     LazyBell bell;
     platform::ProcessEnvironment environment;
     Services services{clock, shell, messages, links, sound, bell, environment};
-    const StoragePaths paths = StoragePaths::resolve(environment);
+    Session session(StoragePaths::resolve(environment), clock);
+    CommandImages images;
 
-    TForm1 strip(services, paths);
+    TForm1 strip(services, session, images);
     strip.FormCreate();
     strip.show();
 
-    TfrmConfig editor(services);
+    TfrmConfig editor(services, session);
     editor.setHost(&strip);
     strip.setEditor(&editor);
 

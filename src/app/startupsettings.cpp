@@ -2,6 +2,7 @@
 
 #include "buildconfig.h"
 #include "notes/codec.h"
+#include "notes/notekeys.h"
 
 namespace velmaro {
 
@@ -12,19 +13,17 @@ constexpr int kMessageLength = 180;
 // How far the recovery looks for stored notes when TotalData is unreadable.
 constexpr int kRecoveryScan = 999;
 
-const QString kGeneral = QStringLiteral("General");
-const QString kCustom = QStringLiteral("CUSTOM");
+using keys::kCustom;
+using keys::kGeneral;
 
 // The highest note number with anything stored under it. Keys emptied by a deletion
 // are empty, so they do not count.
 int recoverNoteCount(const SettingsStore& store)
 {
-    static const char16_t* const keys[] = {u"Sentence", u"Date", u"Color", u"Alarm", u"Sound"};
     int highest = 0;
     for (int n = 1; n <= kRecoveryScan; ++n) {
-        for (const char16_t* key : keys) {
-            const QString name = QString::fromUtf16(key) + QString::number(n);
-            if (!store.readString(u"Data", name, QString()).isEmpty()) {
+        for (auto key : {keys::sentence, keys::date, keys::color, keys::alarm, keys::sound}) {
+            if (!store.readString(keys::kData, key(n), QString()).isEmpty()) {
                 highest = n;
                 break;
             }
@@ -69,7 +68,7 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
 {
     s.firstRun = store.readString(kGeneral, u"Top", kAbsent) == kAbsent;
 
-    const QString total = store.readString(kGeneral, u"TotalData", kAbsent);
+    const QString total = store.readString(kGeneral, keys::kTotalData, kAbsent);
     if (total == kAbsent) {
         s.noteCount = 0;
     } else if (const auto count = parseInteger(total)) {

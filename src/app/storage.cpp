@@ -1,6 +1,7 @@
 #include "app/storage.h"
 
 #include "app/backups.h"
+#include "notes/notekeys.h"
 #include "notes/settingsstore.h"
 
 #include <QDir>
@@ -103,7 +104,7 @@ double runFileSetup(const StoragePaths& paths, QDate today)
     const bool settingsExisted = QFileInfo::exists(paths.settingsFile);
     if (settingsExisted) {
         SettingsStore store(paths.settingsFile);
-        stamp = store.readFloat(u"GENERAL", u"CurrentVersion", kBuiltInVersion);
+        stamp = store.readFloat(keys::kGeneralStamp, u"CurrentVersion", kBuiltInVersion);
         store.close();
     }
     if (!templateMoveDue(stamp))
@@ -121,7 +122,7 @@ double runFileSetup(const StoragePaths& paths, QDate today)
         moveReplacing(from + QStringLiteral("logo1.jpg"), to + QStringLiteral("logo1.jpg"));
 
     SettingsStore store(paths.settingsFile);
-    store.writeFloat(u"GENERAL", u"CurrentVersion", stamp);
+    store.writeFloat(keys::kGeneralStamp, u"CurrentVersion", stamp);
     store.flush();
     store.close();
     return stamp;

@@ -1,6 +1,7 @@
 #include "notes/notecollection.h"
 
 #include "notes/codec.h"
+#include "notes/notekeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,13 +19,8 @@ namespace {
 // file is kept as it is but not loaded beyond that.
 constexpr int kTableSize = 100;
 
-const QString kGeneral = QStringLiteral("General");
-const QString kData = QStringLiteral("Data");
-
-QString key(const char16_t* name, int n)
-{
-    return QString::fromUtf16(name) + QString::number(n);
-}
+using keys::kData;
+using keys::kGeneral;
 
 bool isValidUtf8(QByteArrayView bytes)
 {
@@ -88,16 +84,16 @@ void NoteCollection::load()
     const DayCount sentinelMoment = parseDateTime(sentinelText).value_or(sentinel());
     for (int n = 1; n <= last; ++n) {
         Note note;
-        note.text =
-            decodeLineBreaks(m_store.readString(u" Data", key(u"Sentence", n), kAbsent, kNoLimit));
-        note.priority = m_store.readString(kData, key(u"Color", n), kAbsent);
-        QString alarm = m_store.readString(kData, key(u"Alarm", n), sentinelText);
+        note.text = decodeLineBreaks(
+            m_store.readString(keys::kDataPadded, keys::sentence(n), kAbsent, kNoLimit));
+        note.priority = m_store.readString(kData, keys::color(n), kAbsent);
+        QString alarm = m_store.readString(kData, keys::alarm(n), sentinelText);
         if (alarm.isEmpty())
             alarm = sentinelText;
         // A text that is no date-time (a hand edit) gives no alarm; the stored text
         // stays as it is until the note is saved again.
         note.alarm = parseDateTime(alarm).value_or(sentinelMoment);
-        note.sound = m_store.readString(kData, key(u"Sound", n), QString(), kNoLimit);
+        note.sound = m_store.readString(kData, keys::sound(n), QString(), kNoLimit);
         m_notes.push_back(std::move(note));
     }
 }
@@ -115,12 +111,12 @@ void NoteCollection::add(const QString& text, const QString& priority, const QSt
         SettingsStore::WriteGroup group(m_store);
         const int c = m_count + 1;
         m_count = c;
-        m_store.writeInteger(kGeneral, u"TotalData", c);
-        m_store.writeString(kData, key(u"Date", c), formatDateTime(m_clock.now()));
-        m_store.writeString(kData, key(u"Sentence", c), encodeLineBreaks(text));
-        m_store.writeString(kData, key(u"Color", c), priority);
-        m_store.writeString(kData, key(u"Alarm", c), alarmText);
-        m_store.writeString(kData, key(u"Sound", c), sound);
+        m_store.writeInteger(kGeneral, keys::kTotalData, c);
+        m_store.writeString(kData, keys::date(c), formatDateTime(m_clock.now()));
+        m_store.writeString(kData, keys::sentence(c), encodeLineBreaks(text));
+        m_store.writeString(kData, keys::color(c), priority);
+        m_store.writeString(kData, keys::alarm(c), alarmText);
+        m_store.writeString(kData, keys::sound(c), sound);
         group.commit();
     } catch (...) {
         m_count = before;
@@ -134,11 +130,11 @@ void NoteCollection::modify(int n, const QString& text, const QString& priority,
     if (n < 1)
         return;
     SettingsStore::WriteGroup group(m_store);
-    m_store.writeString(kData, key(u"Date", n), formatDateTime(m_clock.now()));
-    m_store.writeString(kData, key(u"Sentence", n), encodeLineBreaks(text));
-    m_store.writeString(kData, key(u"Color", n), priority);
-    m_store.writeString(kData, key(u"Alarm", n), alarmText);
-    m_store.writeString(kData, key(u"Sound", n), sound);
+    m_store.writeString(kData, keys::date(n), formatDateTime(m_clock.now()));
+    m_store.writeString(kData, keys::sentence(n), encodeLineBreaks(text));
+    m_store.writeString(kData, keys::color(n), priority);
+    m_store.writeString(kData, keys::alarm(n), alarmText);
+    m_store.writeString(kData, keys::sound(n), sound);
     group.commit();
 }
 
@@ -151,27 +147,25 @@ void NoteCollection::remove(int n)
         SettingsStore::WriteGroup group(m_store);
         const int c = m_count - 1;
         m_count = c;
-        m_store.writeInteger(kGeneral, u"TotalData", c);
+        m_store.writeInteger(kGeneral, keys::kTotalData, c);
         const QString sentinelText = formatDateTime(sentinel());
         for (int k = n; k <= c; ++k) {
             const int from = k + 1;
-            m_store.writeString(kData, key(u"Date", k),
-                                m_store.readString(kData, key(u"Date", from), kAbsent, kNoLimit));
+            m_store.writeString(kData, keys::date(k),
+                                m_store.readString(kData, keys::date(from), kAbsent, kNoLimit));
+            m_store.writeString(kData, keys::sentence(k),
+                                m_store.readString(kData, keys::sentence(from), kAbsent, kNoLimit));
+            m_store.writeString(kData, keys::color(k),
+                                m_store.readString(kData, keys::color(from), kAbsent, kNoLimit));
             m_store.writeString(
-                kData, key(u"Sentence", k),
-                m_store.readString(kData, key(u"Sentence", from), kAbsent, kNoLimit));
-            m_store.writeString(kData, key(u"Color", k),
-                                m_store.readString(kData, key(u"Color", from), kAbsent, kNoLimit));
-            m_store.writeString(
-                kData, key(u"Alarm", k),
-                m_store.readString(kData, key(u"Alarm", from), sentinelText, kNoLimit));
-            m_store.writeString(
-                kData, key(u"Sound", k),
-                m_store.readString(kData, key(u"Sound", from), QString(), kNoLimit));
+                kData, keys::alarm(k),
+                m_store.readString(kData, keys::alarm(from), sentinelText, kNoLimit));
+            m_store.writeString(kData, keys::sound(k),
+                                m_store.readString(kData, keys::sound(from), QString(), kNoLimit));
         }
         const int freed = c + 1;
-        for (const char16_t* name : {u"Date", u"Sentence", u"Color", u"Alarm", u"Sound"})
-            m_store.writeString(kData, key(name, freed), QString());
+        for (auto key : {keys::date, keys::sentence, keys::color, keys::alarm, keys::sound})
+            m_store.writeString(kData, key(freed), QString());
         group.commit();
     } catch (...) {
         m_count = before;
@@ -199,10 +193,10 @@ QString NoteCollection::archive(int n, const QString& editorText, const QString&
     QString line = flattenForArchive(editorText);
     if (m_store.readString(kGeneral, u"AlarmTime", QString()) == u"True")
         line +=
-            QStringLiteral(" ;") + m_store.readString(kData, key(u"Alarm", n), QString(), kNoLimit);
+            QStringLiteral(" ;") + m_store.readString(kData, keys::alarm(n), QString(), kNoLimit);
     if (m_store.readString(kGeneral, u"LastUpdate", QString()) == u"True")
         line +=
-            QStringLiteral(" ;") + m_store.readString(kData, key(u"Date", n), QString(), kNoLimit);
+            QStringLiteral(" ;") + m_store.readString(kData, keys::date(n), QString(), kNoLimit);
     if (m_store.readString(kGeneral, u"ExitTime", QString()) == u"True")
         line += QStringLiteral(" ;") + formatDateTime(m_clock.now());
 

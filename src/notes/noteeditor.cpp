@@ -3,6 +3,7 @@
 #include "alarms/nearalarm.h"
 #include "notes/codec.h"
 #include "notes/datetime.h"
+#include "notes/notekeys.h"
 #include "output/links.h"
 
 #include <QAbstractButton>
@@ -40,8 +41,8 @@ namespace velmaro {
 
 namespace {
 
-const QString kCustom = QStringLiteral("Custom");
-const QString kData = QStringLiteral("Data");
+const QString kCustom = keys::kCustomWritten;
+using keys::kData;
 
 QColor winColor(int c)
 {
@@ -128,7 +129,8 @@ QDateTime wholeSeconds(QDateTime t)
 
 } // namespace
 
-TfrmConfig::TfrmConfig(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
+TfrmConfig::TfrmConfig(Services& services, Session& session, QWidget* parent)
+    : QDialog(parent), m_services(services), m_session(session)
 {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -354,13 +356,13 @@ void TfrmConfig::openNew()
     memoSent->clear();
     setWindowTitle(QStringLiteral("Nueva Nota"));
     m_editMode = false;
-    m_number = m_host->notes().count() + 1;
+    m_number = m_session.notes().count() + 1;
     btnBorrar->setEnabled(false);
     btnArchivar->setEnabled(false);
     pressPriority(btnBlack);
     setPickers(wholeSeconds(m_services.clock.now()));
     showAlarmSwitch(false);
-    fedSonidos->setText(m_host->store().readString(kCustom, u"SoundFile", QString()));
+    fedSonidos->setText(m_session.store().readString(kCustom, u"SoundFile", QString()));
     pnlRepetir->hide();
     applyWarningDefault();
     lblLastModif->setText(QStringLiteral("-"));
@@ -390,15 +392,13 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     else
         pressPriority(btnBlack);
 
-    SettingsStore& store = m_host->store();
-    lblLastModif->setText(
-        store.readString(kData, QStringLiteral("Date%1").arg(n), QStringLiteral("-")));
+    SettingsStore& store = m_session.store();
+    lblLastModif->setText(store.readString(kData, keys::date(n), QStringLiteral("-")));
     lblLastModif->adjustSize();
 
     // A stored alarm that reads as a date-time switches the alarm on and offers the
     // postponing; anything else is no alarm and the pickers show the present moment.
-    const QString alarmText =
-        store.readString(kData, QStringLiteral("Alarm%1").arg(n), QStringLiteral("-"));
+    const QString alarmText = store.readString(kData, keys::alarm(n), QStringLiteral("-"));
     const std::optional<DayCount> alarm = parseDateTime(alarmText);
     if (alarm) {
         showAlarmSwitch(true);
@@ -416,7 +416,7 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     if (!(windowFlags() & Qt::WindowStaysOnTopHint))
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
-    fedSonidos->setText(store.readString(kData, QStringLiteral("Sound%1").arg(n), QString()));
+    fedSonidos->setText(store.readString(kData, keys::sound(n), QString()));
     applyWarningDefault();
     recolourPriorityButtons();
     centreOnDesktop();
@@ -431,7 +431,7 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
 void TfrmConfig::applyWarningDefault()
 {
     // Greater than 0: the warning is on; the size is the window in minutes.
-    const qint64 adv = m_host->store().readInteger(kCustom, u"Adv", -30);
+    const qint64 adv = m_session.store().readInteger(kCustom, u"Adv", -30);
     if (adv > 0)
         rbAdvertir->setChecked(true);
     else
@@ -577,8 +577,8 @@ void TfrmConfig::btnAceptarClick()
 {
     if (!m_host)
         return;
-    SettingsStore& store = m_host->store();
-    NoteCollection& notes = m_host->notes();
+    SettingsStore& store = m_session.store();
+    NoteCollection& notes = m_session.notes();
     const int minutes = warningMinutes();
     const QString warning = rbAdvertir->isChecked() ? QString::number(minutes)
                                                     : QLatin1Char('-') + QString::number(minutes);
@@ -628,10 +628,10 @@ void TfrmConfig::btnAceptarClick()
 // told, the count goes back to what the file holds, and the caller stops.
 bool TfrmConfig::writeNotes(const std::function<void(NoteCollection&)>& change)
 {
-    NoteCollection& notes = m_host->notes();
+    NoteCollection& notes = m_session.notes();
     const int countBefore = notes.count();
     try {
-        SettingsStore::WriteGroup group(m_host->store());
+        SettingsStore::WriteGroup group(m_session.store());
         change(notes);
         group.commit();
         return true;
@@ -650,7 +650,7 @@ void TfrmConfig::btnBorrarClick()
 {
     if (!m_host || !m_editMode)
         return;
-    if (m_number < 1 || m_number > m_host->notes().count())
+    if (m_number < 1 || m_number > m_session.notes().count())
         return;
     if (!writeNotes([this](NoteCollection& notes) { notes.remove(m_number); }))
         return;
@@ -664,10 +664,10 @@ void TfrmConfig::btnArchivarClick()
 {
     if (!m_host || !m_editMode)
         return;
-    if (m_number < 1 || m_number > m_host->notes().count())
+    if (m_number < 1 || m_number > m_session.notes().count())
         return;
     const bool done = writeNotes([this](NoteCollection& notes) {
-        notes.archive(m_number, noteText(), m_host->documentsFolder());
+        notes.archive(m_number, noteText(), m_session.paths().documentsFolder);
         notes.remove(m_number);
     });
     if (!done)

@@ -4,7 +4,8 @@
 // and reused for every opening.
 
 #include "app/services.h"
-#include "strip/striphost.h"
+#include "app/session.h"
+#include "app/striphost.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -30,8 +31,10 @@ class TfrmConfig : public QDialog, public NoteEditorOpener {
     Q_OBJECT
 
 public:
-    explicit TfrmConfig(Services& services, QWidget* parent = nullptr);
+    TfrmConfig(Services& services, Session& session, QWidget* parent = nullptr);
 
+    // The window operations asked of the strip; the notes and the store come from
+    // the session.
     void setHost(StripHost* host) { m_host = host; }
 
     // New-note mode: fills the dialog and runs it modally.
@@ -90,6 +93,7 @@ private:
     void centreOnDesktop();
 
     Services& m_services;
+    Session& m_session;
     StripHost* m_host = nullptr;
     bool m_editMode = false;
     int m_number = 1;

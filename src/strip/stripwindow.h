@@ -1,64 +1,55 @@
 #pragma once
 // The strip window: a narrow borderless window listing the notes one under another,
-// with a header (logo, about picture, web search), a toolbar and the strip menu. It
-// owns the settings store, the note collection and the alarm timer.
+// with a header (logo, about picture, web search), a toolbar and the strip menu. The
+// notes, the store and the settings belong to the session; the strip owns its parts
+// and the alarm timer.
 
 #include "app/services.h"
-#include "app/startupsettings.h"
-#include "app/storage.h"
-#include "notes/notecollection.h"
-#include "notes/settingsstore.h"
+#include "app/session.h"
+#include "app/striphost.h"
 #include "settings/commandimages.h"
-#include "strip/striphost.h"
 
-#include <QFont>
 #include <QWidget>
 
-#include <vector>
-
-class QAction;
 class QFrame;
 class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
 class QScrollBar;
 class QTimer;
-class QToolButton;
 
 namespace velmaro {
 
-class ClickLabel;
-class NoteLine;
+class NoteLinesPanel;
+class StripCommands;
+class StripHeader;
+class StripMover;
 
 class TForm1 : public QWidget, public StripHost {
     Q_OBJECT
 public:
-    TForm1(Services& services, const StoragePaths& paths, QWidget* parent = nullptr);
+    TForm1(Services& services, Session& session, CommandImages& images, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The creation sequence: file setup, start-up settings read, placement or note
     // load, past-alarm marking, and last the alarm timer. Errors are shown and stop it.
     void FormCreate();
 
-    const StartupSettings& settings() const { return m_settings; }
-    StartupSettings& settings() { return m_settings; }
-    bool isFirstRun() const { return m_firstRun; }
-    void clearFirstRun() { m_firstRun = false; }
+    Session& session() { return m_session; }
+    const StartupSettings& settings() const { return m_session.settings(); }
+    StartupSettings& settings() { return m_session.settings(); }
+    bool isFirstRun() const { return m_session.isFirstRun(); }
+    void clearFirstRun() { m_session.clearFirstRun(); }
 
     void setEditor(NoteEditorOpener* editor) { m_editor = editor; }
     CommandImages& commandImages() { return m_images; }
+    StripCommands& commands() { return *m_commands; }
 
     // StripHost
-    NoteCollection& notes() override { return m_notes; }
-    SettingsStore& store() override { return m_store; }
     void reloadNotes() override;
     void pastAlarmMarking() override;
     void scrollbarCheck() override;
     void applyAlwaysOnTop() override;
     void setStripOnTop(bool onTop) override;
     void setStripEnabled(bool enabled) override;
-    QString documentsFolder() const override;
     void openLink(const QString& target) override;
 
     // Drops every note line and priority mark.
@@ -78,7 +69,7 @@ public:
     int backgroundImageHeight() const { return m_backImageHeight; }
     void setBackgroundImageHeight(int height) { m_backImageHeight = height; }
 
-    int noteLineCount() const { return int(m_lines.size()); }
+    int noteLineCount() const;
     // 1-based; nullptr outside the built lines.
     QLabel* noteLine(int n) const;
     QLabel* priorityMark(int n) const;
@@ -121,13 +112,11 @@ protected:
 
 private:
     void createBands();
-    void createToolBar();
-    void createMenu();
-    QAction* addMenuItem(const QString& name, const QString& caption, int shortcutKey, int image,
-                         const QString& hint, void (TForm1::*slot)());
-    void setImage(int index);
+    void connectCommands();
     void applyBackgroundColor();
     void applyStartupSettings();
+    bool readSettings();
+    void placeEmptyStrip();
 
     bool taskbarCheck() const;
     void beginNewNote();
@@ -137,51 +126,29 @@ private:
     void setStripSize(int width, int height);
     void resizeHandling();
     void layoutChildren();
-    void keepOnScreen();
-    void layoutToolBar();
-    QSize screenSize() const;
-    // "left" / "top" of General leniently: absent or not a number gives nullopt.
-    std::optional<int> storedPosition(QStringView key) const;
-    void writePosition(QStringView key, int value);
 
-    void colourLine(QLabel* line, bool opaque);
     void loadLogo(const QString& baseName);
     void refreshLauncherMenu();
 
     Services& m_services;
-    StoragePaths m_paths;
-    SettingsStore m_store;
-    NoteCollection m_notes;
-    StartupSettings m_settings;
-    CommandImages m_images;
+    Session& m_session;
+    CommandImages& m_images;
     NoteEditorOpener* m_editor = nullptr;
 
     bool m_closeGuard = true;
-    bool m_firstRun = false;
     bool m_dragging = false;
     bool m_scrollBarShown = false;
     int m_backImageHeight = 1;
     bool m_inResize = false;
 
-    QFrame* pnlHeader = nullptr;
-    ClickLabel* Image2 = nullptr;
-    ClickLabel* Image1 = nullptr;
-    QLineEdit* edtSearchStr = nullptr;
-    QPushButton* btnSearch = nullptr;
+    StripHeader* pnlHeader = nullptr;
     QFrame* pnlLine2 = nullptr;
-    QFrame* ToolBar1 = nullptr;
-    std::vector<QToolButton*> m_toolButtons; // ToolButton1..ToolButton10
-    QWidget* m_toolSeparator = nullptr;
     QFrame* pnlLine = nullptr;
-    QFrame* pnlSentences = nullptr;
-    QLabel* ImgBkGrnd = nullptr;
+    NoteLinesPanel* pnlSentences = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
-    QMenu* RxPopupMenu1 = nullptr;
+    StripCommands* m_commands = nullptr;
+    StripMover* m_mover = nullptr;
     QTimer* Timer1 = nullptr;
-    std::vector<std::pair<int, QAction*>> m_menuImages;
-
-    std::vector<NoteLine*> m_lines;
-    std::vector<QLabel*> m_marks;
 };
 
 } // namespace velmaro

@@ -5,8 +5,7 @@
 
 #include "notes/codec.h"
 #include "notes/datetime.h"
-#include "platform/fake/fakeclock.h"
-#include "platform/fake/fakeenvironment.h"
+#include "platform/fake/fakeservices.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -29,19 +28,29 @@ using namespace velmaro;
 
 namespace {
 
+StoragePaths pathsFor(const QString& settingsFile, const QString& documents)
+{
+    StoragePaths paths;
+    paths.settingsFile = settingsFile;
+    paths.documentsFolder = documents;
+    return paths;
+}
+
+// The session the editor works on, and a stand-in strip.
 class FakeStrip final : public StripHost {
 public:
     FakeStrip(const QString& settingsFile, const QString& documents, platform::Clock& clock)
-        : m_notes(m_store, clock), m_documents(documents)
+        : m_session(pathsFor(settingsFile, documents), clock)
     {
-        m_store.open(settingsFile);
+        m_session.store().open(settingsFile);
     }
-    NoteCollection& notes() override { return m_notes; }
-    SettingsStore& store() override { return m_store; }
+    Session& session() { return m_session; }
+    NoteCollection& notes() { return m_session.notes(); }
+    SettingsStore& store() { return m_session.store(); }
     void reloadNotes() override
     {
-        m_notes.unload();
-        m_notes.load();
+        notes().unload();
+        notes().load();
         calls << QStringLiteral("reload");
     }
     void pastAlarmMarking() override { calls << QStringLiteral("mark"); }
@@ -52,7 +61,6 @@ public:
         calls << (onTop ? QStringLiteral("onTop") : QStringLiteral("notOnTop"));
     }
     void setStripEnabled(bool enabled) override { stripEnabled = enabled; }
-    QString documentsFolder() const override { return m_documents; }
     void openLink(const QString& target) override { links << target; }
 
     QStringList calls;
@@ -60,9 +68,7 @@ public:
     bool stripEnabled = true;
 
 private:
-    SettingsStore m_store;
-    NoteCollection m_notes;
-    QString m_documents;
+    Session m_session;
 };
 
 // "Section/Key=value" for every value line of the settings file, in file order.
@@ -90,16 +96,20 @@ class NoteEditorTest : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<platform::FakeClock> m_clock;
+    std::unique_ptr<platform::FakeServices> m_fakes;
+    platform::FakeClock* m_clock = nullptr;
+    platform::RecordingMessages* m_messages = nullptr;
+    platform::FakeSoundPlayer* m_sound = nullptr;
     std::unique_ptr<FakeStrip> m_strip;
-    std::unique_ptr<platform::FixedDesktopShell> m_shell;
-    std::unique_ptr<platform::RecordingMessages> m_messages;
-    std::unique_ptr<platform::RecordingLinkOpener> m_links;
-    std::unique_ptr<platform::FakeSoundPlayer> m_sound;
-    std::unique_ptr<platform::CountingBell> m_bell;
-    std::unique_ptr<platform::FakeEnvironment> m_env;
-    std::unique_ptr<Services> m_services;
     std::unique_ptr<TfrmConfig> m_editor;
+
+    void makeEditor(const QString& settingsFile)
+    {
+        m_editor.reset();
+        m_strip = std::make_unique<FakeStrip>(settingsFile, m_dir->filePath("Documents"), *m_clock);
+        m_editor = std::make_unique<TfrmConfig>(m_fakes->services, m_strip->session());
+        m_editor->setHost(m_strip.get());
+    }
 
     QString settingsPath() const { return m_dir->filePath(QStringLiteral("tw.cfg")); }
     SettingsStore& store() { return m_strip->store(); }
@@ -159,19 +169,11 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        m_clock = std::make_unique<platform::FakeClock>();
-        m_strip =
-            std::make_unique<FakeStrip>(settingsPath(), m_dir->filePath("Documents"), *m_clock);
-        m_shell = std::make_unique<platform::FixedDesktopShell>();
-        m_messages = std::make_unique<platform::RecordingMessages>();
-        m_links = std::make_unique<platform::RecordingLinkOpener>();
-        m_sound = std::make_unique<platform::FakeSoundPlayer>();
-        m_bell = std::make_unique<platform::CountingBell>();
-        m_env = std::make_unique<platform::FakeEnvironment>();
-        m_services = std::make_unique<Services>(
-            Services{*m_clock, *m_shell, *m_messages, *m_links, *m_sound, *m_bell, *m_env});
-        m_editor = std::make_unique<TfrmConfig>(*m_services);
-        m_editor->setHost(m_strip.get());
+        m_fakes = std::make_unique<platform::FakeServices>();
+        m_clock = &m_fakes->clock;
+        m_messages = &m_fakes->messages;
+        m_sound = &m_fakes->sound;
+        makeEditor(settingsPath());
     }
 
     void cleanup()
@@ -180,6 +182,7 @@ private slots:
             m_editor->close();
         m_editor.reset();
         m_strip.reset();
+        m_fakes.reset();
         m_dir.reset();
     }
 
@@ -668,9 +671,7 @@ private slots:
         QFile blocker(m_dir->filePath("bloque"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        m_strip = std::make_unique<FakeStrip>(m_dir->filePath("bloque/tw.cfg"),
-                                              m_dir->filePath("Documents"), *m_clock);
-        m_editor->setHost(m_strip.get());
+        makeEditor(m_dir->filePath("bloque/tw.cfg"));
         bool stillOpen = false;
         runNew([&] {
             QTest::keyClicks(memo(), QStringLiteral("no cabe"));

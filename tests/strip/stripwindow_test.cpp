@@ -4,8 +4,7 @@
 #include "strip/stripwindow.h"
 
 #include "notes/settingsstore.h"
-#include "platform/fake/fakeclock.h"
-#include "platform/fake/fakeenvironment.h"
+#include "platform/fake/fakeservices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,44 +49,36 @@ public:
     bool shown = false;
 };
 
-// Asks the strip to close while the "shell" is busy, and records the guard.
-class ClosingLinkOpener final : public platform::LinkOpener {
-public:
-    bool open(const QString& target, const QString& folder) override
-    {
-        opened << target;
-        workingFolder = folder;
-        if (strip) {
-            guardDuringCall = strip->closeGuard();
-            strip->close();
-        }
-        if (fail)
-            throw std::runtime_error("no opener");
-        return true;
-    }
-    TForm1* strip = nullptr;
-    QStringList opened;
-    QString workingFolder;
-    bool guardDuringCall = true;
-    bool fail = false;
-};
-
 struct Rig {
     QTemporaryDir dir;
-    platform::FakeClock clock;
-    platform::FixedDesktopShell shell{true};
-    platform::RecordingMessages messages;
-    ClosingLinkOpener links;
-    platform::FakeSoundPlayer sound;
-    platform::CountingBell bell;
-    platform::FakeEnvironment env;
-    Services services{clock, shell, messages, links, sound, bell, env};
+    platform::FakeServices fakes;
+    platform::FakeClock& clock = fakes.clock;
+    platform::FixedDesktopShell& shell = fakes.shell;
+    platform::RecordingMessages& messages = fakes.messages;
+    platform::RecordingLinkOpener& links = fakes.links;
+    platform::FakeSoundPlayer& sound = fakes.sound;
+    platform::CountingBell& bell = fakes.bell;
+    platform::FakeEnvironment& env = fakes.env;
     StoragePaths paths;
     RecordingEditor editor;
+    CommandImages images;
+    std::unique_ptr<Session> session;
     std::unique_ptr<TForm1> strip;
+    // The link opener asks the strip to close while the "shell" is busy, and records
+    // the guard.
+    bool guardDuringCall = true;
+    bool failLinks = false;
 
     Rig()
     {
+        links.during = [this] {
+            if (strip) {
+                guardDuringCall = strip->closeGuard();
+                strip->close();
+            }
+            if (failLinks)
+                throw std::runtime_error("no opener");
+        };
         env.home = dir.path() + QStringLiteral("/home");
         env.vars.insert(QStringLiteral("XDG_DATA_HOME"), dir.path() + QStringLiteral("/data"));
         env.executable = dir.path() + QStringLiteral("/bin/velmaro");
@@ -112,9 +103,9 @@ struct Rig {
 
     TForm1& create()
     {
-        strip = std::make_unique<TForm1>(services, paths);
+        session = std::make_unique<Session>(paths, clock);
+        strip = std::make_unique<TForm1>(fakes.services, *session, images);
         strip->setEditor(&editor);
-        links.strip = strip.get();
         strip->FormCreate();
         return *strip;
     }
@@ -391,9 +382,9 @@ void StripWindowTest::noteLinesStackWithMarks()
         SettingsStore store(rig.paths.settingsFile);
         store.writeString(u"General", u"TotalData", QStringLiteral("1"));
     }
-    s.store().close();
-    s.store().open(rig.paths.settingsFile);
-    s.notes().setCount(1);
+    rig.session->store().close();
+    rig.session->store().open(rig.paths.settingsFile);
+    rig.session->notes().setCount(1);
     s.reloadNotes();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(s.noteLineCount(), 1);
@@ -583,7 +574,7 @@ void StripWindowTest::closeGuardAndPositionWrite()
     QCOMPARE(closed.size(), 1);
     QCOMPARE(rig.stored(QStringLiteral("General"), QStringLiteral("left")), QStringLiteral("55"));
     QCOMPARE(rig.stored(QStringLiteral("General"), QStringLiteral("top")), QStringLiteral("66"));
-    QVERIFY(!s.store().isOpen());
+    QVERIFY(!rig.session->store().isOpen());
     QVERIFY(!s.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 
     // An unmoved strip writes its place too, and a closed store is not touched again.
@@ -606,11 +597,11 @@ void StripWindowTest::linkOpeningClearsTheGuardMeanwhile()
     s.openLink(QStringLiteral("http://example.org/"));
     QCOMPARE(rig.links.opened, QStringList{QStringLiteral("http://example.org/")});
     QCOMPARE(rig.links.workingFolder, rig.paths.programFolder);
-    QVERIFY(!rig.links.guardDuringCall);
+    QVERIFY(!rig.guardDuringCall);
     QCOMPARE(closed.size(), 0);
     QVERIFY(s.closeGuard());
 
-    rig.links.fail = true;
+    rig.failLinks = true;
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, s.openLink(QStringLiteral("mailto:x")));
     QVERIFY(s.closeGuard());
     QCOMPARE(closed.size(), 0);
@@ -783,10 +774,14 @@ void StripWindowTest::startupErrorsStopTheTimer()
         QCOMPARE(s.noteLineCount(), 2);
         QVERIFY(s.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
         // The next note goes after them instead of over note 1.
-        s.notes().add(QStringLiteral("c"), QStringLiteral("black"), QString(), QString());
-        QCOMPARE(s.store().readString(u"General", u"TotalData", kAbsent), QStringLiteral("3"));
-        QCOMPARE(s.store().readString(u"Data", u"Sentence1", kAbsent), QStringLiteral("a"));
-        QCOMPARE(s.store().readString(u"Data", u"Sentence3", kAbsent), QStringLiteral("c"));
+        rig.session->notes().add(QStringLiteral("c"), QStringLiteral("black"), QString(),
+                                 QString());
+        QCOMPARE(rig.session->store().readString(u"General", u"TotalData", kAbsent),
+                 QStringLiteral("3"));
+        QCOMPARE(rig.session->store().readString(u"Data", u"Sentence1", kAbsent),
+                 QStringLiteral("a"));
+        QCOMPARE(rig.session->store().readString(u"Data", u"Sentence3", kAbsent),
+                 QStringLiteral("c"));
     }
 }
 

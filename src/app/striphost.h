@@ -1,9 +1,7 @@
 #pragma once
-// What the note editor and the strip ask of each other. The strip window implements
-// StripHost; the note editor implements NoteEditorOpener. main wires them together.
-
-#include "notes/notecollection.h"
-#include "notes/settingsstore.h"
+// The window operations the dialogs ask of the strip, and the note editor's openings
+// the strip asks for. The notes and the store are reached through the session; these
+// roles carry only what needs the strip window itself. main wires them together.
 
 #include <QString>
 
@@ -12,8 +10,6 @@ namespace velmaro {
 class StripHost {
 public:
     virtual ~StripHost() = default;
-    virtual NoteCollection& notes() = 0;
-    virtual SettingsStore& store() = 0;
     // Unload, load from the store, rebuild the note lines (the scrollbar check follows
     // the rebuild when there are notes).
     virtual void reloadNotes() = 0;
@@ -24,7 +20,6 @@ public:
     // Edit mode: the strip is taken out of the topmost band and disabled meanwhile.
     virtual void setStripOnTop(bool onTop) = 0;
     virtual void setStripEnabled(bool enabled) = 0;
-    virtual QString documentsFolder() const = 0;
     // The link opening: the close guard is cleared during the call and set again after.
     virtual void openLink(const QString& target) = 0;
 };

@@ -1,0 +1,30 @@
+#pragma once
+// Every platform double in one place, and the Services made of them: what the ui tests
+// and the benchmarks hand to the windows. A new service is added here once.
+
+#include "app/services.h"
+#include "platform/desktopshell.h"
+#include "platform/fake/fakeclock.h"
+#include "platform/fake/fakeenvironment.h"
+#include "platform/linkopener.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+
+namespace velmaro::platform {
+
+struct FakeServices {
+    FakeClock clock;
+    FixedDesktopShell shell{true};
+    RecordingMessages messages;
+    RecordingLinkOpener links;
+    FakeSoundPlayer sound;
+    CountingBell bell;
+    FakeEnvironment env;
+    Services services{clock, shell, messages, links, sound, bell, env};
+
+    FakeServices() = default;
+    FakeServices(const FakeServices&) = delete;
+    FakeServices& operator=(const FakeServices&) = delete;
+};
+
+} // namespace velmaro::platform

@@ -1,0 +1,51 @@
+#pragma once
+// What one run of the program keeps: where its files are, the settings store open on
+// the settings file, the note collection over it, the in-memory settings and the
+// first-run flag. main creates it; the start-up sequence opens it and the exit closes
+// it. The strip and the dialogs reach the store and the notes through it.
+
+#include "app/startupsettings.h"
+#include "app/storage.h"
+#include "notes/notecollection.h"
+#include "notes/settingsstore.h"
+#include "platform/clock.h"
+
+namespace velmaro {
+
+class Session {
+public:
+    Session(const StoragePaths& paths, const platform::Clock& clock);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    const StoragePaths& paths() const { return m_paths; }
+    SettingsStore& store() { return m_store; }
+    const SettingsStore& store() const { return m_store; }
+    NoteCollection& notes() { return m_notes; }
+    const NoteCollection& notes() const { return m_notes; }
+    StartupSettings& settings() { return m_settings; }
+    const StartupSettings& settings() const { return m_settings; }
+
+    // Set by the start-up read when the settings file holds no stored top.
+    bool isFirstRun() const { return m_firstRun; }
+    void clearFirstRun() { m_firstRun = false; }
+
+    // The file setup of today (throws SetupError), then the store opened on the
+    // settings file.
+    void open();
+    // The start-up settings read into settings(). The first-run flag is taken over
+    // however far the read got; its ConversionError and StoreError pass through.
+    void readStartupSettings();
+    // Closes the store; later writes are skipped by their callers.
+    void close();
+
+private:
+    StoragePaths m_paths;
+    const platform::Clock& m_clock;
+    SettingsStore m_store;
+    NoteCollection m_notes;
+    StartupSettings m_settings;
+    bool m_firstRun = false;
+};
+
+} // namespace velmaro

@@ -1,0 +1,187 @@
+#include "strip/notelinespanel.h"
+
+#include "app/startupsettings.h"
+#include "notes/notecollection.h"
+#include "strip/striplayout.h"
+#include "strip/stripwidgets.h"
+#include "strip/wincolor.h"
+
+#include <QFontDatabase>
+#include <QRawFont>
+
+#include <algorithm>
+
+namespace velmaro {
+
+namespace {
+
+constexpr char32_t kDiamond = 0x2666;
+
+// Stored note texts carry CR LF; a label wants LF alone.
+QString displayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+} // namespace
+
+NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("pnlSentences"));
+    setFrameStyle(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    setGeometry(0, layout::kNotesTop, parent->width(), parent->height() - layout::kNotesTop);
+
+    ImgBkGrnd = new QLabel(this);
+    ImgBkGrnd->setObjectName(QStringLiteral("ImgBkGrnd"));
+    ImgBkGrnd->setScaledContents(true);
+    ImgBkGrnd->setGeometry(0, 0, 1, 1);
+    ImgBkGrnd->hide();
+}
+
+QString NoteLinesPanel::diamondFontFamily()
+{
+    static const QString family = [] {
+        QStringList candidates{QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans"),
+                               QStringLiteral("Noto Sans Symbols2"), QStringLiteral("FreeSerif"),
+                               QStringLiteral("Liberation Sans")};
+        candidates += QFontDatabase::families();
+        for (const QString& candidate : candidates) {
+            const QRawFont raw = QRawFont::fromFont(QFont(candidate));
+            if (raw.isValid() && raw.supportsCharacter(kDiamond))
+                return raw.familyName();
+        }
+        return QString();
+    }();
+    return family;
+}
+
+QLabel* NoteLinesPanel::noteLine(int n) const
+{
+    if (n < 1 || n > int(m_lines.size()))
+        return nullptr;
+    return m_lines[n - 1];
+}
+
+QLabel* NoteLinesPanel::priorityMark(int n) const
+{
+    if (n < 1 || n > int(m_marks.size()))
+        return nullptr;
+    return m_marks[n - 1];
+}
+
+void NoteLinesPanel::freeNoteLines()
+{
+    // Deleted later: a line may be the sender of the event being handled.
+    for (QLabel* line : m_lines) {
+        line->hide();
+        line->deleteLater();
+    }
+    for (QLabel* mark : m_marks) {
+        mark->hide();
+        mark->deleteLater();
+    }
+    m_lines.clear();
+    m_marks.clear();
+}
+
+std::optional<NoteLinesPanel::LastLine>
+NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& settings, int lineWidth)
+{
+    if (!m_lines.empty())
+        freeNoteLines();
+
+    const int count = std::min<int>(notes.count(), int(notes.notes().size()));
+    // Colours that name system colours are looked up in the strip's own palette.
+    const QPalette base = parentWidget() ? parentWidget()->palette() : palette();
+    QFont lineFont(settings.fontName);
+    lineFont.setPointSize(settings.fontSize > 0 ? settings.fontSize : 8);
+    const QColor textColor = toQColor(settings.fontColor, base, QPalette::WindowText);
+    const QColor backColor = toQColor(settings.backColor, base, QPalette::Window);
+
+    QFont markFont(diamondFontFamily());
+    markFont.setPointSize(9);
+    markFont.setBold(true);
+
+    std::vector<int> heights;
+    heights.reserve(count);
+    m_lines.reserve(count);
+    m_marks.reserve(count);
+    for (int n = 1; n <= count; ++n) {
+        const Note& note = notes.note(n);
+        auto* line = new NoteLine(n, this);
+        line->setTextFormat(Qt::PlainText);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        line->setFont(lineFont);
+        QPalette pal = line->palette();
+        pal.setColor(QPalette::WindowText, textColor);
+        pal.setColor(QPalette::Window, backColor);
+        line->setPalette(pal);
+        line->setAutoFillBackground(false);
+        line->setCursor(Qt::PointingHandCursor);
+        const QString text = displayText(note.text);
+        line->setText(text);
+        // An empty text still takes one line, as a blank would.
+        if (text.isEmpty())
+            line->setText(QStringLiteral(" "));
+        heights.push_back(line->heightForWidth(lineWidth));
+        if (text.isEmpty())
+            line->setText(QString());
+        connect(line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
+                Qt::QueuedConnection);
+        m_lines.push_back(line);
+
+        auto* mark = new QLabel(QString(QChar(char16_t(kDiamond))), this);
+        mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
+        mark->setTextFormat(Qt::PlainText);
+        mark->setFont(markFont);
+        if (const auto color = priorityMarkColor(note.priority)) {
+            QPalette markPal = mark->palette();
+            markPal.setColor(QPalette::WindowText, toQColor(*color, base, QPalette::WindowText));
+            mark->setPalette(markPal);
+        }
+        m_marks.push_back(mark);
+    }
+
+    const std::vector<int> tops = layout::noteLineTops(heights);
+    for (int i = 0; i < count; ++i) {
+        m_lines[i]->setGeometry(layout::kLineLeft, tops[i], lineWidth, heights[i]);
+        m_marks[i]->adjustSize();
+        m_marks[i]->move(layout::kMarkLeft, tops[i]);
+        m_lines[i]->show();
+        m_marks[i]->show();
+    }
+    if (count < 1)
+        return std::nullopt;
+    return LastLine{tops.back(), heights.back()};
+}
+
+void NoteLinesPanel::colourLine(int n, const StartupSettings& settings, bool opaque)
+{
+    QLabel* line = noteLine(n);
+    if (!line)
+        return;
+    const QPalette base = parentWidget() ? parentWidget()->palette() : palette();
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::WindowText, toQColor(settings.alarmColor, base, QPalette::WindowText));
+    pal.setColor(QPalette::Window, toQColor(settings.alarmBackColor, base, QPalette::Window));
+    line->setPalette(pal);
+    line->setAutoFillBackground(opaque);
+}
+
+void NoteLinesPanel::scrollTo(int position, int barHeight)
+{
+    std::optional<int> content;
+    if (!m_lines.empty()) {
+        const QLabel* last = m_lines.back();
+        content = layout::noteContentHeight(last->y(), last->height());
+    }
+    if (const auto top = layout::scrolledPanelTop(position, content, barHeight))
+        move(0, *top);
+}
+
+} // namespace velmaro

@@ -1,0 +1,89 @@
+#include "strip/stripheader.h"
+
+#include "output/links.h"
+#include "strip/striplayout.h"
+#include "strip/stripwidgets.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+namespace velmaro {
+
+namespace {
+
+const QString kAboutHint = QStringLiteral("Acerca de ... (y Mensajes)");
+
+QPixmap renderSvg(const QString& path, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(path);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    return pixmap;
+}
+
+} // namespace
+
+StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("pnlHeader"));
+    setFrameStyle(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    setGeometry(0, 0, parent->width(), layout::kHeaderHeight);
+
+    Image2 = new ClickLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(layout::kLogoLeft, layout::kLogoTop, layout::kLogoWidth,
+                        layout::kLogoHeight);
+    Image2->setScaledContents(true);
+    Image2->setCursor(Qt::PointingHandCursor);
+    Image2->setToolTip(kAboutHint);
+    Image2->hide();
+    connect(Image2, &ClickLabel::clicked, this, &StripHeader::logoClicked);
+
+    Image1 = new ClickLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setScaledContents(true);
+    Image1->setPixmap(renderSvg(QStringLiteral(":/velmaro/icons/aboutpicture.svg"),
+                                QSize(layout::kAboutSize, layout::kAboutSize)));
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setToolTip(kAboutHint);
+    connect(Image1, &ClickLabel::clicked, this, &StripHeader::aboutClicked);
+
+    edtSearchStr = new QLineEdit(this);
+    edtSearchStr->setObjectName(QStringLiteral("edtSearchStr"));
+    edtSearchStr->setToolTip(QStringLiteral("Escriba la búsqueda aquí"));
+    edtSearchStr->setText(kSearchPrompt);
+
+    btnSearch = new QPushButton(QStringLiteral("G"), this);
+    btnSearch->setObjectName(QStringLiteral("btnSearch"));
+    QFont searchFont(QStringLiteral("Castellar"));
+    searchFont.setStyleHint(QFont::Serif);
+    searchFont.setPixelSize(11);
+    searchFont.setBold(true);
+    btnSearch->setFont(searchFont);
+    QPalette searchPalette = btnSearch->palette();
+    searchPalette.setColor(QPalette::ButtonText, Qt::blue);
+    btnSearch->setPalette(searchPalette);
+    btnSearch->setToolTip(QStringLiteral("Buscar en la Web"));
+    connect(btnSearch, &QPushButton::clicked, this, &StripHeader::searchClicked);
+}
+
+void StripHeader::layoutForWidth(int w)
+{
+    Image1->setGeometry(layout::aboutImageLeft(w), layout::kAboutTop, layout::kAboutSize,
+                        layout::kAboutSize);
+    resize(w, layout::kHeaderHeight);
+    const int buttonLeft = layout::searchButtonLeft(w);
+    btnSearch->setGeometry(buttonLeft, layout::kSearchTop, layout::kSearchButtonSize,
+                           layout::kSearchButtonSize);
+    edtSearchStr->setGeometry(layout::kSearchBoxLeft, layout::kSearchTop,
+                              layout::searchBoxWidth(buttonLeft), layout::kSearchHeight);
+}
+
+} // namespace velmaro

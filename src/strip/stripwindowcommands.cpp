@@ -1,0 +1,181 @@
+// The strip window's command handlers and its alarm timer.
+
+#include "strip/stripwindow.h"
+
+#include "alarms/alarmcheck.h"
+#include "output/links.h"
+#include "strip/notelinespanel.h"
+#include "strip/stripheader.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+namespace velmaro {
+
+namespace {
+
+const QString kNoteLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Commands
+
+bool TForm1::taskbarCheck() const
+{
+    return m_services.shell.isRunning();
+}
+
+void TForm1::beginNewNote()
+{
+    if (m_session.notes().count() > kMaxNotes - 1) {
+        m_services.messages.inform(kNoteLimit);
+        return;
+    }
+    if (m_editor && !m_editor->isShown())
+        m_editor->openNew();
+}
+
+void TForm1::ToolButton1Click()
+{
+    if (taskbarCheck())
+        beginNewNote();
+}
+
+void TForm1::FormDblClick()
+{
+    beginNewNote();
+}
+
+void TForm1::ToolButton2Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::ToolButton3Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::ToolButton4Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::ToolButton5Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::ToolButton6Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::ToolButton7Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::ToolButton8Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::ToolButton9Click()
+{
+    if (!taskbarCheck())
+        return;
+    if (isVisible())
+        hide();
+    else
+        show();
+    raise();
+    if (isVisible())
+        pnlHeader->searchBox()->setText(kSearchPrompt);
+}
+
+void TForm1::ToolButton10Click()
+{
+    if (!taskbarCheck())
+        return;
+    close();
+}
+
+void TForm1::Acercade2Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::Image1Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::Image2Click()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+void TForm1::btnSearchClick()
+{
+    if (!taskbarCheck())
+        return;
+}
+
+// ---------------------------------------------------------------------------------------
+// Alarm timer
+
+void TForm1::Timer1Timer()
+{
+    Timer1->stop();
+    try {
+        alarmCheck();
+    } catch (...) {
+        // The timer goes on whatever happened.
+    }
+    QLineEdit* search = pnlHeader->searchBox();
+    if (search->text() == kSearchPrompt)
+        search->clear();
+    Timer1->start();
+}
+
+void TForm1::alarmCheck()
+{
+    NoteCollection& notes = m_session.notes();
+    const std::vector<int> due = takeDueAlarms(notes, m_services.clock.now());
+    for (int n : due) {
+        pnlSentences->colourLine(n, m_session.settings(), true);
+        try {
+            m_services.sound.setFileName(notes.note(n).sound);
+            m_services.sound.open();
+            m_services.sound.play();
+        } catch (...) {
+            m_services.bell.ring();
+        }
+        show();
+        update();
+    }
+}
+
+void TForm1::pastAlarmMarking()
+{
+    const std::vector<int> due = takeDueAlarms(m_session.notes(), m_services.clock.now());
+    const bool opaque = !m_session.settings().alarmBackTransparent;
+    for (int n : due) {
+        pnlSentences->colourLine(n, m_session.settings(), opaque);
+        update();
+    }
+}
+
+} // namespace velmaro
