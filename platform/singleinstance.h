@@ -2,6 +2,8 @@
 // One running copy per user and executable name. The Linux implementation holds an
 // flock on a file in $XDG_RUNTIME_DIR (or the temporary folder) named after the
 // executable's file name; the kernel drops it when the process ends, however it ends.
+// A lock file there that is a link, or is not the user's own and private, is not
+// used: the lock then lives in a private folder of the user (~/.cache/velmaro, 0700).
 
 #include <QString>
 
@@ -24,6 +26,9 @@ public:
     bool acquire(const QString& name) override;
     // Folder for the lock files: $XDG_RUNTIME_DIR, else the temporary folder.
     static QString lockFolder();
+    // $XDG_CACHE_HOME/velmaro (default ~/.cache/velmaro), made 0700; empty when it is
+    // not a folder of this user.
+    static QString privateLockFolder();
 
 private:
     int m_fd = -1;

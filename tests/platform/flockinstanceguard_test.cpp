@@ -1,13 +1,19 @@
 #include "platform/singleinstance.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using velmaro::platform::FlockInstanceGuard;
 
@@ -132,4 +138,77 @@ TEST_F(FlockInstanceGuardTest, NoPlaceForALockDoesNotStopTheStart)
     ::setenv("XDG_RUNTIME_DIR", "/proc", 1); // exists, nothing can be created in it
     FlockInstanceGuard guard;
     EXPECT_TRUE(guard.acquire(QStringLiteral("velmaro")));
+}
+
+// Without $XDG_RUNTIME_DIR the lock goes to the shared temporary folder, where another
+// user may have put something at the lock's path first: a link, a file of their own
+// or one that others may open. Each is left alone, and the guard still works through
+// the user's private folder.
+TEST_F(FlockInstanceGuardTest, APlantedLockFileInTheSharedFolderIsNotUsed)
+{
+    const QString tmp = m_dir.path() + QStringLiteral("/tmp");
+    const QString cache = m_dir.path() + QStringLiteral("/cache");
+    QDir().mkpath(tmp);
+    ::unsetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+    ::setenv("TMPDIR", tmp.toLocal8Bit().constData(), 1);
+    ::setenv("XDG_CACHE_HOME", cache.toLocal8Bit().constData(), 1);
+    const QString lock = tmp + QStringLiteral("/velmaro-%1-velmaro.lock").arg(::getuid());
+    const QString target = m_dir.path() + QStringLiteral("/victim");
+
+    struct Planted {
+        const char* what;
+        std::function<void()> plant;
+    };
+    const std::vector<Planted> cases{
+        {"a link", [&] { QFile::link(target, lock); }},
+        {"a file others may open",
+         [&] {
+             QFile f(lock);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ReadOther);
+         }},
+        {"a file of another user",
+         [&] {
+             QFile f(lock);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+             if (::geteuid() == 0) {
+                 ASSERT_EQ(::chown(QFile::encodeName(lock).constData(), 65534, 65534), 0);
+             }
+         }},
+    };
+    for (const Planted& c : cases) {
+        if (std::string(c.what) == "a file of another user" && ::geteuid() != 0)
+            continue; // only root can give a file away
+        SCOPED_TRACE(c.what);
+        QFile::remove(lock);
+        c.plant();
+        {
+            FlockInstanceGuard guard;
+            ASSERT_TRUE(guard.acquire(QStringLiteral("velmaro")));
+            EXPECT_FALSE(acquireInOtherProcess(QStringLiteral("velmaro")));
+        }
+        EXPECT_TRUE(acquireInOtherProcess(QStringLiteral("velmaro")));
+        EXPECT_FALSE(QFileInfo::exists(target)) << "the link was followed";
+        EXPECT_EQ(QFileInfo(cache + QStringLiteral("/velmaro")).permissions() & 0x0077, 0);
+    }
+
+    // The user's own private file in the shared folder is used as before.
+    QFile::remove(lock);
+    QDir(cache).removeRecursively();
+    {
+        FlockInstanceGuard guard;
+        ASSERT_TRUE(guard.acquire(QStringLiteral("velmaro")));
+        EXPECT_FALSE(acquireInOtherProcess(QStringLiteral("velmaro")));
+        EXPECT_TRUE(QFileInfo(lock).isFile());
+    }
+    ::setenv("TMPDIR", oldTmp.constData(), 1);
+    if (oldTmp.isNull())
+        ::unsetenv("TMPDIR");
+    ::setenv("XDG_CACHE_HOME", oldCache.constData(), 1);
+    if (oldCache.isNull())
+        ::unsetenv("XDG_CACHE_HOME");
 }
