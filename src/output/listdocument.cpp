@@ -62,8 +62,12 @@ QByteArray encodeListText(QStringView text)
 
 QString decodeListText(QByteArrayView bytes)
 {
-    if (bytes.startsWith(kUtf8Bom))
-        return QString::fromUtf8(bytes.sliced(kUtf8Bom.size()));
+    if (bytes.startsWith(kUtf8Bom)) {
+        // Only the file's own mark goes: a text that begins with U+FEFF keeps it.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(bytes.sliced(kUtf8Bom.size()));
+    }
     QStringDecoder dec("windows-1252", QStringDecoder::Flag::Stateless);
     if (dec.isValid())
         return dec.decode(bytes);
@@ -73,7 +77,11 @@ QString decodeListText(QByteArrayView bytes)
 void writeListFile(const QString& path, QByteArrayView bytes)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // The list holds the notes' text: private to the user, like the settings file,
+    // also when an earlier file was readable by others.
+    const auto privateMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate, privateMode) ||
+        !f.setPermissions(privateMode))
         throw ListFileError(f.errorString());
     if (f.write(bytes.data(), bytes.size()) != bytes.size() || !f.flush())
         throw ListFileError(f.errorString());

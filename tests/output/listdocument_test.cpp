@@ -3,6 +3,7 @@
 #include "notes/storetestutil.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,7 @@ TEST_F(ListDocumentTest, TextOutsideTheCodePageIsKeptAndTheFileIsRewritten)
 
     writeListFile(path, encodeListText(u"año\r\r\n"));
     EXPECT_EQ(readBytes(path), QByteArray("a\xF1o\r\r\n"));
+    EXPECT_EQ(QFileInfo(path).permissions() & 0x0077, 0) << "readable by others";
     EXPECT_EQ(readListFile(path), QStringLiteral("año\r\r\n"));
 
     // Greek and an emoji have no Windows-1252 byte: the whole file becomes UTF-8.
@@ -69,6 +71,9 @@ TEST_F(ListDocumentTest, TextOutsideTheCodePageIsKeptAndTheFileIsRewritten)
     writeListFile(path, encodeListText(wide));
     EXPECT_EQ(readBytes(path), "\xEF\xBB\xBF" + wide.toUtf8());
     EXPECT_EQ(readListFile(path), wide);
+    // A text that itself begins with a byte-order mark keeps it after the file's own.
+    writeListFile(path, encodeListText(QStringLiteral("\uFEFFaño")));
+    EXPECT_EQ(readListFile(path), QStringLiteral("\uFEFFaño"));
 
     // A folder where the file should be: the system's message, nothing written.
     const QString folder = dir.filePath(QStringLiteral("sub"));
