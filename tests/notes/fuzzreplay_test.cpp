@@ -1,7 +1,9 @@
-// Replays the fuzz corpus and every crash input kept so far through the fuzz target's
+// Replays the fuzz corpora and every crash input kept so far through the fuzz targets'
 // checks, so a fault the fuzzer once found stays found.
 
+#include "fuzz/fuzz_datetime_body.h"
 #include "fuzz/fuzz_ini_body.h"
+#include "fuzz/fuzz_list_body.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,9 @@
 
 namespace {
 
-int replayFolder(const QString& folder)
+using Check = std::optional<std::string> (*)(const uint8_t*, size_t);
+
+int replayFolder(const QString& folder, Check check = velmaro::fuzz::checkIniInput)
 {
     int replayed = 0;
     const QDir dir(folder);
@@ -20,8 +24,8 @@ int replayFolder(const QString& folder)
         QFile f(dir.filePath(name));
         EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray bytes = f.readAll();
-        const auto broken = velmaro::fuzz::checkIniInput(
-            reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
+        const auto broken =
+            check(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
         EXPECT_FALSE(broken.has_value()) << name.toStdString() << ": " << broken.value_or("");
         ++replayed;
     }
@@ -32,8 +36,13 @@ int replayFolder(const QString& folder)
 
 TEST(FuzzReplay, CorpusAndKeptCrashesHoldEveryProperty)
 {
+    using namespace velmaro::fuzz;
     EXPECT_GE(replayFolder(QStringLiteral(VELMARO_FUZZ_DIR "/corpus")), 5);
-    replayFolder(QStringLiteral(VELMARO_FUZZ_DIR "/crashes"));
+    EXPECT_GE(replayFolder(QStringLiteral(VELMARO_FUZZ_DIR "/corpus_datetime"), checkDateTimeInput),
+              5);
+    EXPECT_GE(replayFolder(QStringLiteral(VELMARO_FUZZ_DIR "/corpus_list"), checkListInput), 3);
+    for (Check check : {checkIniInput, checkDateTimeInput, checkListInput})
+        replayFolder(QStringLiteral(VELMARO_FUZZ_DIR "/crashes"), check);
 }
 
 TEST(FuzzReplay, PropertiesHoldOnAwkwardInputs)

@@ -1,0 +1,15 @@
+// libFuzzer entry point over the date-time parsers and writer.
+
+#include "fuzz/fuzz_datetime_body.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (const auto broken = velmaro::fuzz::checkDateTimeInput(data, size)) {
+        std::fprintf(stderr, "broken property: %s\n", broken->c_str());
+        std::abort();
+    }
+    return 0;
+}
