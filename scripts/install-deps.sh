@@ -21,6 +21,8 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     # document tests: an RTF reader and PDF text extraction
     unrtf poppler-utils
+    # the Debian package and its checks
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

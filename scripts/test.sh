@@ -4,7 +4,8 @@
 #      end-to-end (the end-to-end tests start their own X servers);
 #   2. the core library and its unit tests with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (build-asan/);
-#   3. the fuzz targets for 60 s, when fuzz/run.sh exists.
+#   3. the fuzz targets for 90 s in all, when fuzz/run.sh exists;
+#   4. the Debian package from build-test/, with its checks (scripts/check-package.sh).
 # Every step runs even when an earlier one failed; the exit code is non-zero when
 # any step failed. A summary ends the output.
 set -uo pipefail
@@ -65,8 +66,9 @@ step "install dependencies" scripts/install-deps.sh || true
 
 if step "build (RelWithDebInfo)" build "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
     step "tests: unit, ui, e2e" run_ctest "$root/build-test" || true
+    step "Debian package" scripts/check-package.sh "$root/build-test" || true
 else
-    summary+=("skipped tests: unit, ui, e2e (no build)")
+    summary+=("skipped tests: unit, ui, e2e and the package (no build)")
 fi
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:strict_string_checks=1}
@@ -79,7 +81,7 @@ else
 fi
 
 if [ -f fuzz/run.sh ]; then
-    step "fuzzing (60 s)" bash fuzz/run.sh 60 || true
+    step "fuzzing (90 s)" bash fuzz/run.sh 90 || true
 fi
 
 echo

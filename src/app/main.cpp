@@ -41,6 +41,8 @@ int main(int argc, char* argv[])
     }
 
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Velmaro"));
+    // Names the menu entry, so that desktops group the windows under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velmaro.Velmaro"));
     // Caught from here on; a request that comes before the loop runs waits for it.
     TerminationSignal termination;
 
