@@ -56,8 +56,8 @@ class KillDuringWrites(unittest.TestCase):
             p = d.start_velmaro()
             wait_until(lambda: d.read_settings() != old, 20, what="the first start-up write")
             d.wait_for_strip(p)
+            span = time.monotonic() - t0 + 0.1
             time.sleep(0.5)
-            span = time.monotonic() - t0
             p.signal(signal.SIGKILL)
             p.wait(10)
             new = d.read_settings()
