@@ -26,6 +26,7 @@ dpkg-deb --field "$deb" Package Version Architecture Depends
 id=example.velmaro.Velmaro
 expected=(
     ./usr/bin/velmaro
+    ./usr/lib/velmaro/libvelmaro_sound.so
     ./usr/share/applications/$id.desktop
     ./usr/share/metainfo/$id.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/velmaro.svg
@@ -46,7 +47,9 @@ dpkg-deb --extract "$deb" "$work/x"
 desktop-file-validate "$work/x/usr/share/applications/$id.desktop" || problem "desktop entry"
 appstreamcli validate --no-net "$work/x/usr/share/metainfo/$id.metainfo.xml" || problem "metainfo"
 file "$work/x/usr/bin/velmaro" | grep -q 'stripped' || problem "binary not stripped"
-if ldd "$work/x/usr/bin/velmaro" | grep 'not found'; then problem "libraries not found"; fi
+for elf in "$work/x/usr/bin/velmaro" "$work/x/usr/lib/velmaro/libvelmaro_sound.so"; do
+    if ldd "$elf" | grep 'not found'; then problem "libraries of $elf not found"; fi
+done
 
 apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log"; problem "apt cannot satisfy the dependencies"; }

@@ -17,7 +17,8 @@ bool SoundModule::load()
     if (m_tried)
         return m_player != nullptr;
     m_tried = true;
-    const QStringList folders{QCoreApplication::applicationDirPath(),
+    const QString bin = QCoreApplication::applicationDirPath();
+    const QStringList folders{bin, bin + QStringLiteral("/" VELMARO_MODULE_DIR_FROM_BIN),
                               QStringLiteral(VELMARO_MODULE_DIR)};
     for (const QString& folder : folders) {
         // Never unloaded: the player and the bell it made live to the end.
