@@ -8,6 +8,7 @@
 #include "platform/fake/fakeenvironment.h"
 #include "platform/linkopener.h"
 #include "platform/messages.h"
+#include "platform/notifier.h"
 #include "platform/sound.h"
 
 namespace velmaro::platform {
@@ -20,7 +21,8 @@ struct FakeServices {
     FakeSoundPlayer sound;
     CountingBell bell;
     FakeEnvironment env;
-    Services services{clock, shell, messages, links, sound, bell, env};
+    RecordingNotifier notifier;
+    Services services{clock, shell, messages, links, sound, bell, env, notifier};
 
     FakeServices() = default;
     FakeServices(const FakeServices&) = delete;

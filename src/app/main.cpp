@@ -8,6 +8,7 @@
 #include "app/terminationsignal.h"
 #include "notes/noteeditor.h"
 #include "platform/environment.h"
+#include "platform/linux/dbusnotifier.h"
 #include "platform/linux/qtmessages.h"
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
@@ -52,7 +53,8 @@ int main(int argc, char* argv[])
     LazySoundPlayer sound;
     LazyBell bell;
     platform::ProcessEnvironment environment;
-    Services services{clock, shell, messages, links, sound, bell, environment};
+    platform::DBusNotifier notifier(environment);
+    Services services{clock, shell, messages, links, sound, bell, environment, notifier};
     Session session(StoragePaths::resolve(environment), clock);
     CommandImages images;
 

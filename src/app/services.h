@@ -7,6 +7,7 @@
 #include "platform/environment.h"
 #include "platform/linkopener.h"
 #include "platform/messages.h"
+#include "platform/notifier.h"
 #include "platform/sound.h"
 
 namespace velmaro {
@@ -19,6 +20,7 @@ struct Services {
     platform::SoundPlayer& sound;
     platform::Bell& bell;
     platform::Environment& environment;
+    platform::Notifier& notifier;
 };
 
 } // namespace velmaro

@@ -163,6 +163,8 @@ void TForm1::alarmCheck()
         } catch (...) {
             m_services.bell.ring();
         }
+        // Seen as well as heard, also when the strip is covered or on another desktop.
+        m_services.notifier.notify(notes.note(n).text);
         show();
         update();
     }

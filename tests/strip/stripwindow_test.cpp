@@ -632,6 +632,8 @@ void StripWindowTest::alarmCheckRingsOnce()
     s.Timer1Timer();
     QCOMPARE(rig.sound.played, QStringList{QStringLiteral("/snd/gong.wav")});
     QCOMPARE(rig.bell.rings, 1); // the sound that cannot be opened
+    QCOMPARE(rig.fakes.notifier.posted,
+             (QStringList{QStringLiteral("gong"), QStringLiteral("mudo")}));
     QVERIFY(s.isVisible());
     for (int n : {2, 3}) {
         QCOMPARE(textColor(s.noteLine(n)), QColor(255, 255, 255));
@@ -646,6 +648,7 @@ void StripWindowTest::alarmCheckRingsOnce()
     s.Timer1Timer();
     QCOMPARE(rig.sound.played.size(), 1);
     QCOMPARE(rig.bell.rings, 1);
+    QCOMPARE(rig.fakes.notifier.posted.size(), 2);
     QVERIFY(rig.messages.shown.isEmpty());
     QVERIFY(s.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
@@ -666,6 +669,7 @@ void StripWindowTest::pastAlarmsAreMarkedSilently()
         TForm1& s = rig.create();
         QVERIFY(rig.sound.played.isEmpty());
         QCOMPARE(rig.bell.rings, 0);
+        QVERIFY(rig.fakes.notifier.posted.isEmpty());
         QVERIFY(!s.isVisible());
         QCOMPARE(textColor(s.noteLine(1)), QColor(0, 255, 0));
         QCOMPARE(s.noteLine(1)->palette().color(QPalette::Window), QColor(0, 0, 255));
@@ -677,6 +681,7 @@ void StripWindowTest::pastAlarmsAreMarkedSilently()
         s.alarmCheck();
         QCOMPARE(rig.bell.rings, 1);
         QVERIFY(rig.sound.played.isEmpty());
+        QCOMPARE(rig.fakes.notifier.posted, QStringList{QStringLiteral("futura")});
         QVERIFY(s.noteLine(2)->autoFillBackground());
     }
 }
