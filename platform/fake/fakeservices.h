@@ -9,6 +9,7 @@
 #include "platform/linkopener.h"
 #include "platform/messages.h"
 #include "platform/notifier.h"
+#include "platform/shellstart.h"
 #include "platform/sound.h"
 
 namespace velmaro::platform {
@@ -22,7 +23,8 @@ struct FakeServices {
     CountingBell bell;
     FakeEnvironment env;
     RecordingNotifier notifier;
-    Services services{clock, shell, messages, links, sound, bell, env, notifier};
+    RecordingShellStart shellStart;
+    Services services{clock, shell, messages, links, sound, bell, env, notifier, shellStart};
 
     FakeServices() = default;
     FakeServices(const FakeServices&) = delete;

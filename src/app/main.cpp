@@ -12,8 +12,10 @@
 #include "platform/linux/qtmessages.h"
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
+#include "platform/linux/xdgshellstart.h"
 #include "platform/singleinstance.h"
 #include "settings/commandimages.h"
+#include "settings/settingsdialog.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>
@@ -54,12 +56,22 @@ int main(int argc, char* argv[])
     LazyBell bell;
     platform::ProcessEnvironment environment;
     platform::DBusNotifier notifier(environment);
-    Services services{clock, shell, messages, links, sound, bell, environment, notifier};
+    platform::XdgShellStart shellStart;
+    Services services{clock, shell,       messages, links,     sound,
+                      bell,  environment, notifier, shellStart};
     Session session(StoragePaths::resolve(environment), clock);
     CommandImages images;
 
     TForm1 strip(services, session, images);
     strip.FormCreate();
+
+    // Created right after the strip; its start-up pass applies the stored settings to
+    // the strip again and writes them back.
+    TfrmAllConfig settingsDialog(session.store(), session.settings(), strip, images,
+                                 services.shellStart, messages, &strip);
+    strip.setSettingsDialog(&settingsDialog);
+    if (session.store().isOpen())
+        settingsDialog.startupPass();
     strip.show();
 
     TfrmConfig editor(services, session);

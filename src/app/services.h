@@ -8,6 +8,7 @@
 #include "platform/linkopener.h"
 #include "platform/messages.h"
 #include "platform/notifier.h"
+#include "platform/shellstart.h"
 #include "platform/sound.h"
 
 namespace velmaro {
@@ -21,6 +22,8 @@ struct Services {
     platform::Bell& bell;
     platform::Environment& environment;
     platform::Notifier& notifier;
+    // Programs, desktop entries and documents handed to the desktop (launchers, links).
+    platform::ShellStart& shellStart;
 };
 
 } // namespace velmaro

@@ -14,7 +14,7 @@ public:
     virtual int noteCount() const = 0;
     // Drops every note line and priority mark.
     virtual void freeNoteLines() = 0;
-    // Builds the lines again from the loaded notes, then the past-alarm marking.
+    // Loads the notes again and builds their lines, then the past-alarm marking.
     virtual void rebuildNoteLines() = 0;
     virtual void scrollbarCheck() = 0;
     // The strip and its two rules take this width.

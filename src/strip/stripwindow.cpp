@@ -222,8 +222,6 @@ void TForm1::loadLogo(const QString& baseName)
     pnlHeader->logo()->hide();
 }
 
-void TForm1::refreshLauncherMenu() {}
-
 // ---------------------------------------------------------------------------------------
 // Note lines
 

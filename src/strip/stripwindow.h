@@ -8,6 +8,7 @@
 #include "app/session.h"
 #include "app/striphost.h"
 #include "settings/commandimages.h"
+#include "settings/settingshost.h"
 
 #include <QWidget>
 
@@ -22,8 +23,9 @@ class NoteLinesPanel;
 class StripCommands;
 class StripHeader;
 class StripMover;
+class TfrmAllConfig;
 
-class TForm1 : public QWidget, public StripHost {
+class TForm1 : public QWidget, public StripHost, public SettingsHost {
     Q_OBJECT
 public:
     TForm1(Services& services, Session& session, CommandImages& images, QWidget* parent = nullptr);
@@ -40,6 +42,8 @@ public:
     void clearFirstRun() { m_session.clearFirstRun(); }
 
     void setEditor(NoteEditorOpener* editor) { m_editor = editor; }
+    // The settings dialog: opened by ToolButton7, and its rows run the launchers.
+    void setSettingsDialog(TfrmAllConfig* dialog) { m_settingsDialog = dialog; }
     CommandImages& commandImages() { return m_images; }
     StripCommands& commands() { return *m_commands; }
 
@@ -52,8 +56,21 @@ public:
     void setStripEnabled(bool enabled) override;
     void openLink(const QString& target) override;
 
-    // Drops every note line and priority mark.
-    void freeNoteLines();
+    // SettingsHost (scrollbarCheck and applyAlwaysOnTop above serve both roles)
+    StripMetrics stripMetrics() const override;
+    int noteCount() const override;
+    void freeNoteLines() override;
+    void rebuildNoteLines() override;
+    void setStripWidth(int width) override;
+    bool showBackgroundImage(const QString& mode, const QString& file) override;
+    void hideBackgroundImage() override;
+    void layoutBackgroundImage() override;
+    void applyBackgroundColor() override;
+    void setLauncherButton(int n, int image, bool showHint, const QString& hint) override;
+    void refreshLauncherMenu() override;
+    void layoutToolBar() override;
+    void repaintStrip() override;
+
     // Builds the lines for the loaded notes, sizes and places the strip.
     void noteLineRebuild();
     // Scrollbar moved to position 0..25.
@@ -109,11 +126,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // An "adjust" background picture follows the note-lines panel's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createBands();
     void connectCommands();
-    void applyBackgroundColor();
     void applyStartupSettings();
     bool readSettings();
     void placeEmptyStrip();
@@ -128,12 +146,17 @@ private:
     void layoutChildren();
 
     void loadLogo(const QString& baseName);
-    void refreshLauncherMenu();
+    // The background picture in `mode` from `file`; false when it cannot be loaded,
+    // with the layout's message when `report`.
+    bool drawBackground(const QString& mode, const QString& file, bool report);
+    void launcherClick(int n);
 
     Services& m_services;
     Session& m_session;
     CommandImages& m_images;
     NoteEditorOpener* m_editor = nullptr;
+    TfrmAllConfig* m_settingsDialog = nullptr;
+    bool m_backgroundAdjusted = false;
 
     bool m_closeGuard = true;
     bool m_dragging = false;

@@ -4,6 +4,7 @@
 
 #include "alarms/alarmcheck.h"
 #include "output/links.h"
+#include "settings/settingsdialog.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
 
@@ -61,26 +62,28 @@ void TForm1::ToolButton3Click()
 
 void TForm1::ToolButton4Click()
 {
-    if (!taskbarCheck())
-        return;
+    if (taskbarCheck())
+        launcherClick(1);
 }
 
 void TForm1::ToolButton5Click()
 {
-    if (!taskbarCheck())
-        return;
+    if (taskbarCheck())
+        launcherClick(2);
 }
 
 void TForm1::ToolButton6Click()
 {
-    if (!taskbarCheck())
-        return;
+    if (taskbarCheck())
+        launcherClick(3);
 }
 
 void TForm1::ToolButton7Click()
 {
-    if (!taskbarCheck())
+    if (!taskbarCheck() || !m_settingsDialog)
         return;
+    m_settingsDialog->exec();
+    layoutBackgroundImage();
 }
 
 void TForm1::ToolButton8Click()
