@@ -23,7 +23,7 @@ NOTES = 99
 
 def base_file():
     """99 notes and nothing of what a start writes (no rem, no version stamp)."""
-    lines = ["[General]", "left=300", "top=20", "Width=260", "[Data]", "TotalData=%d" % NOTES]
+    lines = ["[General]", "left=300", "top=20", "Width=260", "TotalData=%d" % NOTES, "[Data]"]
     for n in range(1, NOTES + 1):
         lines += [
             "Date%d=0%d/12/2026 10:%02d:00" % (n, 1 + n % 9, n % 60),
