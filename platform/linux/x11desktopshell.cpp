@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QSystemTrayIcon>
 
 #include <xcb/xcb.h>
 
@@ -71,6 +72,11 @@ bool X11DesktopShell::isRunning() const
     if (!m_connection)
         return true;
     return windowManagerRunning() || trayRunning();
+}
+
+bool X11DesktopShell::hasNotificationArea() const
+{
+    return trayRunning() || QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 bool X11DesktopShell::windowManagerRunning() const

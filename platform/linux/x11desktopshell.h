@@ -21,6 +21,9 @@ public:
     X11DesktopShell(xcb_connection_t* connection, int screen);
 
     bool isRunning() const override;
+    // The XEmbed selection on X11, or whatever Qt's tray icon can reach (a
+    // StatusNotifierItem host through D-Bus, on any platform).
+    bool hasNotificationArea() const override;
 
     bool windowManagerRunning() const;
     bool trayRunning() const;
