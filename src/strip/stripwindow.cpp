@@ -2,17 +2,21 @@
 
 #include "notes/codec.h"
 #include "notes/notekeys.h"
+#include "output/links.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/stripheader.h"
 #include "strip/striplayout.h"
 #include "strip/stripmover.h"
+#include "strip/striptray.h"
 #include "strip/stripwidgets.h"
+#include "strip/tray/texttrayicon.h"
 #include "strip/wincolor.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -63,6 +67,7 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     m_commands = new StripCommands(this, m_images);
     connectCommands();
     m_mover = new StripMover(this, pnlHeader, m_session, m_services.messages);
+    RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu(), m_images.icon(0));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -432,6 +437,12 @@ void TForm1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         raise();
+    // Restored from the taskbar after the toggle minimised it: shown as the toggle
+    // shows it.
+    if (event->type() == QEvent::WindowStateChange && m_minimisedAsHidden && !isMinimized()) {
+        m_minimisedAsHidden = false;
+        pnlHeader->searchBox()->setText(kSearchPrompt);
+    }
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event)

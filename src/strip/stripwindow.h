@@ -12,6 +12,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QFrame;
 class QLabel;
 class QScrollBar;
@@ -24,6 +26,7 @@ class StripCommands;
 class StripHeader;
 class StripMover;
 class TfrmAllConfig;
+class TTextTrayIcon;
 
 class TForm1 : public QWidget, public StripHost, public SettingsHost {
     Q_OBJECT
@@ -137,6 +140,13 @@ private:
     void placeEmptyStrip();
 
     bool taskbarCheck() const;
+    // Shown and not minimised.
+    bool isStripShown() const;
+    // Off the screen: hidden with a notification area to come back from, minimised
+    // to the taskbar or dock without one.
+    void hideStrip();
+    // On the screen again, hidden or minimised before.
+    void showStrip();
     void beginNewNote();
     void noteLineClicked(int n);
 
@@ -172,6 +182,8 @@ private:
     StripCommands* m_commands = nullptr;
     StripMover* m_mover = nullptr;
     QTimer* Timer1 = nullptr;
+    std::unique_ptr<TTextTrayIcon> RxTrayIcon1;
+    bool m_minimisedAsHidden = false;
 };
 
 } // namespace velmaro

@@ -96,13 +96,38 @@ void TForm1::ToolButton9Click()
 {
     if (!taskbarCheck())
         return;
-    if (isVisible())
-        hide();
+    if (isStripShown())
+        hideStrip();
     else
-        show();
+        showStrip();
     raise();
-    if (isVisible())
+    if (isStripShown())
         pnlHeader->searchBox()->setText(kSearchPrompt);
+}
+
+bool TForm1::isStripShown() const
+{
+    return isVisible() && !isMinimized();
+}
+
+// Without a notification area a hidden strip could only come back through an alarm,
+// so it goes to the taskbar or dock instead, from where the user restores it.
+void TForm1::hideStrip()
+{
+    if (m_services.shell.hasNotificationArea()) {
+        hide();
+    } else {
+        m_minimisedAsHidden = true;
+        showMinimized();
+    }
+}
+
+void TForm1::showStrip()
+{
+    m_minimisedAsHidden = false;
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
 }
 
 void TForm1::ToolButton10Click()
@@ -168,7 +193,8 @@ void TForm1::alarmCheck()
         }
         // Seen as well as heard, also when the strip is covered or on another desktop.
         m_services.notifier.notify(notes.note(n).text);
-        show();
+        if (!isStripShown())
+            showStrip();
         update();
     }
 }
