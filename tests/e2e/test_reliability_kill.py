@@ -96,8 +96,11 @@ class KillDuringWrites(unittest.TestCase):
             d.wait_for_strip(p)
             wait_until(lambda: d.read_settings() == new, 10, what="the new state")
             self.assertEqual(leftovers(), [])
-            backups = os.listdir(os.path.join(d.per_user_folder, "backups"))
-            self.assertEqual(len(backups), 1, backups)
+            # The day's backup is the file as it was before the day's first start.
+            folder = os.path.join(d.per_user_folder, "backups")
+            self.assertEqual(len(os.listdir(folder)), 1, os.listdir(folder))
+            with open(os.path.join(folder, os.listdir(folder)[0]), "rb") as f:
+                self.assertEqual(f.read(), old)
 
         print("\n%d rounds, kill within %.2f s of the start: %s; leftover temporary files "
               "after the rounds: %d" % (ROUNDS, span, dict(seen), left))
