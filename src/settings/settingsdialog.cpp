@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <tuple>
+
 namespace velmaro {
 
 namespace {
@@ -29,6 +31,17 @@ void setColours(QWidget* panel, std::optional<int> text, int background)
         pal.setColor(QPalette::WindowText, toQColor(*text, panel->palette(), QPalette::WindowText));
     pal.setColor(QPalette::Window, toQColor(background, panel->palette(), QPalette::Window));
     panel->setPalette(pal);
+}
+
+// What the note lines show of the settings.
+bool sameLook(const StartupSettings& a, const StartupSettings& b)
+{
+    const auto look = [](const StartupSettings& s) {
+        return std::tie(s.width, s.fontName, s.fontSize, s.fontColor, s.alarmColor,
+                        s.alarmBackColor, s.alarmBackTransparent, s.backColor, s.backImageMode,
+                        s.backImagePath);
+    };
+    return look(a) == look(b);
 }
 
 // The memo shows LF; the stored message keeps the CR LF of its line breaks.
@@ -418,22 +431,23 @@ void TfrmAllConfig::btnAceptarClick()
 {
     const bool showing = isVisible();
     const StripMetrics strip = m_host.stripMetrics();
-    m_host.freeNoteLines();
+    const StartupSettings before = m_memory;
     m_form = readForm();
     try {
         applyAllSettings(m_store, m_form, m_memory,
                          {strip.scrollBarWidth, m_host.noteCount(), showing});
     } catch (const StoreError& e) {
+        // Nothing was stored and the settings in memory are as before; the strip
+        // keeps its lines.
         m_messages.error(e.message());
-        // Nothing was stored and the settings in memory are as before: show the
-        // lines again rather than leave the strip empty.
-        m_host.rebuildNoteLines();
-        m_host.scrollbarCheck();
         return;
     }
     showForm(); // rows without a file are inactive now
     afterApply(showing);
-    m_host.rebuildNoteLines();
+    // The start-up pass follows the strip's own build from the same settings: its
+    // lines are built again only when the apply changed how they look.
+    if (showing || !sameLook(before, m_memory))
+        m_host.rebuildNoteLines();
     launcherToolbarRefresh();
     m_host.repaintStrip();
     m_host.scrollbarCheck();

@@ -12,9 +12,8 @@ public:
     virtual ~SettingsHost() = default;
     virtual StripMetrics stripMetrics() const = 0;
     virtual int noteCount() const = 0;
-    // Drops every note line and priority mark.
-    virtual void freeNoteLines() = 0;
-    // Loads the notes again and builds their lines, then the past-alarm marking.
+    // Drops the note lines, loads the notes again and builds their lines, then the
+    // past-alarm marking.
     virtual void rebuildNoteLines() = 0;
     virtual void scrollbarCheck() = 0;
     // The strip and its two rules take this width.

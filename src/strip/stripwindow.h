@@ -62,7 +62,6 @@ public:
     // SettingsHost (scrollbarCheck and applyAlwaysOnTop above serve both roles)
     StripMetrics stripMetrics() const override;
     int noteCount() const override;
-    void freeNoteLines() override;
     void rebuildNoteLines() override;
     void setStripWidth(int width) override;
     bool showBackgroundImage(const QString& mode, const QString& file) override;
@@ -74,6 +73,8 @@ public:
     void layoutToolBar() override;
     void repaintStrip() override;
 
+    // Drops every note line and priority mark.
+    void freeNoteLines();
     // Builds the lines for the loaded notes, sizes and places the strip.
     void noteLineRebuild();
     // Scrollbar moved to position 0..25.

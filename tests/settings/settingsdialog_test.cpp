@@ -26,7 +26,6 @@ class RecordingHost final : public SettingsHost {
 public:
     StripMetrics stripMetrics() const override { return {width, scrollBar}; }
     int noteCount() const override { return 3; }
-    void freeNoteLines() override { calls << QStringLiteral("free"); }
     void rebuildNoteLines() override { calls << QStringLiteral("rebuild"); }
     void scrollbarCheck() override { calls << QStringLiteral("scrollbar"); }
     void setStripWidth(int w) override
@@ -209,6 +208,29 @@ private slots:
         QVERIFY(m_host.calls.contains(QStringLiteral("ontop")));
         QCOMPARE(stored(u"Custom", u"AlwaysOnTop"), QStringLiteral("False"));
         QVERIFY(readBytes(m_path).contains("SHOW=a?#b\r\n"));
+    }
+
+    void aFailedWriteKeepsTheDialogOpenAndTheStripAsItWas()
+    {
+        start("[General]\r\n");
+        open();
+        m_host.calls.clear();
+        find<QSpinBox>("spEdFontSize")->setValue(12);
+        const QByteArray before = readBytes(m_path);
+        {
+            velmaro::testing::FileSizeLimit limit(before.size());
+            ok();
+        }
+        QCOMPARE(m_messages.shown.size(), 1);
+        QVERIFY(m_messages.shown[0].startsWith(QStringLiteral("Unable to write to ")));
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_host.calls, QStringList());
+        QCOMPARE(m_memory.fontSize, 8);
+        QCOMPARE(readBytes(m_path), before);
+        ok();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(m_memory.fontSize, 12);
+        QVERIFY(m_host.calls.contains(QStringLiteral("rebuild")));
     }
 
     void unloadableBackgroundAtStartIsReportedAndStoredEmpty()
