@@ -19,8 +19,8 @@ packages=(
     # the notification test's private session bus
     dbus
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    # document tests: an RTF reader and PDF text extraction
-    unrtf poppler-utils
+    # output tests: an RTF reader, PDF text extraction, the X clipboard
+    unrtf poppler-utils xclip
     # the Debian package and its checks
     dpkg-dev file desktop-file-utils appstream lintian
 )

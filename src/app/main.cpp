@@ -6,7 +6,9 @@
 #include "app/session.h"
 #include "app/storage.h"
 #include "app/terminationsignal.h"
+#include "notes/codec.h"
 #include "notes/noteeditor.h"
+#include "output/outputwindows.h"
 #include "platform/environment.h"
 #include "platform/linux/dbusnotifier.h"
 #include "platform/linux/qtmessages.h"
@@ -21,6 +23,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <QTimer>
 
 using namespace velmaro;
 
@@ -72,6 +75,24 @@ int main(int argc, char* argv[])
     strip.setSettingsDialog(&settingsDialog);
     if (session.store().isOpen())
         settingsDialog.startupPass();
+
+    // The help, calendar and about windows are made at their first use; what the
+    // about window settles at start-up is settled here.
+    OutputWindows output(session, clock, messages, services.shellStart,
+                         [&strip](const QString& link) {
+                             try {
+                                 strip.openLink(link);
+                             } catch (...) {
+                                 // A link the desktop cannot open is not reported.
+                             }
+                         });
+    strip.setOutput(&output);
+    // The settings dialog shows the custom fields as the about window settled them,
+    // and an apply made while it shows refreshes the about window.
+    settingsDialog.setCustomFields(session.settings().web, session.settings().email,
+                                   decodeLineBreaks(output.settleCustomMessage()));
+    QObject::connect(&settingsDialog, &TfrmAllConfig::customFieldsChanged, &strip,
+                     [&output] { output.refreshCustom(); });
     strip.show();
 
     TfrmConfig editor(services, session);
@@ -86,6 +107,10 @@ int main(int argc, char* argv[])
     QObject::connect(&termination, &TerminationSignal::requested, &strip, &QWidget::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
                      [&strip](QSessionManager&) { strip.close(); });
+
+    // The first start greets the user once the strip shows and the loop runs.
+    if (session.isFirstRun())
+        QTimer::singleShot(0, &strip, [&output] { output.welcome(); });
 
     return app.exec();
 }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMimeData>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -225,9 +226,13 @@ TfrmPrint* prepareListing(const SettingsStore& store, int noteCount, const QStri
 void listAll(const SettingsStore& store, int noteCount, const QString& listFile,
              platform::Messages& messages, platform::ShellStart& shellStart, QWidget* parent)
 {
-    if (TfrmPrint* window =
-            prepareListing(store, noteCount, listFile, messages, shellStart, parent))
-        window->exec();
+    QPointer<TfrmPrint> window =
+        prepareListing(store, noteCount, listFile, messages, shellStart, parent);
+    if (!window)
+        return;
+    window->exec();
+    // However it closed, nothing of this listing is kept.
+    delete window.data();
 }
 
 } // namespace velmaro

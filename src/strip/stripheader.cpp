@@ -4,6 +4,7 @@
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -26,6 +27,25 @@ QPixmap renderSvg(const QString& path, QSize size)
     }
     return pixmap;
 }
+
+// The strip's menu shortcuts come before the box's own Ctrl keys (Ctrl+A opens the
+// about window rather than selecting the box's text); a Ctrl key that no command
+// uses still reaches the box.
+class StripKeysFirst : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::ControlModifier) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -57,6 +77,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
 
     edtSearchStr = new QLineEdit(this);
     edtSearchStr->setObjectName(QStringLiteral("edtSearchStr"));
+    edtSearchStr->installEventFilter(new StripKeysFirst(edtSearchStr));
     edtSearchStr->setToolTip(QStringLiteral("Escriba la búsqueda aquí"));
     edtSearchStr->setText(kSearchPrompt);
 

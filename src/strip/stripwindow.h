@@ -22,6 +22,7 @@ class QTimer;
 namespace velmaro {
 
 class NoteLinesPanel;
+class OutputWindows;
 class StripCommands;
 class StripHeader;
 class StripMover;
@@ -47,6 +48,8 @@ public:
     void setEditor(NoteEditorOpener* editor) { m_editor = editor; }
     // The settings dialog: opened by ToolButton7, and its rows run the launchers.
     void setSettingsDialog(TfrmAllConfig* dialog) { m_settingsDialog = dialog; }
+    // The listing, calendar, help and about windows; their commands do nothing without.
+    void setOutput(OutputWindows* output) { m_output = output; }
     CommandImages& commandImages() { return m_images; }
     StripCommands& commands() { return *m_commands; }
 
@@ -168,6 +171,7 @@ private:
     NoteEditorOpener* m_editor = nullptr;
     TfrmAllConfig* m_settingsDialog = nullptr;
     bool m_backgroundAdjusted = false;
+    OutputWindows* m_output = nullptr;
 
     bool m_closeGuard = true;
     bool m_dragging = false;

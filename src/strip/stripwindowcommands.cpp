@@ -4,6 +4,7 @@
 
 #include "alarms/alarmcheck.h"
 #include "output/links.h"
+#include "output/outputwindows.h"
 #include "settings/settingsdialog.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
@@ -52,12 +53,16 @@ void TForm1::ToolButton2Click()
 {
     if (!taskbarCheck())
         return;
+    if (m_output)
+        m_output->listAll();
 }
 
 void TForm1::ToolButton3Click()
 {
     if (!taskbarCheck())
         return;
+    if (m_output)
+        m_output->showCalendar();
 }
 
 void TForm1::ToolButton4Click()
@@ -90,6 +95,8 @@ void TForm1::ToolButton8Click()
 {
     if (!taskbarCheck())
         return;
+    if (m_output)
+        m_output->showHelp();
 }
 
 void TForm1::ToolButton9Click()
@@ -141,24 +148,36 @@ void TForm1::Acercade2Click()
 {
     if (!taskbarCheck())
         return;
+    if (m_output)
+        m_output->showAbout();
 }
 
 void TForm1::Image1Click()
 {
     if (!taskbarCheck())
         return;
+    if (m_output)
+        m_output->showAbout();
 }
 
 void TForm1::Image2Click()
 {
     if (!taskbarCheck())
         return;
+    if (m_output)
+        m_output->showAbout();
 }
 
 void TForm1::btnSearchClick()
 {
     if (!taskbarCheck())
         return;
+    // The box's text as shown, the prompt included when the user typed nothing.
+    try {
+        openLink(searchLink(pnlHeader->searchBox()->text()));
+    } catch (...) {
+        // A link the desktop cannot open is not reported.
+    }
 }
 
 // ---------------------------------------------------------------------------------------

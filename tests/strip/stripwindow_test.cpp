@@ -3,6 +3,8 @@
 
 #include "strip/stripwindow.h"
 
+#include "output/links.h"
+
 #include "notes/settingsstore.h"
 #include "platform/fake/fakeservices.h"
 
@@ -167,6 +169,7 @@ private slots:
     void noteLineClickOpensTheNote();
     void closeGuardAndPositionWrite();
     void linkOpeningClearsTheGuardMeanwhile();
+    void searchButtonOpensTheSearchLink();
     void alarmCheckRingsOnce();
     void pastAlarmsAreMarkedSilently();
     void reloadWithoutMarkingRingsAtTheNextTick();
@@ -605,6 +608,41 @@ void StripWindowTest::linkOpeningClearsTheGuardMeanwhile()
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, s.openLink(QStringLiteral("mailto:x")));
     QVERIFY(s.closeGuard());
     QCOMPARE(closed.size(), 0);
+}
+
+void StripWindowTest::searchButtonOpensTheSearchLink()
+{
+    Rig rig;
+    rig.writeConfig(QString());
+    TForm1& s = rig.create();
+    s.show();
+    auto* box = child<QLineEdit>(s, "edtSearchStr");
+    auto* button = child<QPushButton>(s, "btnSearch");
+
+    // Untouched, the prompt itself is searched for.
+    button->click();
+    QCOMPARE(rig.links.opened, QStringList{searchLink(kSearchPrompt)});
+    QVERIFY(!rig.guardDuringCall);
+    QVERIFY(s.closeGuard());
+
+    // Enter in the box does not search; the button takes the text as shown.
+    box->setText(QStringLiteral("precio dólar hoy"));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(rig.links.opened.size(), 1);
+    button->click();
+    QVERIFY(
+        rig.links.opened.last().endsWith(QStringLiteral("/resultadoG.php?q=precio+d%F3lar+hoy")));
+
+    // A failing opener is silent; without a desktop shell nothing happens.
+    rig.failLinks = true;
+    button->click();
+    QVERIFY(s.closeGuard());
+    rig.failLinks = false;
+    rig.shell.setRunning(false);
+    button->click();
+    QCOMPARE(rig.links.opened.size(), 3);
+    QVERIFY(rig.messages.shown.isEmpty());
 }
 
 void StripWindowTest::alarmCheckRingsOnce()

@@ -1,0 +1,82 @@
+#include "output/outputwindows.h"
+
+#include "output/aboutwindow.h"
+#include "output/calendarwindow.h"
+#include "output/helpwindow.h"
+#include "output/listwindow.h"
+
+namespace velmaro {
+
+OutputWindows::OutputWindows(Session& session, const platform::Clock& clock,
+                             platform::Messages& messages, platform::ShellStart& shellStart,
+                             OpenLink openLink)
+    : m_session(session), m_clock(clock), m_messages(messages), m_shellStart(shellStart),
+      m_openLink(std::move(openLink))
+{
+}
+
+OutputWindows::~OutputWindows() = default;
+
+void OutputWindows::listAll()
+{
+    velmaro::listAll(m_session.store(), m_session.notes().count(),
+                     m_session.paths().perUserFolder + QStringLiteral("/lista.txt"), m_messages,
+                     m_shellStart, nullptr);
+}
+
+void OutputWindows::showCalendar()
+{
+    if (!m_calendar)
+        m_calendar = std::make_unique<TfrmCalendar>(m_clock);
+    m_calendar->exec();
+}
+
+TfrmHelp& OutputWindows::helpWindow()
+{
+    if (!m_help)
+        m_help = std::make_unique<TfrmHelp>(m_shellStart, m_openLink);
+    return *m_help;
+}
+
+void OutputWindows::showHelp()
+{
+    helpWindow().exec();
+}
+
+void OutputWindows::welcome()
+{
+    helpWindow().welcome();
+}
+
+QString OutputWindows::settleCustomMessage()
+{
+    QString& message = m_session.settings().customMessage;
+    if (message.isEmpty())
+        message = customInvitation();
+    return message;
+}
+
+TAboutBox& OutputWindows::aboutWindow()
+{
+    if (!m_about) {
+        m_about = std::make_unique<TAboutBox>(m_openLink);
+        m_about->loadCustomPicture(m_session.paths().perUserFolder);
+        refreshCustom();
+    }
+    return *m_about;
+}
+
+void OutputWindows::refreshCustom()
+{
+    if (!m_about)
+        return;
+    const StartupSettings& s = m_session.settings();
+    m_session.settings().customMessage = m_about->showCustom(s.web, s.email, s.customMessage);
+}
+
+void OutputWindows::showAbout()
+{
+    aboutWindow().exec();
+}
+
+} // namespace velmaro

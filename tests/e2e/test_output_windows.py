@@ -1,0 +1,122 @@
+"""The output windows from the real strip: the first-start help, the listing, the
+calendar and its copy, the web search handed to xdg-open, the about window."""
+
+import datetime
+import os
+import subprocess
+import time
+import unittest
+
+from harness import Desktop, wait_until
+
+RETURNING_USER = "[General]\nleft=300\ntop=200\n"
+
+NOTES = ("[General]\nleft=300\ntop=200\nTotalData=2\nAlarmTime=True\n[Data]\n"
+         "Sentence1=Llamar al banco?#antes de las 15\nAlarm1=06/03/2006 14:30:00\n"
+         "Color1=red\nSound1=\nSentence2=Comprar pan\nAlarm2=\nColor2=black\nSound2=\n")
+
+# Writes its arguments, one per line after their count, and succeeds.
+RECORDING_XDG_OPEN = """#!/bin/sh
+{ echo "$#"; for a in "$@"; do echo "$a"; done; } >> "$(dirname "$0")/opened.txt"
+"""
+
+
+def window_titled(d, p, title, timeout=10):
+    return wait_until(lambda: d.windows(pid=p.pid, name="^%s$" % title), timeout,
+                      what="the window %r" % title)[0]
+
+
+def no_window_titled(d, p, title, wait=3.0):
+    deadline = time.monotonic() + wait
+    while time.monotonic() < deadline:
+        if d.windows(pid=p.pid, name="^%s$" % title):
+            return False
+        time.sleep(0.1)
+    return True
+
+
+def read_lines(path):
+    with open(path) as f:
+        return f.read().splitlines()
+
+
+def clipboard(d):
+    return d.run(["xclip", "-o", "-selection", "clipboard"], check=False)
+
+
+class FirstStartHelp(unittest.TestCase):
+    def test_the_first_start_greets_after_the_strip_and_a_later_one_does_not(self):
+        with Desktop(wm=True) as d:
+            p = d.start_velmaro()
+            strip = d.wait_for_strip(p)
+            help_window = window_titled(d, p, "Ayuda")
+            self.assertTrue(d.is_viewable(strip), "the strip shows before the greeting")
+            self.assertEqual(d.geometry(help_window)[2:], (508, 263))
+            d.send_keys(help_window, "Escape")
+            wait_until(lambda: not d.windows(pid=p.pid, name="^Ayuda$"), 10,
+                       what="the greeting to close")
+            d.send_keys(strip, "ctrl+s")
+            self.assertEqual(p.wait(20), 0)
+
+            p = d.start_velmaro()
+            strip = d.wait_for_strip(p)
+            self.assertTrue(no_window_titled(d, p, "Ayuda"), "no greeting after the first start")
+            # Ctrl+Y opens it on request.
+            d.send_keys(strip, "ctrl+y")
+            window_titled(d, p, "Ayuda")
+
+
+class Commands(unittest.TestCase):
+    def test_listing_calendar_and_about_from_their_shortcuts(self):
+        with Desktop(wm=True) as d:
+            d.write_settings(NOTES)
+            p = d.start_velmaro()
+            strip = d.wait_for_strip(p)
+
+            d.send_keys(strip, "ctrl+t")
+            listing = window_titled(d, p, "Listado de Notas")
+            lista = os.path.join(d.per_user_folder, "lista.txt")
+            with open(lista, "rb") as f:
+                self.assertEqual(f.read(), b"Alarma: 06/03/2006 14:30:00\r\n"
+                                           b"Llamar al banco\r\nantes de las 15\r\r\n"
+                                           b"Comprar pan\r\r\n")
+            d.send_keys(listing, "Escape")
+            wait_until(lambda: not d.windows(pid=p.pid, name="^Listado de Notas$"), 10,
+                       what="the list window to close")
+
+            d.send_keys(strip, "ctrl+l")
+            calendar = window_titled(d, p, "Calendario")
+            today = datetime.date.today().strftime("%d/%m/%Y")
+            d.click(calendar, 20, 20)  # the copy button at the top left
+            wait_until(lambda: clipboard(d).strip() == today, 10, what="today on the clipboard")
+            d.send_keys(calendar, "Return")
+            wait_until(lambda: not d.windows(pid=p.pid, name="^Calendario$"), 10,
+                       what="Enter to close the calendar")
+
+            d.send_keys(strip, "ctrl+a")
+            about = window_titled(d, p, "Acerca de ...")
+            self.assertEqual(d.geometry(about)[2:], (627, 491))
+
+    def test_the_search_button_hands_one_argument_to_xdg_open(self):
+        with Desktop(wm=True) as d:
+            d.write_settings(RETURNING_USER)
+            bin_dir = os.path.join(d.home, "bin")
+            os.makedirs(bin_dir)
+            script = os.path.join(bin_dir, "xdg-open")
+            with open(script, "w") as f:
+                f.write(RECORDING_XDG_OPEN)
+            os.chmod(script, 0o755)
+            p = d.start_velmaro(env_extra={"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
+            strip = d.wait_for_strip(p)
+            width = d.geometry(strip)[2]
+            d.click(strip, width - 4 - 21 + 10, 38 + 10)  # the "G" button
+            opened = os.path.join(bin_dir, "opened.txt")
+            lines = wait_until(lambda: os.path.exists(opened) and read_lines(opened), 10,
+                               what="xdg-open to run")
+            self.assertEqual(lines[0], "1")
+            self.assertRegex(lines[1], r"^http://[^/]+/resultadoG\.php\?q="
+                                       r"Haz\+tus\+b%FAsquedas\+web\+desde\+Aqu%ED$")
+
+
+if __name__ == "__main__":
+    unittest.main()
