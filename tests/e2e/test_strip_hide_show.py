@@ -59,12 +59,19 @@ class HideShowTest(unittest.TestCase):
             d.write_settings(settings(position=""))
             p = d.start_velmaro()
             strip = d.wait_for_strip(p)
+            # A first start: the greeting follows the strip; close it.
+            greeting = wait_until(lambda: d.windows(pid=p.pid, name="^Ayuda"), 10,
+                                  what="the greeting")[0]
+            d.send_keys(greeting, "Escape")
+            wait_until(lambda: not d.windows(pid=p.pid, name="^Ayuda"), 10,
+                       what="the greeting to close")
             tray_icon(d, p.pid)
             place = d.wait_for_geometry(strip, (None, None, 237, None))
             prompt = wait_until(lambda: search_box_pixels(d, strip), 10)
 
             d.click(strip, SEARCH_BOX[0] + 20, SEARCH_BOX[1] + 10)
-            d.xdotool("key", "ctrl+a")
+            # Ctrl+A is the strip's about command; select the prompt with the keys.
+            d.xdotool("key", "End", "shift+Home")
             d.type_text(strip, "zzzz")
             wait_until(lambda: search_box_pixels(d, strip) != prompt, 10, what="typed text")
 
