@@ -5,11 +5,11 @@
 #include "output/helpwindow.h"
 #include "output/picturefit.h"
 #include "ui_aboutwindow.h"
+#include "widgets/pictureloader.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,16 +24,13 @@ namespace {
 constexpr int kLogoFrames = 12;
 constexpr int kLogoSize = 64;
 
-// The picture of a file, its format taken from the name's extension; nullopt when the
+// The picture of a file, its reader chosen by the name's extension; nullopt when the
 // file does not exist, an empty image when it exists and does not load.
 std::optional<QImage> readPicture(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return std::nullopt;
-    QImageReader reader(path, info.suffix().toLower().toLatin1());
-    reader.setDecideFormatFromContent(false);
-    return reader.read();
+    return loadPicture(path);
 }
 
 // One frame of the maker's logo: a "V" inside a ring whose bright arc turns.
