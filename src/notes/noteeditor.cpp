@@ -44,6 +44,13 @@ namespace {
 const QString kCustom = keys::kCustomWritten;
 using keys::kData;
 
+const QString kLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
+const QString kSavedAsNew = QStringLiteral(
+    "La nota cambió fuera de Velmaro mientras estaba abierta: se guardó como una nota nueva.");
+const QString kNotTouched =
+    QStringLiteral("La nota cambió fuera de Velmaro mientras estaba abierta y no se tocó. "
+                   "Aceptar la guarda como una nota nueva.");
+
 QColor winColor(int c)
 {
     return QColor(WinColor::red(c), WinColor::green(c), WinColor::blue(c));
@@ -357,6 +364,7 @@ void TfrmConfig::openNew()
     setWindowTitle(QStringLiteral("Nueva Nota"));
     m_editMode = false;
     m_number = m_session.notes().count() + 1;
+    m_held.takeNew(m_session.store());
     btnBorrar->setEnabled(false);
     btnArchivar->setEnabled(false);
     pressPriority(btnBlack);
@@ -393,6 +401,7 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
         pressPriority(btnBlack);
 
     SettingsStore& store = m_session.store();
+    m_held.take(store, n);
     lblLastModif->setText(store.readString(kData, keys::date(n), QStringLiteral("-")));
     lblLastModif->adjustSize();
 
@@ -585,25 +594,37 @@ void TfrmConfig::btnAceptarClick()
     const QDate date = DatePicker->date();
     const QTime time = TimePicker->time();
 
-    const int countBefore = notes.count();
+    int countBefore = notes.count();
     std::optional<NearAlarm> near;
+    bool savedAsNew = false;
     try {
         SettingsStore::WriteGroup group(store);
+        // Changed or removed by another hand meanwhile: the text becomes a new note
+        // rather than overwriting whatever now stands under its number.
+        const bool moved = m_held.catchUp(store, notes);
+        countBefore = notes.count();
         store.writeString(kCustom, u"SoundFile", fedSonidos->text());
         store.writeString(kCustom, u"Adv", warning);
 
         if (rbAdvertir->isChecked() && alarmOn()) {
             near = findNearAlarm(store, notes.count(), toDayCount(QDateTime(date, time)), minutes,
-                                 m_number);
+                                 moved ? 0 : m_number);
         }
         const QString text = noteText();
         if (!near && !text.isEmpty()) {
             const QString alarmText =
                 alarmOn() ? formatDate(date) + QLatin1Char(' ') + formatTime(time) : QString();
-            if (m_editMode)
+            if (m_editMode && !moved) {
                 notes.modify(m_number, text, priorityWord(), alarmText, fedSonidos->text());
-            else
+            } else if (notes.isFull()) {
+                // Only when notes were added outside since the editor opened.
+                group.commit();
+                m_services.messages.inform(kLimit);
+                return;
+            } else {
                 notes.add(text, priorityWord(), alarmText, fedSonidos->text());
+                savedAsNew = m_editMode;
+            }
         } else {
             group.commit();
             if (near)
@@ -620,8 +641,18 @@ void TfrmConfig::btnAceptarClick()
 
     m_host->reloadNotes();
     m_host->pastAlarmMarking();
+    if (savedAsNew)
+        m_services.messages.inform(kSavedAsNew);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     close();
+}
+
+bool TfrmConfig::heldNoteMoved()
+{
+    if (!m_held.catchUp(m_session.store(), m_session.notes()))
+        return false;
+    m_services.messages.inform(kNotTouched);
+    return true;
 }
 
 // One change of the notes as one write of the settings file. When it fails the user is
@@ -648,7 +679,7 @@ bool TfrmConfig::writeNotes(const std::function<void(NoteCollection&)>& change)
 
 void TfrmConfig::btnBorrarClick()
 {
-    if (!m_host || !m_editMode)
+    if (!m_host || !m_editMode || heldNoteMoved())
         return;
     if (m_number < 1 || m_number > m_session.notes().count())
         return;
@@ -662,7 +693,7 @@ void TfrmConfig::btnBorrarClick()
 
 void TfrmConfig::btnArchivarClick()
 {
-    if (!m_host || !m_editMode)
+    if (!m_host || !m_editMode || heldNoteMoved())
         return;
     if (m_number < 1 || m_number > m_session.notes().count())
         return;

@@ -6,6 +6,7 @@
 #include "app/services.h"
 #include "app/session.h"
 #include "app/striphost.h"
+#include "notes/heldnote.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -79,6 +80,9 @@ private slots:
 
 private:
     bool writeNotes(const std::function<void(NoteCollection&)>& change);
+    // True, after telling the user, when the note under the editor was changed or
+    // removed by another hand since the editor opened.
+    bool heldNoteMoved();
     void buildControls();
     void showAlarmSwitch(bool on);
     void recolourPriorityButtons();
@@ -100,6 +104,7 @@ private:
     bool m_settingPickers = false;
     bool m_limiting = false;
     bool m_opened = false; // between an opening and its closing
+    HeldNote m_held;
 
     QFrame* m_bevel = nullptr;
     QFrame* m_line = nullptr;

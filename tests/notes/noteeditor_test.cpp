@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -694,6 +695,87 @@ private slots:
             click("btnAceptar");
         });
         QCOMPARE(data("Sentence", 1).size(), TfrmConfig::kMaxNoteLength);
+    }
+
+    // Another hand (a sync tool) replaces the settings file while the editor is open.
+    void aNoteChangedOutsideIsNeverWrittenOver()
+    {
+        const auto replaceOutside = [this](const QStringList& texts) {
+            QString text =
+                QStringLiteral("[General]\r\nTotalData=%1\r\n[Data]\r\n").arg(texts.size());
+            for (int n = 1; n <= texts.size(); ++n)
+                text += QStringLiteral("Date%1=01/12/2026 10:00:00\r\nSentence%1=%2\r\n"
+                                       "Color%1=black\r\nAlarm%1=\r\nSound%1=\r\n")
+                            .arg(n)
+                            .arg(texts.at(n - 1));
+            const QString tmp = m_dir->filePath(QStringLiteral(".tw.cfg.sync"));
+            QFile f(tmp);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text.toLatin1());
+            f.close();
+            QCOMPARE(::rename(QFile::encodeName(tmp).constData(),
+                              QFile::encodeName(settingsPath()).constData()),
+                     0);
+        };
+        const auto sentences = [this] {
+            QStringList out;
+            const int count = store().readString(u"General", u"TotalData", kAbsent).toInt();
+            for (int n = 1; n <= count; ++n)
+                out << data("Sentence", n);
+            return out;
+        };
+        addNote(QStringLiteral("uno"), QStringLiteral("black"), QString());
+        addNote(QStringLiteral("dos"), QStringLiteral("black"), QString());
+        addNote(QStringLiteral("tres"), QStringLiteral("black"), QString());
+        m_messages->shown.clear();
+
+        // Note 2 removed outside: "tres" now stands under its number.
+        openNote(2);
+        replaceOutside({QStringLiteral("uno"), QStringLiteral("tres")});
+        click("btnBorrar");
+        click("btnArchivar");
+        QVERIFY(m_editor->isVisible());
+        QCOMPARE(sentences(), (QStringList{QStringLiteral("uno"), QStringLiteral("tres")}));
+        QCOMPARE(m_messages->shown.size(), 2);
+        QVERIFY(m_messages->shown.at(0).contains(QStringLiteral("no se tocó")));
+        QVERIFY(!QFile::exists(m_dir->filePath("Documents/velmaro.txt")));
+        // Accept keeps the editor's text as a new note after the others.
+        QTest::keyClick(memo(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(memo(), QStringLiteral(" bis"));
+        click("btnAceptar");
+        QVERIFY(!m_editor->isVisible());
+        QCOMPARE(sentences(), (QStringList{QStringLiteral("uno"), QStringLiteral("tres"),
+                                           QStringLiteral("dos bis")}));
+        QCOMPARE(m_messages->shown.last(), QStringLiteral("La nota cambió fuera de Velmaro "
+                                                          "mientras estaba abierta: se guardó "
+                                                          "como una nota nueva."));
+        QCOMPARE(m_strip->notes().count(), 3);
+
+        // A change elsewhere in the file: the held note is saved in place, the note
+        // added outside stays.
+        m_messages->shown.clear();
+        m_strip->reloadNotes();
+        openNote(1);
+        replaceOutside({QStringLiteral("uno"), QStringLiteral("tres"), QStringLiteral("dos bis"),
+                        QStringLiteral("cuatro")});
+        QTest::keyClick(memo(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(memo(), QStringLiteral("!"));
+        click("btnAceptar");
+        QCOMPARE(sentences(), (QStringList{QStringLiteral("uno!"), QStringLiteral("tres"),
+                                           QStringLiteral("dos bis"), QStringLiteral("cuatro")}));
+        QVERIFY(m_messages->shown.isEmpty());
+
+        // A new note goes after the notes the file holds now, not over one of them.
+        runNew([&] {
+            replaceOutside({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                            QStringLiteral("d"), QStringLiteral("e")});
+            QTest::keyClicks(memo(), QStringLiteral("nueva"));
+            click("btnAceptar");
+        });
+        QCOMPARE(sentences(),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                              QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("nueva")}));
+        QVERIFY(m_messages->shown.isEmpty());
     }
 };
 
