@@ -1,6 +1,7 @@
 // Velmaro: a desktop notes strip.
 
 #include "alarms/lazysound.h"
+#include "app/notesfollower.h"
 #include "app/platformchoice.h"
 #include "app/services.h"
 #include "app/session.h"
@@ -8,6 +9,7 @@
 #include "app/terminationsignal.h"
 #include "notes/codec.h"
 #include "notes/noteeditor.h"
+#include "notes/settingsfilewatcher.h"
 #include "output/outputwindows.h"
 #include "platform/environment.h"
 #include "platform/linux/dbusnotifier.h"
@@ -26,6 +28,21 @@
 #include <QTimer>
 
 using namespace velmaro;
+
+namespace {
+
+// The dialogs that work on the notes or the settings, while they are open.
+std::vector<QObject*> openNoteDialogs()
+{
+    std::vector<QObject*> open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && (qobject_cast<TfrmConfig*>(w) || qobject_cast<TfrmAllConfig*>(w)))
+            open.push_back(w);
+    }
+    return open;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -98,6 +115,17 @@ int main(int argc, char* argv[])
     TfrmConfig editor(services, session);
     editor.setHost(&strip);
     strip.setEditor(&editor);
+
+    // Notes changed by another hand (a sync tool, a text editor) show up in the strip.
+    SettingsFileWatcher watcher(session.store());
+    NotesFollower follower(
+        watcher, session.store(), session.notes(),
+        [&strip] {
+            strip.reloadNotes();
+            strip.pastAlarmMarking();
+            strip.scrollbarCheck();
+        },
+        openNoteDialogs);
 
     // The program ends when the strip accepts a close, shown or hidden.
     app.setQuitOnLastWindowClosed(false);

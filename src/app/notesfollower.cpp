@@ -1,0 +1,65 @@
+#include "app/notesfollower.h"
+
+#include "notes/codec.h"
+#include "notes/notekeys.h"
+
+#include <QEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace velmaro {
+
+NotesFollower::NotesFollower(SettingsFileWatcher& watcher, SettingsStore& store,
+                             NoteCollection& notes, std::function<void()> reload,
+                             std::function<std::vector<QObject*>()> openDialogs, QObject* parent)
+    : QObject(parent), m_store(store), m_notes(notes), m_reload(std::move(reload)),
+      m_openDialogs(std::move(openDialogs))
+{
+    connect(&watcher, &SettingsFileWatcher::changedOutside, this, &NotesFollower::changedOutside);
+}
+
+void NotesFollower::changedOutside()
+{
+    // The count follows the file at once: whatever an open dialog writes next (a new
+    // note, the count itself) then goes after the notes the file holds now, not over
+    // them. The note lines wait.
+    const auto count = parseInteger(m_store.readString(keys::kGeneral, keys::kTotalData, kAbsent));
+    if (count)
+        m_notes.setCount(std::max(0, *count));
+    m_pending = true;
+    reloadWhenFree();
+}
+
+void NotesFollower::reloadWhenFree()
+{
+    if (!m_pending)
+        return;
+    const std::vector<QObject*> open = m_openDialogs();
+    if (open.empty()) {
+        m_pending = false;
+        for (const QPointer<QObject>& dialog : m_watched) {
+            if (dialog)
+                dialog->removeEventFilter(this);
+        }
+        m_watched.clear();
+        m_reload();
+        return;
+    }
+    for (QObject* dialog : open) {
+        if (std::find(m_watched.begin(), m_watched.end(), dialog) == m_watched.end()) {
+            dialog->installEventFilter(this);
+            m_watched.emplace_back(dialog);
+        }
+    }
+}
+
+bool NotesFollower::eventFilter(QObject* watched, QEvent* event)
+{
+    // After the dialog's own closing steps (its save and reload among them).
+    if (event->type() == QEvent::Hide)
+        QTimer::singleShot(0, this, &NotesFollower::reloadWhenFree);
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace velmaro
