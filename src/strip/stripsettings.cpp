@@ -9,9 +9,9 @@
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/striplayout.h"
+#include "widgets/pictureloader.h"
 
 #include <QAction>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QResizeEvent>
@@ -70,9 +70,7 @@ bool TForm1::drawBackground(const QString& mode, const QString& file, bool repor
     const bool adjust = mode == QLatin1String("adjust");
     if (!adjust)
         m_backgroundAdjusted = false; // released from the panel's size first
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    const QImage picture = loadPicture(file);
     if (picture.isNull() || picture.width() == 0) {
         if (report)
             m_services.messages.inform(
