@@ -14,7 +14,7 @@ std::optional<QString> readPresent(const SettingsStore& store, const SettingKey&
 
 QString readText(const SettingsStore& store, const SettingKey& key)
 {
-    return readPresent(store, key).value_or(key.defaultText.toString());
+    return store.readString(key.readSection, key.readKey, key.defaultText.toString());
 }
 
 int readNumber(const SettingsStore& store, const SettingKey& key)

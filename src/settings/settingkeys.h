@@ -91,7 +91,7 @@ inline constexpr std::array<SettingKey, 3> kProgName{{
 // The stored text, or nullopt when the key is absent (or holds the text "NO_ESTA",
 // which the program cannot tell from an absent key).
 std::optional<QString> readPresent(const SettingsStore& store, const SettingKey& key);
-// The stored text, or the key's default text when absent.
+// The stored text, or the key's default text when absent (as the store reads it).
 QString readText(const SettingsStore& store, const SettingKey& key);
 // Integer and Number kinds. Lenient keys give the default for text that is not a
 // number (and Number keys for -1 too); strict keys throw ConversionError for it.
