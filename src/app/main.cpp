@@ -9,6 +9,7 @@
 #include "app/terminationsignal.h"
 #include "notes/codec.h"
 #include "notes/noteeditor.h"
+#include "notes/noteeditorondemand.h"
 #include "notes/settingsfilewatcher.h"
 #include "output/outputwindows.h"
 #include "platform/environment.h"
@@ -21,6 +22,7 @@
 #include "settings/commandimages.h"
 #include "settings/settingsdialog.h"
 #include "strip/stripwindow.h"
+#include "widgets/caretblink.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -50,6 +52,7 @@ int main(int argc, char* argv[])
     platform::ProcessEnvironment startEnvironment;
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
+    CaretBlinkTimeout caret(app);
 
     // One running copy per user and executable name, before any window exists.
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
@@ -112,8 +115,7 @@ int main(int argc, char* argv[])
                      [&output] { output.refreshCustom(); });
     strip.show();
 
-    TfrmConfig editor(services, session);
-    editor.setHost(&strip);
+    NoteEditorOnDemand editor(services, session, strip);
     strip.setEditor(&editor);
 
     // Notes changed by another hand (a sync tool, a text editor) show up in the strip.

@@ -1,0 +1,38 @@
+#include "notes/noteeditorondemand.h"
+
+#include "notes/noteeditor.h"
+
+namespace velmaro {
+
+NoteEditorOnDemand::NoteEditorOnDemand(Services& services, Session& session, StripHost& host)
+    : m_services(services), m_session(session), m_host(host)
+{
+}
+
+NoteEditorOnDemand::~NoteEditorOnDemand() = default;
+
+TfrmConfig& NoteEditorOnDemand::made()
+{
+    if (!m_editor) {
+        m_editor = std::make_unique<TfrmConfig>(m_services, m_session);
+        m_editor->setHost(&m_host);
+    }
+    return *m_editor;
+}
+
+void NoteEditorOnDemand::openNew()
+{
+    made().openNew();
+}
+
+void NoteEditorOnDemand::openForNote(int n, const QString& displayedText, int markColor)
+{
+    made().openForNote(n, displayedText, markColor);
+}
+
+bool NoteEditorOnDemand::isShown() const
+{
+    return m_editor && m_editor->isShown();
+}
+
+} // namespace velmaro
