@@ -9,8 +9,10 @@ icon of its own (`--tray`). Every run has a fresh HOME.
 - start-up: exec to the first mapping of the program's main window; the two
   programs take turns, the median, fastest and slowest of each are printed;
 - memory: resident set size 5 s after that window appeared, median over the runs;
-- idle: both programs side by side, CPU time of all their threads over 60 s once
-  they have settled (four alarm ticks for velmaro), from /proc/PID/task/*/schedstat.
+- idle: both programs side by side, CPU time of all their threads over 60 s (four
+  alarm ticks for velmaro), from /proc/PID/task/*/schedstat. The minute starts
+  20 s after the windows appeared, once start-up is over: the first alarm tick has
+  emptied the search prompt and the caret has stopped blinking.
 
     bench/startup/startup.py [--build DIR] [--runs N] [--notes N] [--only bare|velmaro]
                              [--no-memory] [--no-idle] [--idle-seconds S]
@@ -32,6 +34,7 @@ from harness import Desktop, to_cp1252_crlf  # noqa: E402
 
 WINDOW_NAMES = {"bare": "^velmaro_bare_window$", "velmaro": "^Velmaro$"}
 MEMORY_AFTER = 5.0
+IDLE_AFTER = 20.0
 
 
 def settings_with_notes(count):
@@ -133,7 +136,7 @@ def idle_cpu(d, programs, envs, seconds):
             t0 = time.monotonic()
             running[name] = start(d, name, exe, envs[name])
             wait_for_main_window(d, name, running[name], t0)
-        time.sleep(MEMORY_AFTER)  # let start-up work settle
+        time.sleep(IDLE_AFTER)
         before = {name: cpu_ns(p.pid) for name, p in running.items()}
         time.sleep(seconds)
         return {name: (cpu_ns(p.pid) - before[name]) / 1e6 for name, p in running.items()}
