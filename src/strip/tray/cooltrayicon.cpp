@@ -204,37 +204,14 @@ void TCoolTrayIcon::trayMessage(TrayMessage message)
     if (!m_enabled)
         return;
     switch (message) {
-    case TrayMessage::MouseMove: {
-        const QPoint at = m_shell->cursorPos().value_or(m_lastPos);
-        if (m_wantEnterExit && m_pointerOutside) {
-            MouseEnter();
-            m_pointerOutside = false;
-        }
-        MouseMove(m_shell->keyboardState(), at.x(), at.y());
-        m_lastPos = at;
+    case TrayMessage::MouseMove:
+        pointerMoved();
         break;
-    }
     case TrayMessage::LButtonDown:
-        if (OnDblClick) {
-            m_clickTimer.SetInterval(m_shell->doubleClickTime());
-            m_clickTimer.Start();
-        }
-        pointerButton(TMouseButton::mbLeft, true);
-        m_leftPressed = true;
-        if (m_leftPopup)
-            popupAtCursor();
+        leftDown();
         break;
     case TrayMessage::LButtonUp:
-        if (m_leftPressed) {
-            m_clickPending = true;
-            if (!m_clickTimer.Running()) {
-                m_clickPending = false;
-                m_leftPressed = false;
-                Click();
-            }
-        }
-        m_leftPressed = false;
-        pointerButton(TMouseButton::mbLeft, false);
+        leftUp();
         break;
     case TrayMessage::LButtonDblClk:
         m_clickPending = false;
@@ -261,23 +238,58 @@ void TCoolTrayIcon::trayMessage(TrayMessage message)
     case TrayMessage::MButtonUp:
         pointerButton(TMouseButton::mbMiddle, message == TrayMessage::MButtonDown);
         break;
-    case TrayMessage::BalloonShow:
-        if (OnBalloonHintShow)
-            OnBalloonHintShow(*this);
-        break;
-    case TrayMessage::BalloonHide:
-        if (OnBalloonHintHide)
-            OnBalloonHintHide(*this);
-        break;
-    case TrayMessage::BalloonTimeout:
-        if (OnBalloonHintTimeout)
-            OnBalloonHintTimeout(*this);
-        break;
-    case TrayMessage::BalloonClick:
-        if (OnBalloonHintClick)
-            OnBalloonHintClick(*this);
+    default:
+        balloonMessage(message);
         break;
     }
+}
+
+void TCoolTrayIcon::pointerMoved()
+{
+    const QPoint at = m_shell->cursorPos().value_or(m_lastPos);
+    if (m_wantEnterExit && m_pointerOutside) {
+        MouseEnter();
+        m_pointerOutside = false;
+    }
+    MouseMove(m_shell->keyboardState(), at.x(), at.y());
+    m_lastPos = at;
+}
+
+void TCoolTrayIcon::leftDown()
+{
+    if (OnDblClick) {
+        m_clickTimer.SetInterval(m_shell->doubleClickTime());
+        m_clickTimer.Start();
+    }
+    pointerButton(TMouseButton::mbLeft, true);
+    m_leftPressed = true;
+    if (m_leftPopup)
+        popupAtCursor();
+}
+
+void TCoolTrayIcon::leftUp()
+{
+    if (m_leftPressed) {
+        m_clickPending = true;
+        if (!m_clickTimer.Running()) {
+            m_clickPending = false;
+            m_leftPressed = false;
+            Click();
+        }
+    }
+    m_leftPressed = false;
+    pointerButton(TMouseButton::mbLeft, false);
+}
+
+void TCoolTrayIcon::balloonMessage(TrayMessage message)
+{
+    const TNotifyEvent* event = message == TrayMessage::BalloonShow      ? &OnBalloonHintShow
+                                : message == TrayMessage::BalloonHide    ? &OnBalloonHintHide
+                                : message == TrayMessage::BalloonTimeout ? &OnBalloonHintTimeout
+                                : message == TrayMessage::BalloonClick   ? &OnBalloonHintClick
+                                                                         : nullptr;
+    if (event && *event)
+        (*event)(*this);
 }
 
 void TCoolTrayIcon::pointerButton(TMouseButton button, bool down)

@@ -132,6 +132,10 @@ protected:
 private:
     void refreshData();
     void popupAtCursor();
+    void pointerMoved();
+    void leftDown();
+    void leftUp();
+    void balloonMessage(TrayMessage message);
     void pointerButton(TMouseButton button, bool down);
     void clickTimerTick();
     void cycleTimerTick();

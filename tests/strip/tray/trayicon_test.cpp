@@ -93,6 +93,11 @@ TEST_F(TrayFixture, LeftAndRightPressOpenTheMenuAtThePointerUnlessDisabled)
     icon->trayMessage(TrayMessage::LButtonDblClk);
     EXPECT_EQ(shell.calls.back(), "default item");
 
+    icon->OnBalloonHintClick = [&](TCoolTrayIcon&) { seen.push_back("balloon click"); };
+    icon->trayMessage(TrayMessage::BalloonTimeout);
+    icon->trayMessage(TrayMessage::BalloonClick);
+    EXPECT_EQ(seen.back(), "balloon click");
+
     icon->SetEnabled(false);
     seen.clear();
     icon->trayMessage(TrayMessage::RButtonDown);
