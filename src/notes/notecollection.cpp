@@ -1,13 +1,12 @@
 #include "notes/notecollection.h"
 
 #include "notes/codec.h"
+#include "notes/encoding.h"
 #include "notes/notekeys.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <unistd.h>
 
@@ -22,27 +21,15 @@ constexpr int kTableSize = 100;
 using keys::kData;
 using keys::kGeneral;
 
-bool isValidUtf8(QByteArrayView bytes)
-{
-    QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)QString(dec.decode(bytes));
-    return !dec.hasError();
-}
-
 // Bytes of one archive line in the encoding the archive file already uses: UTF-8 for a
 // new file, a file with a UTF-8 mark or a file that is valid UTF-8; Windows-1252 for
 // any other file as long as the line fits in it.
 QByteArray encodeArchiveLine(const QString& line, const QByteArray& existing)
 {
-    const bool utf8 =
-        existing.isEmpty() || existing.startsWith("\xEF\xBB\xBF") || isValidUtf8(existing);
+    const bool utf8 = existing.isEmpty() || existing.startsWith(kUtf8Bom) || isValidUtf8(existing);
     if (!utf8) {
-        QStringEncoder enc("windows-1252", QStringEncoder::Flag::Stateless);
-        if (enc.isValid()) {
-            QByteArray bytes = enc.encode(line);
-            if (!enc.hasError())
-                return bytes;
-        }
+        if (auto bytes = encodeCp1252(line))
+            return *bytes;
     }
     return line.toUtf8();
 }

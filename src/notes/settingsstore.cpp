@@ -2,6 +2,7 @@
 
 #include "notes/codec.h"
 #include "notes/datetime.h"
+#include "notes/encoding.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -9,8 +10,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,8 +28,6 @@ StoreError::StoreError(const QString& message)
 // IniDocument
 
 namespace {
-
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 bool isBlank(QChar c)
 {
@@ -77,51 +74,6 @@ QString storedForm(const QString& value)
     return u'"' + value + u'"';
 }
 
-bool isValidUtf8(QByteArrayView bytes)
-{
-    QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)QString(dec.decode(bytes));
-    return !dec.hasError();
-}
-
-bool hasHighBytes(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    }
-    return false;
-}
-
-// UTF-8 text as it stands: a mark inside the text (after the one that says "UTF-8")
-// is kept as a character, not swallowed as QString::fromUtf8 would.
-QString decodeUtf8(QByteArrayView bytes)
-{
-    QStringDecoder dec(QStringDecoder::Utf8,
-                       QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return dec.decode(bytes);
-}
-
-QString decodeCp1252(QByteArrayView bytes)
-{
-    QStringDecoder dec("windows-1252", QStringDecoder::Flag::Stateless);
-    if (dec.isValid())
-        return dec.decode(bytes);
-    return QString::fromLatin1(bytes); // not reached with a Qt built with ICU
-}
-
-// Windows-1252 bytes of `text`, or nullopt when some character has no byte there.
-std::optional<QByteArray> encodeCp1252(QStringView text)
-{
-    QStringEncoder enc("windows-1252", QStringEncoder::Flag::Stateless);
-    if (!enc.isValid())
-        return std::nullopt;
-    QByteArray out = enc.encode(text);
-    if (enc.hasError())
-        return std::nullopt;
-    return out;
-}
-
 struct Line {
     QString text;      // the whole line without its ending
     qsizetype eq = -1; // position of "=" for an entry line, else -1
@@ -140,7 +92,7 @@ struct Section {
 struct IniDocument::Data {
     std::vector<Section> sections;
     QHash<QString, std::vector<int>> index; // folded section name -> sections, in order
-    // Read from a UTF-8 file: written back as UTF-8 whatever its text.
+    // Read from a Unicode file: written back as UTF-8 whatever its text.
     bool utf8 = false;
 
     void addLine(QString text);
@@ -223,36 +175,20 @@ IniDocument& IniDocument::operator=(IniDocument&& other) noexcept
 IniDocument IniDocument::parse(QByteArrayView bytes)
 {
     IniDocument doc;
-    QString text;
-    if (bytes.startsWith(kUtf8Bom)) {
-        const QByteArrayView rest = bytes.sliced(kUtf8Bom.size());
-        if (isValidUtf8(rest)) {
-            text = decodeUtf8(rest);
-            doc.d->utf8 = true;
-        } else {
-            // A broken UTF-8 file: keep every byte as a single-byte character rather
-            // than replacing what does not decode.
-            text = decodeCp1252(rest);
-        }
-    } else if (hasHighBytes(bytes) && isValidUtf8(bytes)) {
-        // Saved by a UTF-8 editor without a mark. Windows-1252 text that happens to be
-        // valid UTF-8 is never written by this program (see serialize()).
-        text = decodeUtf8(bytes);
-        doc.d->utf8 = true;
-    } else {
-        text = decodeCp1252(bytes);
-    }
+    DecodedText decoded = decodeText(bytes);
+    doc.d->utf8 = decoded.unicode;
+    const QString& text = decoded.text;
 
+    // A line ends at CR LF, at LF alone or at CR alone.
     qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
-        const bool last = end < 0;
-        if (last)
-            end = text.size();
-        qsizetype len = end - start;
-        if (len > 0 && text[end - 1] == u'\r')
-            --len;
-        doc.d->addLine(text.mid(start, len));
+    const qsizetype size = text.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text[end] != u'\n' && text[end] != u'\r')
+            ++end;
+        doc.d->addLine(text.mid(start, end - start));
+        if (end < size && text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n')
+            ++end;
         start = end + 1;
     }
     return doc;
@@ -275,9 +211,9 @@ QByteArray IniDocument::serialize() const
     }
     if (!d->utf8) {
         // Windows-1252 when every character has a byte there and the bytes cannot be
-        // mistaken for UTF-8 (or for a UTF-8 mark) when read back.
+        // mistaken for UTF-8 or for a byte-order mark when read back.
         if (auto bytes = encodeCp1252(text)) {
-            if (!bytes->startsWith(kUtf8Bom) && (!hasHighBytes(*bytes) || !isValidUtf8(*bytes)))
+            if (!startsWithUnicodeMark(*bytes) && (!hasHighBytes(*bytes) || !isValidUtf8(*bytes)))
                 return *bytes;
         }
     }
@@ -342,6 +278,7 @@ namespace {
 // What identifies the file's content on disk without reading it.
 struct FileStamp {
     bool exists = false;
+    bool regular = false; // a regular file, or a link to one
     qint64 size = 0;
     qint64 mtimeNs = 0;
     quint64 inode = 0;
@@ -356,6 +293,7 @@ FileStamp stampOf(const QString& path)
     if (::stat(QFile::encodeName(path).constData(), &sb) != 0)
         return st;
     st.exists = true;
+    st.regular = S_ISREG(sb.st_mode);
     st.size = sb.st_size;
     st.mtimeNs = qint64(sb.st_mtim.tv_sec) * 1000000000 + sb.st_mtim.tv_nsec;
     st.inode = sb.st_ino;
@@ -366,6 +304,37 @@ FileStamp stampOf(const QString& path)
 QByteArray digestOf(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+// A link whose target is missing: writing through it would put a file elsewhere or
+// replace the link, so it is left alone.
+bool isDanglingLink(const QString& path)
+{
+    struct stat sb;
+    return ::lstat(QFile::encodeName(path).constData(), &sb) == 0 && S_ISLNK(sb.st_mode);
+}
+
+// The whole content of a regular file. A FIFO, a device, a folder or a socket is not
+// read at all: opening one may block, and reading one may never end.
+std::optional<QByteArray> readRegularFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat sb;
+    if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 // Makes a rename in `folder` last across a power cut.
@@ -385,6 +354,9 @@ struct SettingsStore::Data {
     bool open = false;
     IniDocument doc;
     FileStamp stamp;
+    // What the file held at `stamp`: a write that would put the same bytes back leaves
+    // the file alone.
+    QByteArray diskBytes;
     // The file exists but could not be read: writing would replace what it holds.
     bool unreadable = false;
     int groupDepth = 0;
@@ -403,23 +375,22 @@ struct SettingsStore::Data {
 void SettingsStore::Data::load()
 {
     doc = IniDocument();
+    diskBytes.clear();
     unreadable = false;
     // Stamp first: a change made while reading shows as a change at the next check.
     stamp = stampOf(path);
-    if (!stamp.exists)
+    if (!stamp.exists) {
+        unreadable = isDanglingLink(path);
         return;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    }
+    std::optional<QByteArray> bytes = stamp.regular ? readRegularFile(path) : std::nullopt;
+    if (!bytes) {
         unreadable = true;
         return;
     }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        unreadable = true;
-        return;
-    }
-    doc = IniDocument::parse(bytes);
-    QByteArray seen = digestOf(bytes);
+    diskBytes = std::move(*bytes);
+    doc = IniDocument::parse(diskBytes);
+    QByteArray seen = digestOf(diskBytes);
     if (!digest.isNull() && seen != digest)
         ++outsideChanges;
     digest = std::move(seen);
@@ -438,14 +409,20 @@ bool SettingsStore::Data::save()
 {
     if (!open || path.isEmpty() || unreadable)
         return false;
-    const bool existed = QFileInfo::exists(path);
+    const QByteArray bytes = doc.serialize();
+    const FileStamp now = stampOf(path);
+    if (now.exists && now == stamp && bytes == diskBytes)
+        return true; // nothing changes: another reader sees the file as it was
+    // Only a regular file (or a link to one) is replaced; a missing one is created.
+    if ((now.exists && !now.regular) || (!now.exists && isDanglingLink(path)))
+        return false;
+    const bool existed = now.exists;
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     // An existing file keeps its mode (QSaveFile copies it); a new one is private.
     if (!existed)
         f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QByteArray bytes = doc.serialize();
     // Qt 6.4's commit() renames the file into place even when flushing its buffer
     // failed (a full disk, a size limit) and ignores a failed sync, which would leave
     // a cut file behind. So flush and sync here and give up on any failure.
@@ -459,6 +436,7 @@ bool SettingsStore::Data::save()
     // The folder that holds the file itself (a settings file may be a link).
     syncFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath());
     stamp = stampOf(path);
+    diskBytes = bytes;
     return true;
 }
 
@@ -507,6 +485,7 @@ void SettingsStore::close()
     d->open = false;
     d->doc = IniDocument();
     d->stamp = FileStamp();
+    d->diskBytes.clear();
     d->unreadable = false;
     d->pending = false;
 }

@@ -16,10 +16,16 @@
 // same folder, flushed to disk, renamed over the old one). A WriteGroup lets one user
 // operation put all its writes into one replacement.
 //
-// On disk the file is Windows-1252 with CR LF line ends (LF alone reads the same).
-// When a value holds a character Windows-1252 cannot represent, the whole file is
-// written as UTF-8 with a byte-order mark instead, so that nothing is lost; a file
-// with that mark is read as UTF-8.
+// On disk the file is Windows-1252 with CR LF line ends (LF alone and CR alone read
+// the same). When a value holds a character Windows-1252 cannot represent, the whole
+// file is written as UTF-8 with a byte-order mark instead, so that nothing is lost; a
+// file with that mark is read as UTF-8, and one saved as UTF-16 is read as such and
+// written back as UTF-8. A write that would leave the file's bytes as they are does
+// not replace it.
+//
+// Only a regular file (or a link to one, whose target is then replaced) is read or
+// written: a folder, FIFO, device or dangling link reads as unreadable, and every
+// write to it fails without touching it.
 
 #include <QByteArray>
 #include <QString>
@@ -57,7 +63,7 @@ public:
     IniDocument(IniDocument&&) noexcept;
     IniDocument& operator=(IniDocument&&) noexcept;
 
-    // Decodes bytes (Windows-1252, or UTF-8 after a byte-order mark) and parses them.
+    // Decodes bytes (see encoding.h) and parses them.
     static IniDocument parse(QByteArrayView bytes);
     // CR LF line ends; Windows-1252 unless some text needs UTF-8 (then with a BOM).
     QByteArray serialize() const;
@@ -79,7 +85,8 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // Opening never fails: a missing or unreadable file reads as an empty one.
+    // Opening never fails: a missing or unreadable file reads as an empty one; one
+    // that exists and cannot be read refuses every write.
     void open(const QString& path);
     void close();
     bool isOpen() const;

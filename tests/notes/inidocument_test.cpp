@@ -1,5 +1,7 @@
 #include "notes/settingsstore.h"
 
+#include "notes/encoding.h"
+
 #include <gtest/gtest.h>
 
 using namespace velmaro;
@@ -212,9 +214,48 @@ TEST(IniDocument, BinaryJunkParsesWithoutLoss)
     const IniDocument d = IniDocument::parse(junk);
     const QByteArray once = d.serialize();
     EXPECT_EQ(IniDocument::parse(once).serialize(), once);
-    // NUL bytes and lone CRs survive as part of their lines.
+    // NUL bytes survive as part of their lines; a lone CR ends its line.
     const QByteArray nul("[A]\r\nk=a\0b\rc\r\n", 14);
-    EXPECT_EQ(IniDocument::parse(nul).serialize(), nul);
+    EXPECT_EQ(IniDocument::parse(nul).serialize(), QByteArray("[A]\r\nk=a\0b\r\nc\r\n", 15));
+}
+
+TEST(IniDocument, CrAloneEndsALineAsCrLfAndLfDo)
+{
+    IniDocument d =
+        doc("[General]\rTotalData=2\rWidth=300\r\r[Data]\rSentence1=uno\rSentence2=dos");
+    EXPECT_EQ(d.value(u"General", u"TotalData"), u"2");
+    EXPECT_EQ(d.value(u"General", u"Width"), u"300");
+    EXPECT_EQ(d.value(u"Data", u"Sentence2"), u"dos");
+    // A write finds the section that is there instead of adding a second one.
+    d.setValue(u"GENERAL", u"CurrentVersion", QStringLiteral("2,1"));
+    EXPECT_EQ(d.serialize(), "[General]\r\nTotalData=2\r\nWidth=300\r\nCurrentVersion=2,1\r\n"
+                             "\r\n[Data]\r\nSentence1=uno\r\nSentence2=dos\r\n");
+}
+
+TEST(IniDocument, Utf16WithItsMarkReadsAsTextInBothByteOrders)
+{
+    const QString text =
+        QStringLiteral("[General]\r\nTotalData=1\r\n[Data]\r\nSentence1=Año ✓\r\n");
+    QByteArray le("\xFF\xFE");
+    QByteArray be("\xFE\xFF");
+    for (QChar c : text) {
+        le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    }
+    for (const QByteArray& bytes : {le, be}) {
+        IniDocument d = IniDocument::parse(bytes);
+        EXPECT_EQ(d.value(u"Data", u"Sentence1"), u"Año ✓");
+        d.setValue(u"Data", u"Sentence2", QStringLiteral("dos"));
+        // Written back in the store's own Unicode form, every line intact.
+        EXPECT_EQ(d.serialize(), kUtf8Bom + QStringLiteral("[General]\r\nTotalData=1\r\n[Data]\r\n"
+                                                           "Sentence1=Año ✓\r\nSentence2=dos\r\n")
+                                                .toUtf8());
+    }
+    // Windows-1252 text that begins with the bytes of a mark is not written that way.
+    const IniDocument marked = IniDocument::parse("\xEF\xBB\xBF\xFF\xFE junk\r\n[A]\r\nk=v\r\n");
+    const IniDocument back = IniDocument::parse(marked.serialize());
+    EXPECT_EQ(back.value(u"A", u"k"), u"v");
+    EXPECT_EQ(back.serialize(), marked.serialize());
 }
 
 TEST(IniDocument, CopiesAreIndependent)

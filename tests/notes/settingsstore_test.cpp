@@ -259,6 +259,59 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverReplaced)
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
+TEST_F(SettingsStoreTest, OnlyARegularFileIsReadOrReplaced)
+{
+    auto fileType = [](const QString& p) {
+        struct stat sb;
+        return ::lstat(QFile::encodeName(p).constData(), &sb) == 0 ? int(sb.st_mode & S_IFMT) : -1;
+    };
+    // A FIFO would block the opening; a device that never ends would fill the memory;
+    // one that can be written would be replaced by a regular file; a dangling link
+    // would be replaced or would create a file elsewhere.
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString dangling = dir.filePath(QStringLiteral("dangling"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("missing/tw.cfg")), dangling));
+    const QString toZero = dir.filePath(QStringLiteral("zero"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), toZero));
+    const QString toNull = dir.filePath(QStringLiteral("null"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), toNull));
+
+    for (const QString& p : {fifo, dangling, toZero, toNull}) {
+        SCOPED_TRACE(p.toStdString());
+        const int before = fileType(p);
+        SettingsStore store(p);
+        EXPECT_EQ(store.readString(u"General", u"left", kAbsent), kAbsent);
+        EXPECT_THROW(store.writeString(u"General", u"left", QStringLiteral("2")), StoreError);
+        EXPECT_EQ(fileType(p), before);
+    }
+    EXPECT_EQ(fileType(QStringLiteral("/dev/null")), int(S_IFCHR));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+}
+
+TEST_F(SettingsStoreTest, AWriteThatChangesNoByteLeavesTheFileAlone)
+{
+    writeBytes(path, "[General]\r\nrem=103\r\n[GENERAL]\r\nCurrentVersion=2,1\r\n");
+    SettingsStore store(path);
+    ReplacementCounter replacements(dir.path(), QStringLiteral("tw.cfg"));
+    store.writeString(u"General", u"rem", QStringLiteral("103"));
+    store.writeFloat(u"GENERAL", u"CurrentVersion", 2.1);
+    {
+        SettingsStore::WriteGroup group(store);
+        store.writeString(u"General", u"rem", QStringLiteral("103"));
+        group.commit();
+    }
+    EXPECT_EQ(replacements.take(), 0);
+    store.writeString(u"General", u"rem", QStringLiteral("104"));
+    EXPECT_EQ(replacements.take(), 1);
+
+    // Bytes that differ from the file's, even for the same values, are written.
+    writeBytes(path, "[General]\nrem=103\n");
+    store.writeString(u"General", u"rem", QStringLiteral("103"));
+    EXPECT_EQ(replacements.take(), 1);
+    EXPECT_EQ(readBytes(path), "[General]\r\nrem=103\r\n");
+}
+
 TEST_F(SettingsStoreTest, WritesWithoutAnOpenFileFail)
 {
     SettingsStore store;
