@@ -165,7 +165,7 @@ QString NoteCollection::archive(int n, const QString& editorText, const QString&
     QString path = m_store.readString(u" General", u"ArchFile", QString(), kNoLimit);
     bool inDocuments = true;
     if (path.isEmpty()) {
-        path = documentsFolder + QStringLiteral("/velmaro.txt");
+        path = documentsFolder + QStringLiteral("/Velmaro.txt");
         m_store.writeString(kGeneral, u"ArchFile", path);
     } else if (QDir::isRelativePath(path)) {
         // A bare name ("Velmaro.txt", the settings dialog's default) lives in the

@@ -326,19 +326,19 @@ TEST_F(NoteCollectionTest, ArchiveWithoutAFileNameUsesTheDocumentsFolder)
     start(kThree, 3);
     ASSERT_FALSE(QFileInfo::exists(docs));
     const QString used = notes.archive(1, QStringLiteral("uno"), docs);
-    EXPECT_EQ(used, docs + QStringLiteral("/velmaro.txt"));
+    EXPECT_EQ(used, docs + QStringLiteral("/Velmaro.txt"));
     EXPECT_EQ(store.readString(u"General", u"ArchFile", kAbsent), used);
     EXPECT_EQ(readBytes(used), "uno\r\n");
     EXPECT_EQ(fileMode(used), 0600);
 
-    // Empty counts as absent; a bare name lives in the documents folder.
+    // Empty counts as absent; a bare name lives in the documents folder, and the
+    // settings dialog's default name is the same file: the archive is never split.
     store.writeString(u"General", u"ArchFile", QString());
     EXPECT_EQ(notes.archive(1, QStringLiteral("otra"), docs), used);
     store.writeString(u"General", u"ArchFile", QStringLiteral("Velmaro.txt"));
-    EXPECT_EQ(notes.archive(1, QStringLiteral("tres"), docs),
-              docs + QStringLiteral("/Velmaro.txt"));
+    EXPECT_EQ(notes.archive(1, QStringLiteral("tres"), docs), used);
     EXPECT_EQ(store.readString(u"General", u"ArchFile", kAbsent), u"Velmaro.txt");
-    EXPECT_EQ(readBytes(used), "uno\r\notra\r\n");
+    EXPECT_EQ(readBytes(used), "uno\r\notra\r\ntres\r\n");
 }
 
 TEST_F(NoteCollectionTest, ArchiveKeepsTheFilesEncoding)

@@ -448,7 +448,7 @@ private slots:
         QTest::keyClicks(memo(), QStringLiteral("editado"));
         click("btnArchivar");
         QVERIFY(!m_editor->isVisible());
-        const QString archive = m_dir->filePath("Documents/velmaro.txt");
+        const QString archive = m_dir->filePath("Documents/Velmaro.txt");
         QCOMPARE(store().readString(u"General", u"ArchFile", kAbsent), archive);
         QFile f(archive);
         QVERIFY(f.open(QIODevice::ReadOnly));
