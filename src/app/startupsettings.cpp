@@ -71,8 +71,12 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
     const QString total = store.readString(kGeneral, keys::kTotalData, kAbsent);
     if (total == kAbsent) {
         s.noteCount = 0;
-    } else if (const auto count = parseInteger(total)) {
-        s.noteCount = std::max(0, *count);
+    } else if (const auto count = parseInteger(total); count && *count >= 0) {
+        s.noteCount = *count;
+    } else if (count) {
+        // A negative count (a hand edit) would have the next new note written over
+        // note 1: count the notes that are stored instead.
+        s.noteCount = recoverNoteCount(store);
     } else {
         // Going on with no notes would let the next write of TotalData orphan every
         // stored note: tell the user and count the notes that are there instead.

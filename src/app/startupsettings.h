@@ -38,7 +38,8 @@ struct StartupSettings {
 
 // Steps 4 to 14 of the start-up read, in order, from an open store. Fills `s` as it
 // goes; a present but non-numeric Width throws ConversionError and leaves `s` as far
-// as it got. A non-numeric TotalData does not stop the read (see noteCountProblem).
+// as it got. A non-numeric TotalData does not stop the read (see noteCountProblem);
+// for it and for a negative one the count is that of the notes stored.
 void readStartupSettings(SettingsStore& store, StartupSettings& s);
 
 // The stored position, strictly converted: nullopt when absent, ConversionError when

@@ -100,6 +100,13 @@ TEST_F(StartupRead, UnreadableNoteCountKeepsEveryStoredNote)
     EXPECT_EQ(s.noteCountProblem, QStringLiteral("'tres' is not a valid integer value"));
     // Note 3 has only an alarm left, still a note; note 4's keys were emptied by a delete.
     EXPECT_EQ(s.noteCount, 3);
+
+    // A negative count would let the next new note take number 1: the stored notes are
+    // counted instead, without a message (the value is a number).
+    file("[General]\r\nTotalData=-5\r\n[Data]\r\nSentence1=uno\r\nSentence2=dos\r\n");
+    const StartupSettings negative = read();
+    EXPECT_TRUE(negative.noteCountProblem.isEmpty());
+    EXPECT_EQ(negative.noteCount, 2);
 }
 
 TEST_F(StartupRead, StoredPositionIsConvertedStrictly)
