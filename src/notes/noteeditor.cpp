@@ -1,5 +1,6 @@
 #include "notes/noteeditor.h"
 
+#include "alarms/alarmsound.h"
 #include "alarms/nearalarm.h"
 #include "notes/codec.h"
 #include "notes/datetime.h"
@@ -24,7 +25,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -593,6 +593,9 @@ void TfrmConfig::btnAceptarClick()
                                                     : QLatin1Char('-') + QString::number(minutes);
     const QDate date = DatePicker->date();
     const QTime time = TimePicker->time();
+    // Stored as a reader of the file sees the field's text: a name the browse button
+    // put in quotes is kept without them, so that it plays.
+    const QString sound = storedSoundName(fedSonidos->text());
 
     int countBefore = notes.count();
     std::optional<NearAlarm> near;
@@ -603,7 +606,7 @@ void TfrmConfig::btnAceptarClick()
         // rather than overwriting whatever now stands under its number.
         const bool moved = m_held.catchUp(store, notes);
         countBefore = notes.count();
-        store.writeString(kCustom, u"SoundFile", fedSonidos->text());
+        store.writeString(kCustom, u"SoundFile", sound);
         store.writeString(kCustom, u"Adv", warning);
 
         if (rbAdvertir->isChecked() && alarmOn()) {
@@ -615,14 +618,14 @@ void TfrmConfig::btnAceptarClick()
             const QString alarmText =
                 alarmOn() ? formatDate(date) + QLatin1Char(' ') + formatTime(time) : QString();
             if (m_editMode && !moved) {
-                notes.modify(m_number, text, priorityWord(), alarmText, fedSonidos->text());
+                notes.modify(m_number, text, priorityWord(), alarmText, sound);
             } else if (notes.isFull()) {
                 // Only when notes were added outside since the editor opened.
                 group.commit();
                 m_services.messages.inform(kLimit);
                 return;
             } else {
-                notes.add(text, priorityWord(), alarmText, fedSonidos->text());
+                notes.add(text, priorityWord(), alarmText, sound);
                 savedAsNew = m_editMode;
             }
         } else {
@@ -730,36 +733,15 @@ void TfrmConfig::SpeedButton2Click()
     btnAceptarClick();
 }
 
-QString TfrmConfig::soundFileFromField(const QString& text)
-{
-    if (text.isEmpty() || QFileInfo::exists(text))
-        return text;
-    // Otherwise the first item of the text read as a command line, unquoted.
-    return QProcess::splitCommand(text).value(0);
-}
-
-QString TfrmConfig::quoteSoundFileName(const QString& path)
-{
-    if (path.contains(QLatin1Char(' ')))
-        return QLatin1Char('"') + path + QLatin1Char('"');
-    return path;
-}
-
 void TfrmConfig::RxSpeedButton1Click()
 {
-    platform::SoundPlayer& player = m_services.sound;
-    try {
-        player.setFileName(soundFileFromField(fedSonidos->text()));
-        player.open();
-        player.play();
-    } catch (const platform::SoundError&) {
+    if (!playSound(m_services.sound, fedSonidos->text()))
         m_services.messages.inform(QStringLiteral("Elija un archivo .wav adecuado"));
-    }
 }
 
 void TfrmConfig::browseSound()
 {
-    QString start = soundFileFromField(fedSonidos->text());
+    QString start = soundFileFromText(fedSonidos->text());
     if (start.isEmpty() || !QFileInfo(start).exists())
         start = m_soundFolder;
     const QString chosen = QFileDialog::getOpenFileName(

@@ -53,11 +53,6 @@ public:
     // settings file; this keeps a pasted document from turning it into megabytes.
     static constexpr int kMaxNoteLength = 30000;
 
-    // A chosen sound file whose name holds a blank is kept in double quotes.
-    static QString quoteSoundFileName(const QString& path);
-    // The file the sound test plays for a given text of the sound field.
-    static QString soundFileFromField(const QString& text);
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "strip/stripwindow.h"
 
 #include "alarms/alarmcheck.h"
+#include "alarms/alarmsound.h"
 #include "output/links.h"
 #include "output/outputwindows.h"
 #include "settings/settingsdialog.h"
@@ -203,13 +204,7 @@ void TForm1::alarmCheck()
     const std::vector<int> due = takeDueAlarms(notes, m_services.clock.now());
     for (int n : due) {
         pnlSentences->colourLine(n, m_session.settings(), true);
-        try {
-            m_services.sound.setFileName(notes.note(n).sound);
-            m_services.sound.open();
-            m_services.sound.play();
-        } catch (...) {
-            m_services.bell.ring();
-        }
+        playSoundOrRing(m_services.sound, m_services.bell, notes.note(n).sound);
         // Seen as well as heard, also when the strip is covered or on another desktop.
         m_services.notifier.notify(notes.note(n).text);
         if (!isStripShown())

@@ -3,6 +3,7 @@
 
 #include "notes/noteeditor.h"
 
+#include "alarms/alarmsound.h"
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "platform/fake/fakeservices.h"
@@ -638,7 +639,7 @@ private slots:
 
         field->setText(spaced); // exists as typed
         click("RxSpeedButton1");
-        field->setText(TfrmConfig::quoteSoundFileName(spaced)); // as the browse dialog keeps it
+        field->setText(quoteSoundFileName(spaced)); // as the browse dialog keeps it
         click("RxSpeedButton1");
         QCOMPARE(m_sound->played, QStringList({spaced, spaced}));
         QVERIFY(m_messages->shown.isEmpty());
@@ -651,19 +652,16 @@ private slots:
                  QStringList({QStringLiteral("Elija un archivo .wav adecuado"),
                               QStringLiteral("Elija un archivo .wav adecuado")}));
         QCOMPARE(m_sound->played.size(), 2);
-        m_editor->close();
-    }
 
-    void soundFieldHelpers()
-    {
-        QCOMPARE(TfrmConfig::quoteSoundFileName(QStringLiteral("/a/b.wav")),
-                 QStringLiteral("/a/b.wav"));
-        QCOMPARE(TfrmConfig::quoteSoundFileName(QStringLiteral("/a b/c.wav")),
-                 QStringLiteral("\"/a b/c.wav\""));
-        QCOMPARE(TfrmConfig::soundFileFromField(QStringLiteral("\"/no such/x.wav\" extra")),
-                 QStringLiteral("/no such/x.wav"));
-        QCOMPARE(TfrmConfig::soundFileFromField(QStringLiteral("/no/x.wav")),
-                 QStringLiteral("/no/x.wav"));
+        // Saved from the quoted field, the name is stored as a reader of the file sees
+        // it: without the quotes, for the note and for the next new note alike.
+        field->setText(quoteSoundFileName(spaced));
+        click("btnAceptar");
+        QCOMPARE(data("Sound", 1), spaced);
+        QCOMPARE(store().readString(u"Custom", u"SoundFile", kAbsent), spaced);
+        openNote(1);
+        QCOMPARE(field->text(), spaced);
+        m_editor->close();
     }
 
     void storeFailureIsReportedAndNothingChanges()
