@@ -16,13 +16,17 @@ void Session::open()
 
 void Session::readStartupSettings()
 {
+    // The note count is read before anything can stop the read, and is kept however
+    // far it got: with 0 the next new note would be written over stored note 1.
     try {
         velmaro::readStartupSettings(m_store, m_settings);
     } catch (...) {
         m_firstRun = m_settings.firstRun;
+        m_notes.setCount(m_settings.noteCount);
         throw;
     }
     m_firstRun = m_settings.firstRun;
+    m_notes.setCount(m_settings.noteCount);
 }
 
 void Session::close()

@@ -30,11 +30,13 @@ public:
     bool isFirstRun() const { return m_firstRun; }
     void clearFirstRun() { m_firstRun = false; }
 
-    // The file setup of today (throws SetupError), then the store opened on the
-    // settings file.
+    // The file setup of today (throws SetupError, or StoreError when the version stamp
+    // cannot be written), then the store opened on the settings file. After a failure
+    // the store stays closed, so that nothing is written on a count never read.
     void open();
-    // The start-up settings read into settings(). The first-run flag is taken over
-    // however far the read got; its ConversionError and StoreError pass through.
+    // The start-up settings read into settings(). The first-run flag and the note count
+    // are taken over however far the read got; its ConversionError and StoreError pass
+    // through.
     void readStartupSettings();
     // Closes the store; later writes are skipped by their callers.
     void close();

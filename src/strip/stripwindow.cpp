@@ -133,9 +133,15 @@ void TForm1::FormCreate()
     hide();
     m_closeGuard = true;
     m_dragging = false;
+    // A folder that cannot be made or a stamp that cannot be written (a settings path
+    // that is a folder or a FIFO, a read-only folder, a full disk) is told to the user;
+    // the strip is still shown, without its notes.
     try {
         m_session.open();
     } catch (const SetupError& e) {
+        m_services.messages.error(e.message());
+        return;
+    } catch (const StoreError& e) {
         m_services.messages.error(e.message());
         return;
     }
@@ -144,7 +150,6 @@ void TForm1::FormCreate()
         return;
 
     const StartupSettings& s = m_session.settings();
-    m_session.notes().setCount(s.noteCount);
     if (s.noteCount <= 0) {
         try {
             placeEmptyStrip();

@@ -1,0 +1,86 @@
+#include "app/session.h"
+
+#include "notes/codec.h"
+#include "notes/storetestutil.h"
+#include "platform/fake/fakeclock.h"
+#include "platform/fake/fakeenvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace velmaro;
+using namespace velmaro::testing;
+
+namespace {
+
+struct SessionStart : ::testing::Test {
+    QTemporaryDir dir;
+    platform::FakeEnvironment env;
+    platform::FakeClock clock;
+    StoragePaths paths;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        env.home = dir.path();
+        paths = StoragePaths::resolve(env);
+        ASSERT_TRUE(QDir().mkpath(paths.perUserFolder));
+    }
+    QString stored(const QString& key)
+    {
+        SettingsStore store(paths.settingsFile);
+        return store.readString(u"Data", key, kAbsent);
+    }
+};
+
+const QByteArray kThreeNotes =
+    "[GENERAL]\r\nCurrentVersion=2,3\r\n[General]\r\ntop=1\r\nrem=103\r\n"
+    "TotalData=3\r\n[Data]\r\nSentence1=uno\r\nSentence2=dos\r\n"
+    "Sentence3=tres\r\n";
+
+} // namespace
+
+TEST_F(SessionStart, AStoppedReadKeepsTheCountSoANewNoteNeverOverwritesAStoredOne)
+{
+    // A hand-edited width stops the read after the count.
+    writeBytes(paths.settingsFile, kThreeNotes + "[General]\r\nWidth=abc\r\n");
+    Session session(paths, clock);
+    session.open();
+    EXPECT_THROW(session.readStartupSettings(), ConversionError);
+    EXPECT_EQ(session.notes().count(), 3);
+    session.notes().add(QStringLiteral("cuatro"), QStringLiteral("black"), QString(), QString());
+    EXPECT_EQ(stored(QStringLiteral("Sentence1")), u"uno");
+    EXPECT_EQ(stored(QStringLiteral("Sentence3")), u"tres");
+    EXPECT_EQ(stored(QStringLiteral("Sentence4")), u"cuatro");
+
+    // The same when the start-up write of "rem" fails.
+    writeBytes(paths.settingsFile, QByteArray(kThreeNotes).replace("rem=103", "rem=1"));
+    Session again(paths, clock);
+    again.open();
+    {
+        FileSizeLimit limit(16);
+        EXPECT_THROW(again.readStartupSettings(), StoreError);
+    }
+    EXPECT_EQ(again.notes().count(), 3);
+}
+
+TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritten)
+{
+    // A folder where the settings file should be reads as unreadable, so its stamp is
+    // the built-in one and must be written back: that fails.
+    ASSERT_TRUE(QDir().mkpath(paths.settingsFile));
+    Session session(paths, clock);
+    try {
+        session.open();
+        FAIL() << "no error";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile);
+    }
+    EXPECT_FALSE(session.store().isOpen());
+    EXPECT_THROW(
+        session.notes().add(QStringLiteral("x"), QStringLiteral("black"), QString(), QString()),
+        StoreError);
+    EXPECT_TRUE(QFileInfo(paths.settingsFile).isDir());
+}
