@@ -1,6 +1,7 @@
 #include "platform/linux/qtmessages.h"
 
-#include <QGuiApplication>
+#include "platform/processtitle.h"
+
 #include <QMessageBox>
 
 namespace velmaro::platform {
@@ -9,8 +10,7 @@ namespace {
 
 void show(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    nullptr);
+    QMessageBox box(icon, processTitle(), text, QMessageBox::Ok, nullptr);
     // Texts carry file names and note texts: never read them as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();

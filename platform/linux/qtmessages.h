@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes with no owner window and one OK button, captioned with the
-// application's display name (the process title).
+// Message boxes with no owner window and one OK button, captioned with the process
+// title (platform/processtitle.h).
 
 #include "platform/messages.h"
 

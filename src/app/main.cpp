@@ -18,6 +18,7 @@
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
 #include "platform/linux/xdgshellstart.h"
+#include "platform/processtitle.h"
 #include "platform/singleinstance.h"
 #include "settings/commandimages.h"
 #include "settings/settingsdialog.h"
@@ -66,7 +67,9 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Velmaro"));
+    // The strip's title and the message boxes' caption; the other windows keep their
+    // own titles as they are.
+    platform::setProcessTitle(QStringLiteral("Velmaro"));
     // Names the menu entry, so that desktops group the windows under its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmaro.Velmaro"));
     // Caught from here on; a request that comes before the loop runs waits for it.

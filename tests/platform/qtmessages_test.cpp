@@ -1,4 +1,5 @@
 #include "platform/linux/qtmessages.h"
+#include "platform/processtitle.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,7 +60,7 @@ class QtMessagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Velmaro")); }
+    void initTestCase() { velmaro::platform::setProcessTitle(QStringLiteral("Velmaro")); }
 
     void informIsAnOwnerlessModalInformationBox()
     {
@@ -96,10 +97,14 @@ private slots:
 
     void captionFollowsTheProcessTitle()
     {
-        QApplication::setApplicationDisplayName(QStringLiteral("velmaro-copia"));
-        const Seen s = answer([] { QtMessages().inform(QStringLiteral("x")); });
+        // Before the title is set (the single-instance message), the executable's name.
+        velmaro::platform::setProcessTitle(QString());
+        Seen s = answer([] { QtMessages().inform(QStringLiteral("x")); });
+        QCOMPARE(s.title, QCoreApplication::applicationName());
+        velmaro::platform::setProcessTitle(QStringLiteral("velmaro-copia"));
+        s = answer([] { QtMessages().inform(QStringLiteral("x")); });
         QCOMPARE(s.title, QStringLiteral("velmaro-copia"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Velmaro"));
+        velmaro::platform::setProcessTitle(QStringLiteral("Velmaro"));
     }
 };
 
