@@ -1,6 +1,9 @@
 #include "strip/stripwidgets.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace velmaro {
 
@@ -40,6 +43,19 @@ NoteLine::NoteLine(int noteNumber, QWidget* parent) : ClickLabel(parent), m_numb
     setObjectName(QStringLiteral("noteLine%1").arg(noteNumber));
     setProperty("noteNumber", noteNumber);
     connect(this, &ClickLabel::clicked, this, [this] { emit noteClicked(m_number); });
+}
+
+RaisedRule::RaisedRule(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::NoFrame);
+}
+
+void RaisedRule::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int light = std::max(1, height() / 2);
+    p.fillRect(0, 0, width(), light, palette().color(QPalette::Light));
+    p.fillRect(0, light, width(), height() - light, palette().color(QPalette::Dark));
 }
 
 } // namespace velmaro

@@ -1,6 +1,8 @@
 #pragma once
-// Small widgets of the strip window: clickable pictures and the note lines.
+// Small widgets of the strip window: clickable pictures, the note lines and the raised
+// rules between the bands.
 
+#include <QFrame>
 #include <QLabel>
 
 namespace velmaro {
@@ -36,6 +38,18 @@ signals:
 
 private:
     int m_number;
+};
+
+// A raised line two pixels high: a light row over a dark one, the edge of a raised
+// bevel. Styles draw a raised panel this thin as a flat or sunken frame, so it is
+// painted here.
+class RaisedRule : public QFrame {
+    Q_OBJECT
+public:
+    explicit RaisedRule(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace velmaro

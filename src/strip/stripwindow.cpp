@@ -33,10 +33,8 @@ constexpr int kTimerInterval = 15000;
 
 QFrame* makeRule(QWidget* parent, const QString& name)
 {
-    auto* rule = new QFrame(parent);
+    auto* rule = new RaisedRule(parent);
     rule->setObjectName(name);
-    rule->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    rule->setLineWidth(1);
     return rule;
 }
 
@@ -65,6 +63,9 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
 
     createBands();
     m_commands = new StripCommands(this, m_images);
+    // The lower rule lies on the toolbar's last two rows: both rules stay in front.
+    pnlLine2->raise();
+    pnlLine->raise();
     connectCommands();
     m_mover = new StripMover(this, pnlHeader, m_session, m_services.messages);
     RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu(), m_images.icon(0));
