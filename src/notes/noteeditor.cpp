@@ -127,11 +127,31 @@ QRadioButton* radio(QWidget* parent, const char* name, const QString& text, int 
     return r;
 }
 
-// The date-time at opening, to the whole second, as the pickers hold it.
+// A stored alarm as the pickers hold it: its day count, to the nearest whole second.
 QDateTime wholeSeconds(QDateTime t)
 {
     const int ms = t.time().msec();
     return t.addMSecs(ms >= 500 ? 1000 - ms : -ms);
+}
+
+// The present moment as the pickers show it: cut to the whole second, as a clock
+// reads, never the second to come.
+QDateTime truncatedToSecond(QDateTime t)
+{
+    return t.addMSecs(-t.time().msec());
+}
+
+// Makes a control's font smaller, down to 8 pixels, until its text fits in `width`
+// pixels: wider fonts than the ones the places were chosen for keep the places.
+void fitText(QWidget* w, int width)
+{
+    for (int px = w->font().pixelSize() > 0 ? w->font().pixelSize() : 11;
+         w->sizeHint().width() > width && px > 8;) {
+        QFont f = w->font();
+        f.setPixelSize(--px);
+        w->setFont(f);
+    }
+    w->adjustSize();
 }
 
 } // namespace
@@ -318,13 +338,7 @@ void TfrmConfig::buildControls()
     rbAdvertir = radio(pnlSonido, "rbAdvertir",
                        QStringLiteral("Advertir si difieren en menos de :"), 16, 72);
     rbNoAdvertir->setChecked(true);
-    // The caption ends where the spin box begins; a wide font is made smaller to fit.
-    for (int px = 10; rbAdvertir->sizeHint().width() > 192 - 16 && px >= 8; --px) {
-        QFont f = rbAdvertir->font();
-        f.setPixelSize(px);
-        rbAdvertir->setFont(f);
-        rbAdvertir->adjustSize();
-    }
+    fitCaptions();
     spEdMins = new QSpinBox(pnlSonido);
     spEdMins->setObjectName(QStringLiteral("spEdMins"));
     spEdMins->setRange(1, 120);
@@ -368,7 +382,7 @@ void TfrmConfig::openNew()
     btnBorrar->setEnabled(false);
     btnArchivar->setEnabled(false);
     pressPriority(btnBlack);
-    setPickers(wholeSeconds(m_services.clock.now()));
+    setPickers(truncatedToSecond(m_services.clock.now()));
     showAlarmSwitch(false);
     fedSonidos->setText(m_session.store().readString(kCustom, u"SoundFile", QString()));
     pnlRepetir->hide();
@@ -416,7 +430,7 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     } else {
         showAlarmSwitch(false);
         pnlRepetir->hide();
-        setPickers(wholeSeconds(m_services.clock.now()));
+        setPickers(truncatedToSecond(m_services.clock.now()));
     }
 
     m_host->setStripOnTop(false);
@@ -445,14 +459,16 @@ void TfrmConfig::applyWarningDefault()
         rbAdvertir->setChecked(true);
     else
         rbNoAdvertir->setChecked(true);
-    // The caption ends where the spin box begins; a wide font is made smaller to fit.
-    for (int px = 10; rbAdvertir->sizeHint().width() > 192 - 16 && px >= 8; --px) {
-        QFont f = rbAdvertir->font();
-        f.setPixelSize(px);
-        rbAdvertir->setFont(f);
-        rbAdvertir->adjustSize();
-    }
+    fitCaptions();
     spEdMins->setValue(int(std::clamp<qint64>(adv < 0 ? -adv : adv, 1, 120)));
+}
+
+void TfrmConfig::fitCaptions()
+{
+    // Each caption ends where the next control begins.
+    fitText(Label4, rb1hora->x() - Label4->x() - 4);
+    constexpr int spinBoxLeft = 192; // spEdMins
+    fitText(rbAdvertir, spinBoxLeft - rbAdvertir->x());
 }
 
 void TfrmConfig::setPickers(const QDateTime& value)
@@ -538,10 +554,11 @@ QString TfrmConfig::priorityWord() const
 
 int TfrmConfig::warningMinutes() const
 {
-    // Typing in the spin box only changes its value once the text is a number in range;
-    // what is taken is always its value, 1..120.
-    spEdMins->interpretText();
-    return std::clamp(spEdMins->value(), 1, 120);
+    // The text as it stands, not the last value the box accepted: a text that is not a
+    // whole number (an emptied box) counts as 1; a number is clamped into 1..120.
+    bool ok = false;
+    const int typed = spEdMins->cleanText().toInt(&ok);
+    return ok ? std::clamp(typed, 1, 120) : 1;
 }
 
 QString TfrmConfig::noteText() const
@@ -745,7 +762,7 @@ void TfrmConfig::browseSound()
     if (start.isEmpty() || !QFileInfo(start).exists())
         start = m_soundFolder;
     const QString chosen = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Abrir"), start, QStringLiteral("Archivos de Sonidos (*.wav)"));
+        this, QStringLiteral("Abrir"), start, QStringLiteral("Archivos de Sonidos(*.wav)"));
     if (!chosen.isEmpty())
         fedSonidos->setText(quoteSoundFileName(chosen));
 }

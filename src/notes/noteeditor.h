@@ -85,6 +85,7 @@ private:
     QString priorityWord() const;
     void setPickers(const QDateTime& value);
     void applyWarningDefault();
+    void fitCaptions();
     int warningMinutes() const;
     QString noteText() const;
     void setNoteText(const QString& text);

@@ -10,6 +10,7 @@
 
 #include <QDateEdit>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -307,6 +308,47 @@ private slots:
                                                            QStringLiteral("Custom/Adv=20")}));
         QVERIFY(m_messages->shown.isEmpty());
         QVERIFY(!m_strip->calls.contains(QStringLiteral("reload")));
+    }
+
+    void openingCutsToTheSecondAndAnEmptyMinutesBoxCountsAsOne()
+    {
+        // Just before midnight: a rounded time would show the next day's first second.
+        m_clock->set(QDateTime(QDate(2026, 3, 5), QTime(23, 59, 59, 700)));
+        addNote(QStringLiteral("otra"), QStringLiteral("black"),
+                QStringLiteral("06/03/2026 00:02:00"));
+        QStringList filters;
+        runNew([&] {
+            QCOMPARE(child<QDateEdit>("DatePicker")->date(), QDate(2026, 3, 5));
+            QCOMPARE(child<QTimeEdit>("TimePicker")->time(), QTime(23, 59, 59));
+
+            // The browse dialog of the sound field, with its filter as captioned.
+            QTimer::singleShot(0, m_editor.get(), [&] {
+                if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                    filters = dialog->nameFilters();
+                    dialog->reject();
+                }
+            });
+            child<QLineEdit>("fedSonidos")->actions().value(0)->trigger();
+
+            child<QDateEdit>("DatePicker")->setDateTime(QDateTime(QDate(2026, 3, 6), QTime(0, 0)));
+            child<QTimeEdit>("TimePicker")->setTime(QTime(0, 0));
+            click("btnAlarm");
+            child<QRadioButton>("rbAdvertir")->setChecked(true);
+            // Emptied by the user: the window is 1 minute, so an alarm 2 minutes away
+            // is not near and the note is saved.
+            auto* mins = child<QSpinBox>("spEdMins");
+            mins->setFocus();
+            QTest::keyClick(mins, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(mins, Qt::Key_Backspace);
+            QCOMPARE(mins->text(), QString());
+            QTest::keyClicks(memo(), QStringLiteral("nueva"));
+            click("btnAceptar");
+        });
+        QCOMPARE(filters, QStringList({QStringLiteral("Archivos de Sonidos(*.wav)")}));
+        QVERIFY2(m_messages->shown.isEmpty(), qPrintable(m_messages->shown.join(u'|')));
+        QCOMPARE(data("Sentence", 2), QStringLiteral("nueva"));
+        QCOMPARE(data("Alarm", 2), QStringLiteral("06/03/2026 00:00:00"));
+        QCOMPARE(store().readString(u"Custom", u"Adv", kAbsent), QStringLiteral("1"));
     }
 
     void warningDefaultIsReadBackAndClamped()
