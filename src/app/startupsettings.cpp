@@ -3,6 +3,7 @@
 #include "buildconfig.h"
 #include "notes/codec.h"
 #include "notes/notekeys.h"
+#include "settings/settingkeys.h"
 
 namespace velmaro {
 
@@ -13,7 +14,6 @@ constexpr int kMessageLength = 180;
 // How far the recovery looks for stored notes when TotalData is unreadable.
 constexpr int kRecoveryScan = 999;
 
-using keys::kCustom;
 using keys::kGeneral;
 
 // The highest note number with anything stored under it. Keys emptied by a deletion
@@ -30,12 +30,6 @@ int recoverNoteCount(const SettingsStore& store)
         }
     }
     return highest;
-}
-
-int colourOrDefault(const SettingsStore& store, QStringView key, int defaultValue)
-{
-    const int value = store.readInteger(kGeneral, key, defaultValue);
-    return value == -1 ? defaultValue : value;
 }
 
 std::optional<int> readPositionKey(const SettingsStore& store, QStringView key)
@@ -68,10 +62,11 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
 {
     s.firstRun = store.readString(kGeneral, u"Top", kAbsent) == kAbsent;
 
-    const QString total = store.readString(kGeneral, keys::kTotalData, kAbsent);
-    if (total == kAbsent) {
+    namespace k = settingkeys;
+    const std::optional<QString> total = readPresent(store, k::kTotalData);
+    if (!total) {
         s.noteCount = 0;
-    } else if (const auto count = parseInteger(total); count && *count >= 0) {
+    } else if (const auto count = parseInteger(*total); count && *count >= 0) {
         s.noteCount = *count;
     } else if (count) {
         // A negative count (a hand edit) would have the next new note written over
@@ -80,38 +75,29 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
     } else {
         // Going on with no notes would let the next write of TotalData orphan every
         // stored note: tell the user and count the notes that are there instead.
-        s.noteCountProblem = QStringLiteral("'%1' is not a valid integer value").arg(total);
+        s.noteCountProblem = QStringLiteral("'%1' is not a valid integer value").arg(*total);
         s.noteCount = recoverNoteCount(store);
     }
 
-    const QString width = store.readString(kGeneral, u"Width", kAbsent);
-    s.width = width == kAbsent ? kMinWidth : std::max(kMinWidth, strToInt(width));
+    s.width = std::max(kMinWidth, readNumber(store, k::kWidth));
 
-    s.email = store.readString(kCustom, u"EMAIL", kAbsent);
-    if (s.email == kAbsent)
-        s.email = makerEmail();
-    const QString onTop = store.readString(kCustom, u"ALWAYSONTOP", kAbsent);
-    s.alwaysOnTop = onTop != kAbsent && textToBool(onTop);
-    s.web = store.readString(kCustom, u"WEB", kAbsent);
-    if (s.web == kAbsent)
-        s.web = makerWeb();
-    const QString show = store.readString(kCustom, u"SHOW", kAbsent);
-    s.customMessage = (show == kAbsent ? defaultCustomMessage() : show).left(kMessageLength);
+    s.email = readPresent(store, k::kEmail).value_or(makerEmail());
+    s.alwaysOnTop = readFlag(store, k::kAlwaysOnTop);
+    s.web = readPresent(store, k::kWeb).value_or(makerWeb());
+    s.customMessage =
+        readPresent(store, k::kShow).value_or(defaultCustomMessage()).left(kMessageLength);
 
-    s.fontName = store.readString(kGeneral, u"FontStyle", QStringLiteral("MS Sans Serif"));
-    s.fontSize = store.readInteger(kGeneral, u"FontSize", 8);
-    if (s.fontSize == -1)
-        s.fontSize = 8;
-    s.fontColor = colourOrDefault(store, u"FontColor", 0);
-    s.alarmColor = colourOrDefault(store, u"AlarmColor", 16777215);
-    s.alarmBackColor = colourOrDefault(store, u"AlarmBackColor", 255);
-    s.alarmBackTransparent =
-        textToBool(store.readString(kGeneral, u"AlarmBackTransparent", QStringLiteral("N")));
+    s.fontName = readText(store, k::kFontStyle);
+    s.fontSize = readNumber(store, k::kFontSize);
+    s.fontColor = readNumber(store, k::kFontColor);
+    s.alarmColor = readNumber(store, k::kAlarmColor);
+    s.alarmBackColor = readNumber(store, k::kAlarmBackColor);
+    s.alarmBackTransparent = readFlag(store, k::kAlarmBackTransparent);
 
-    s.backColor = colourOrDefault(store, u"backGrndColor", 0xD2FFD2);
+    s.backColor = readNumber(store, k::kBackColor);
 
-    s.backImageMode = store.readString(kGeneral, u"backGrndImgStatus", QStringLiteral("empty"));
-    s.backImagePath = store.readString(kGeneral, u"backGrndImg", QString());
+    s.backImageMode = readText(store, k::kBackImageMode);
+    s.backImagePath = readText(store, k::kBackImage);
 
     store.writeString(kGeneral, u"rem", QStringLiteral("103"));
 }
