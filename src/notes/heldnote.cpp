@@ -33,12 +33,12 @@ void HeldNote::takeNew(const SettingsStore& store)
     m_moved = false;
 }
 
-void HeldNote::take(const SettingsStore& store, int n)
+void HeldNote::take(const SettingsStore& store, int n, const QString& shownText)
 {
     m_changes = store.outsideChanges();
     m_number = n;
     m_keys = stored(store, n);
-    m_moved = false;
+    m_moved = !m_keys || decodeLineBreaks((*m_keys)[1]) != shownText;
 }
 
 bool HeldNote::catchUp(const SettingsStore& store, NoteCollection& notes)

@@ -20,8 +20,10 @@ class HeldNote {
 public:
     // New-note mode.
     void takeNew(const SettingsStore& store);
-    // Edit mode on note n.
-    void take(const SettingsStore& store, int n);
+    // Edit mode on note n, opened from a strip line showing `shownText`. A line that
+    // no longer shows what the file holds (the file changed a moment before and the
+    // strip has not followed yet) counts as a note changed outside.
+    void take(const SettingsStore& store, int n, const QString& shownText);
 
     // When the file was changed by another hand since the last look, the count
     // follows the file's TotalData (when it is a number). Returns true once the held

@@ -415,7 +415,7 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
         pressPriority(btnBlack);
 
     SettingsStore& store = m_session.store();
-    m_held.take(store, n);
+    m_held.take(store, n, displayedText);
     lblLastModif->setText(store.readString(kData, keys::date(n), QStringLiteral("-")));
     lblLastModif->adjustSize();
 

@@ -816,6 +816,14 @@ private slots:
                  (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                               QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("nueva")}));
         QVERIFY(m_messages->shown.isEmpty());
+
+        // Opened from a line that does not show what the file holds (changed a moment
+        // before, not yet followed by the strip): saved as a new note too.
+        m_editor->openForNote(1, QStringLiteral("x"), -1);
+        click("btnAceptar");
+        QCOMPARE(sentences().first(), QStringLiteral("a"));
+        QCOMPARE(sentences().last(), QStringLiteral("x"));
+        QCOMPARE(m_messages->shown.size(), 1);
     }
 };
 
