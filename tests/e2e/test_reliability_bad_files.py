@@ -15,6 +15,22 @@ import unittest
 
 from harness import Desktop, wait_until
 
+
+def device_node(d, name, minor):
+    """A character device of the memory driver (1, minor) that belongs to this test.
+
+    As root the test makes its own node in its private HOME, so that a program that
+    wrongly replaced the linked file could never damage the system's /dev/null or
+    /dev/zero; an ordinary user cannot make one, nor replace anything under /dev.
+    """
+    if os.geteuid() != 0:
+        return "/dev/" + name
+    node = os.path.join(d.home, "dev-" + name)
+    if not os.path.exists(node):
+        os.mknod(node, 0o666 | stat.S_IFCHR, os.makedev(1, minor))
+    return node
+
+
 NOTE_KEY = re.compile(r"^\s*(Sentence|Color|Alarm|Sound|Date)\d+\s*=", re.I)
 
 
@@ -175,8 +191,8 @@ class BadSettingsFiles(unittest.TestCase):
             specials = {
                 SPECIAL[0]: lambda: os.mkdir(path),
                 SPECIAL[1]: lambda: os.mkfifo(path, 0o600),
-                SPECIAL[2]: lambda: os.symlink("/dev/zero", path),
-                SPECIAL[3]: lambda: os.symlink("/dev/null", path),
+                SPECIAL[2]: lambda: os.symlink(device_node(d, "zero", 5), path),
+                SPECIAL[3]: lambda: os.symlink(device_node(d, "null", 3), path),
             }
             if os.geteuid() != 0:
                 specials[SPECIAL[4]] = lambda: (d.write_settings(crlf(file_of())), os.chmod(path, 0))
