@@ -1,5 +1,7 @@
 // The strip's note-line rebuild with 99 notes of mixed length, on the offscreen
 // platform: build every line and mark, measure the wrapped text, place the strip.
+// And moving the strip: from the release of a drag on the header to the position
+// stored in the settings file, kept on the screen and the scrollbar checked.
 //   bench_strip [benchmark options]
 
 #include "platform/fake/fakeservices.h"
@@ -8,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -82,6 +85,33 @@ void BM_Reload99(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Reload99)->Unit(benchmark::kMillisecond);
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void BM_MoveStrip(benchmark::State& state)
+{
+    Strip strip;
+    strip.window->move(300, 200);
+    strip.window->show();
+    auto* header = strip.window->findChild<QWidget*>(QStringLiteral("pnlHeader"));
+    int step = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sendMouse(header, QEvent::MouseButtonPress, QPoint(100, 10));
+        state.ResumeTiming();
+        sendMouse(header, QEvent::MouseButtonRelease, QPoint(100 + step, 10 + step));
+        step = -step;
+    }
+    if (strip.window->x() != 300 && strip.window->x() != 301)
+        std::abort();
+}
+BENCHMARK(BM_MoveStrip)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

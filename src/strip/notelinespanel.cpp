@@ -42,6 +42,27 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QFrame(parent)
     ImgBkGrnd->hide();
 }
 
+void NoteLinesPanel::setBackgroundAligned(bool aligned)
+{
+    m_backgroundAligned = aligned;
+    if (aligned)
+        ImgBkGrnd->setGeometry(rect());
+}
+
+void NoteLinesPanel::setSize(int width, int height)
+{
+    resize(width, height);
+    if (m_backgroundAligned)
+        ImgBkGrnd->setGeometry(0, 0, width, height);
+}
+
+void NoteLinesPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    if (m_backgroundAligned)
+        ImgBkGrnd->setGeometry(rect());
+}
+
 QString NoteLinesPanel::diamondFontFamily()
 {
     static const QString family = [] {

@@ -22,6 +22,12 @@ public:
     explicit NoteLinesPanel(QWidget* parent);
 
     QLabel* backgroundImage() const { return ImgBkGrnd; }
+    // Aligned, the background picture covers the whole panel and follows its size;
+    // released, it keeps its own rectangle.
+    void setBackgroundAligned(bool aligned);
+    // Resizes the panel; an aligned background picture follows at once, also while the
+    // strip is hidden.
+    void setSize(int width, int height);
 
     int lineCount() const { return int(m_lines.size()); }
     // 1-based; nullptr outside the built lines.
@@ -55,8 +61,12 @@ signals:
     // A left click on note line n.
     void noteClicked(int n);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QLabel* ImgBkGrnd = nullptr;
+    bool m_backgroundAligned = false;
     std::vector<NoteLine*> m_lines;
     std::vector<QLabel*> m_marks;
 };

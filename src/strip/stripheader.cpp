@@ -1,8 +1,13 @@
 #include "strip/stripheader.h"
 
 #include "output/links.h"
+#include "strip/backgroundlayout.h"
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
+#include "widgets/pictureloader.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -105,6 +110,25 @@ void StripHeader::layoutForWidth(int w)
                            layout::kSearchButtonSize);
     edtSearchStr->setGeometry(layout::kSearchBoxLeft, layout::kSearchTop,
                               layout::searchBoxWidth(buttonLeft), layout::kSearchHeight);
+}
+
+void StripHeader::loadLogo(const QString& folder, const QString& baseName)
+{
+    const QDir dir(folder);
+    QString path = dir.filePath(baseName + QStringLiteral(".bmp"));
+    if (!QFileInfo::exists(path))
+        path = dir.filePath(baseName + QStringLiteral(".jpg"));
+    QImage picture;
+    if (QFileInfo::exists(path))
+        picture = loadPicture(path);
+    const std::optional<QSize> size = layout::logoSize(picture.width(), picture.height());
+    if (!size) {
+        Image2->hide();
+        return;
+    }
+    Image2->setPixmap(QPixmap::fromImage(picture));
+    Image2->setGeometry(layout::kLogoLeft, layout::kLogoTop, size->width(), size->height());
+    Image2->show();
 }
 
 } // namespace velmaro

@@ -24,6 +24,10 @@ public:
     // Header width, about picture, search button and search box for a strip width.
     void layoutForWidth(int stripWidth);
 
+    // The logo from `folder`: baseName.bmp, else baseName.jpg, fitted into its box with
+    // its proportions; hidden when neither can be loaded.
+    void loadLogo(const QString& folder, const QString& baseName);
+
 signals:
     void logoClicked();
     void aboutClicked();

@@ -121,27 +121,34 @@ ToolBarLayout toolBarLayout(int stripWidth)
 KeepOnScreenResult keepOnScreen(const KeepOnScreenInput& in)
 {
     constexpr int margin = 8;
-    KeepOnScreenResult r{in.left, in.top, false, false};
+    KeepOnScreenResult r{in.left, in.top, false, false, {}};
+    const auto setLeft = [&r](int value) {
+        r.left = value;
+        r.leftChanged = true;
+        r.corrections.push_back({true, value});
+    };
+    const auto setTop = [&r](int value) {
+        r.top = value;
+        r.topChanged = true;
+        r.corrections.push_back({false, value});
+    };
     const int minLeft = margin - in.logoLeft;
-    if (r.left < minLeft) {
-        r.left = minLeft;
-        r.leftChanged = true;
-    }
-    if (r.top < 0) {
-        r.top = 0;
-        r.topChanged = true;
-    }
+    if (r.left < minLeft)
+        setLeft(minLeft);
+    if (r.top < 0)
+        setTop(0);
     const int maxLeft = in.screenWidth - in.aboutLeft - in.aboutWidth - margin;
-    if (r.left > maxLeft) {
-        r.left = maxLeft;
-        r.leftChanged = true;
-    }
+    if (r.left > maxLeft)
+        setLeft(maxLeft);
     const int maxTop = in.screenHeight - in.aboutTop - in.aboutHeight - margin;
-    if (r.top > maxTop) {
-        r.top = maxTop;
-        r.topChanged = true;
-    }
+    if (r.top > maxTop)
+        setTop(maxTop);
     return r;
+}
+
+Position draggedPosition(Position strip, Position press, Position release)
+{
+    return {strip.left + release.left - press.left, strip.top + release.top - press.top};
 }
 
 int aboutImageLeft(int stripWidth)

@@ -129,13 +129,30 @@ struct KeepOnScreenInput {
     int aboutWidth;
     int aboutHeight;
 };
+// One correction that changed the strip: the key it changed and the new value.
+struct PositionCorrection {
+    bool left; // "left" when true, "top" otherwise
+    int value;
+};
 struct KeepOnScreenResult {
     int left;
     int top;
     bool leftChanged; // by any correction
     bool topChanged;
+    // The corrections that changed something, in the order they ran; each is stored
+    // as it happens.
+    std::vector<PositionCorrection> corrections;
 };
 KeepOnScreenResult keepOnScreen(const KeepOnScreenInput& in);
+
+// The strip drag: the strip jumps by the distance between press and release, both in
+// the pressed control's coordinates.
+struct Position {
+    int left;
+    int top;
+    bool operator==(const Position&) const = default;
+};
+Position draggedPosition(Position strip, Position press, Position release);
 
 // About image, search button and search box follow the strip width.
 int aboutImageLeft(int stripWidth);

@@ -1,12 +1,18 @@
 #pragma once
-// Where the strip stands: the stored position, the screen it is on and the
-// keep-on-screen corrections, whose changes are written at once.
+// Where the strip stands. The strip has no caption, so it moves by a drag of its own:
+// a press on the strip's bare surface, its header or its note-lines panel, and the
+// release that belongs to it, move the strip by the distance between the two points
+// (it jumps on release). After every move, and whenever the screen shrinks, the
+// keep-on-screen corrections pull it back; each change is stored at once.
+
+#include "strip/striplayout.h"
 
 #include <QObject>
 #include <QSize>
 
 #include <optional>
 
+class QScreen;
 class QWidget;
 
 namespace velmaro {
@@ -22,19 +28,41 @@ class StripMover : public QObject {
 public:
     StripMover(QWidget* strip, StripHeader* header, Session& session, platform::Messages& messages);
 
-    // The keep-on-screen corrections; each changed coordinate is stored.
+    // Presses on `surface` itself (not on its children) start a drag.
+    void addDragSurface(QWidget* surface);
+    bool isDragging() const { return m_dragging; }
+    void cancelDrag() { m_dragging = false; }
+
+    // Moves the strip by (dx, dy): stores "left" and "top", runs the keep-on-screen
+    // corrections, then reports moved() for the scrollbar check.
+    void moveBy(int dx, int dy);
+    // The keep-on-screen corrections; each one that changes the strip is stored.
     void keepOnScreen();
     // "left" / "top" of General leniently: absent or not a number gives nullopt.
     std::optional<int> storedPosition(const QString& key) const;
-    // Writes one coordinate; a store error is shown and the value stays unwritten.
-    void writePosition(const QString& key, int value);
+    // Writes one coordinate; false, after showing the store's message, when it fails.
+    bool writePosition(const QString& key, int value);
     QSize screenSize() const;
 
+signals:
+    // The strip was moved by a drag; the scrollbar check follows.
+    void moved();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void watchScreen(QScreen* screen);
+    void keepOnScreen(bool store);
+
     QWidget* m_strip;
     StripHeader* m_header;
     Session& m_session;
     platform::Messages& m_messages;
+    bool m_dragging = false;
+    QObject* m_pressedOn = nullptr;
+    layout::Position m_anchor{0, 0};
+    QScreen* m_screen = nullptr;
 };
 
 } // namespace velmaro

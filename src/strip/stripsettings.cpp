@@ -1,6 +1,6 @@
 // The strip's side of the settings dialog: what the dialog's load and apply change on
-// the strip, the background picture, the launcher buttons and menu entries, and the
-// launcher clicks.
+// the strip, the launcher buttons and menu entries, and the launcher clicks. The
+// background picture is in stripbackground.cpp.
 
 #include "strip/stripwindow.h"
 
@@ -9,12 +9,9 @@
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/striplayout.h"
-#include "widgets/pictureloader.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
-#include <QResizeEvent>
 #include <QToolButton>
 
 namespace velmaro {
@@ -42,62 +39,6 @@ void TForm1::setStripWidth(int w)
     setStripSize(w, height());
     pnlLine2->setGeometry(0, layout::kUpperRuleTop, w, layout::kRuleHeight);
     pnlLine->setGeometry(0, layout::kLowerRuleTop, w, layout::kRuleHeight);
-}
-
-bool TForm1::showBackgroundImage(const QString& mode, const QString& file)
-{
-    return drawBackground(mode, file, false);
-}
-
-void TForm1::hideBackgroundImage()
-{
-    pnlSentences->backgroundImage()->hide();
-}
-
-void TForm1::layoutBackgroundImage()
-{
-    const StartupSettings& s = m_session.settings();
-    drawBackground(s.backImageMode, s.backImagePath, true);
-}
-
-bool TForm1::drawBackground(const QString& mode, const QString& file, bool report)
-{
-    QLabel* image = pnlSentences->backgroundImage();
-    if (mode == QLatin1String("empty")) {
-        image->hide();
-        return true;
-    }
-    const bool adjust = mode == QLatin1String("adjust");
-    if (!adjust)
-        m_backgroundAdjusted = false; // released from the panel's size first
-    const QImage picture = loadPicture(file);
-    if (picture.isNull() || picture.width() == 0) {
-        if (report)
-            m_services.messages.inform(
-                adjust ? QStringLiteral("No se pudo abrir la imágen de fondo (ajuste)")
-                       : QStringLiteral("No se pudo abrir la imágen de fondo (proporcional)"));
-        return false;
-    }
-    image->setPixmap(QPixmap::fromImage(picture));
-    if (adjust) {
-        m_backgroundAdjusted = true;
-        pnlSentences->installEventFilter(this);
-        image->setGeometry(pnlSentences->rect());
-    } else {
-        const int h = layout::roundHalfEven(double(picture.height()) * width() / picture.width());
-        image->setGeometry(0, 0, width(), h);
-        m_backImageHeight = h;
-    }
-    image->lower();
-    image->show();
-    return true;
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == pnlSentences && event->type() == QEvent::Resize && m_backgroundAdjusted)
-        pnlSentences->backgroundImage()->setGeometry(pnlSentences->rect());
-    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::setLauncherButton(int n, int image, bool showHint, const QString& hint)

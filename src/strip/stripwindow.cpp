@@ -68,6 +68,10 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     pnlLine->raise();
     connectCommands();
     m_mover = new StripMover(this, pnlHeader, m_session, m_services.messages);
+    for (QWidget* surface : {static_cast<QWidget*>(this), static_cast<QWidget*>(pnlHeader),
+                             static_cast<QWidget*>(pnlSentences)})
+        m_mover->addDragSurface(surface);
+    connect(m_mover, &StripMover::moved, this, &TForm1::scrollbarCheck);
     RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu(), m_images.icon(0));
 
     Timer1 = new QTimer(this);
@@ -133,7 +137,7 @@ void TForm1::FormCreate()
 {
     hide();
     m_closeGuard = true;
-    m_dragging = false;
+    m_mover->cancelDrag();
     // A folder that cannot be made or a stamp that cannot be written (a settings path
     // that is a folder or a FIFO, a read-only folder, a full disk) is told to the user;
     // the strip is still shown, without its notes.
@@ -215,24 +219,6 @@ void TForm1::applySettings()
     m_commands->layoutToolBar(width());
 }
 
-void TForm1::applyBackgroundColor()
-{
-    const QColor back = toQColor(m_session.settings().backColor, palette(), QPalette::Window);
-    for (QFrame* panel : {static_cast<QFrame*>(pnlHeader), static_cast<QFrame*>(pnlSentences)}) {
-        QPalette pal = panel->palette();
-        pal.setColor(QPalette::Window, back);
-        panel->setPalette(pal);
-    }
-}
-
-void TForm1::loadLogo(const QString& baseName)
-{
-    // The logo picture comes from the per-user folder; until it is loaded the logo
-    // stays hidden.
-    Q_UNUSED(baseName);
-    pnlHeader->logo()->hide();
-}
-
 // ---------------------------------------------------------------------------------------
 // Note lines
 
@@ -290,15 +276,15 @@ void TForm1::noteLineRebuild()
         move(left, top);
         m_mover->keepOnScreen();
         panelHeight = height() - layout::kNotesTop;
-        pnlSentences->resize(pnlSentences->width(), panelHeight);
+        pnlSentences->setSize(pnlSentences->width(), panelHeight);
         scrollbarCheck();
     }
 
-    const auto minimum = layout::applyImageMinimum(height(), panelHeight, m_backImageHeight);
+    const auto minimum = layout::applyImageMinimum(height(), panelHeight, backgroundImageHeight());
     if (minimum.stripHeight != height())
         setStripSize(width(), minimum.stripHeight);
     if (minimum.panelHeight != pnlSentences->height())
-        pnlSentences->resize(pnlSentences->width(), minimum.panelHeight);
+        pnlSentences->setSize(pnlSentences->width(), minimum.panelHeight);
 }
 
 void TForm1::noteLineClicked(int n)
@@ -331,7 +317,7 @@ void TForm1::layoutChildren()
 {
     const int w = width();
     pnlHeader->layoutForWidth(w);
-    pnlSentences->resize(w, pnlSentences->height());
+    pnlSentences->setSize(w, pnlSentences->height());
     m_commands->layoutToolBar(w);
     ScrollBar1->raise();
 }

@@ -89,9 +89,16 @@ public:
     bool closeGuard() const { return m_closeGuard; }
     bool isScrollBarShown() const { return m_scrollBarShown; }
 
-    // Height of the background picture, 1 until one has been laid out.
-    int backgroundImageHeight() const { return m_backImageHeight; }
-    void setBackgroundImageHeight(int height) { m_backImageHeight = height; }
+    // Height of the background picture, 1 until one has been laid out; it still
+    // counts while the picture is hidden.
+    int backgroundImageHeight() const;
+
+    // The background layout of the in-memory mode and picture: "empty" hides the
+    // picture; "adjust" stretches it over the whole note-lines panel and follows its
+    // size; any other mode gives it the strip's width and its own proportions, and
+    // the next rebuild makes the strip tall enough for it. A picture that cannot be
+    // loaded is reported and the background stays as it was.
+    void drawImage();
 
     int noteLineCount() const;
     // 1-based; nullptr outside the built lines.
@@ -133,8 +140,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // An "adjust" background picture follows the note-lines panel's size.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createBands();
@@ -160,9 +165,8 @@ private:
     void layoutChildren();
 
     void loadLogo(const QString& baseName);
-    // The background picture in `mode` from `file`; false when it cannot be loaded,
-    // with the layout's message when `report`.
-    bool drawBackground(const QString& mode, const QString& file, bool report);
+    // Loads and lays out the background picture; false when it cannot be loaded.
+    bool layOutBackground(const QString& mode, const QString& file);
     void launcherClick(int n);
 
     Services& m_services;
@@ -170,13 +174,10 @@ private:
     CommandImages& m_images;
     NoteEditorOpener* m_editor = nullptr;
     TfrmAllConfig* m_settingsDialog = nullptr;
-    bool m_backgroundAdjusted = false;
     OutputWindows* m_output = nullptr;
 
     bool m_closeGuard = true;
-    bool m_dragging = false;
     bool m_scrollBarShown = false;
-    int m_backImageHeight = 1;
     bool m_inResize = false;
 
     StripHeader* pnlHeader = nullptr;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 #include <vector>
 
 using namespace velmaro::layout;
@@ -190,6 +191,28 @@ TEST(StripLayoutKeepOnScreen, CorrectionsInOrder)
     // Wider than the screen: the right bound wins over the left one.
     const auto wide = keepOnScreen({0, 0, 200, 768, 8, aboutImageLeft(300), 4, 30, 30});
     EXPECT_EQ(wide.left, 200 - 300);
+
+    // Every correction that changed something is reported in its order, so that each
+    // is stored as it happens: left, top, then the right and bottom bounds.
+    const auto order = [](const KeepOnScreenResult& r) {
+        std::string out;
+        for (const PositionCorrection& c : r.corrections)
+            out += (c.left ? "L" : "T") + std::to_string(c.value) + " ";
+        return out;
+    };
+    EXPECT_EQ(order(inside), "");
+    EXPECT_EQ(order(leftOut), "L0 T0 ");
+    EXPECT_EQ(order(wide), "L-100 ");
+    EXPECT_EQ(order(keepOnScreen({-5, 0, 200, 768, 8, aboutImageLeft(300), 4, 30, 30})),
+              "L0 L-100 ");
+    EXPECT_EQ(order(keepOnScreen(at(-30, 768 - 10, 237))), "L0 T726 ");
+}
+
+TEST(StripLayoutDrag, TheStripJumpsByTheDistanceOfPressAndRelease)
+{
+    EXPECT_EQ(draggedPosition({300, 200}, {100, 10}, {160, 50}), (Position{360, 240}));
+    EXPECT_EQ(draggedPosition({300, 200}, {100, 10}, {100, 10}), (Position{300, 200}));
+    EXPECT_EQ(draggedPosition({20, 20}, {100, 10}, {50, -30}), (Position{-30, -20}));
 }
 
 TEST(StripLayoutHeader, ControlsFollowTheWidth)
