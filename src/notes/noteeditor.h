@@ -78,7 +78,13 @@ private:
     // True, after telling the user, when the note under the editor was changed or
     // removed by another hand since the editor opened.
     bool heldNoteMoved();
+    // Built in noteeditorcontrols.cpp, top to bottom (creation order is tab order).
     void buildControls();
+    void buildToolbar();
+    void buildNoteArea();
+    void buildAlarmArea();
+    void buildPostponePanel();
+    void buildSoundPanel();
     void showAlarmSwitch(bool on);
     void recolourPriorityButtons();
     void pressPriority(QToolButton* button);
