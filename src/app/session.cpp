@@ -5,6 +5,8 @@ namespace velmaro {
 Session::Session(const StoragePaths& paths, const platform::Clock& clock)
     : m_paths(paths), m_clock(clock), m_notes(m_store, clock)
 {
+    // Closed until open() succeeds; a write refused meanwhile names the settings file.
+    m_store.setPath(m_paths.settingsFile);
 }
 
 void Session::open()

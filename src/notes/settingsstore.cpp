@@ -490,6 +490,12 @@ void SettingsStore::close()
     d->pending = false;
 }
 
+void SettingsStore::setPath(const QString& path)
+{
+    close();
+    d->path = path;
+}
+
 bool SettingsStore::isOpen() const
 {
     return d->open;

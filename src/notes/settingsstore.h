@@ -89,6 +89,9 @@ public:
     // that exists and cannot be read refuses every write.
     void open(const QString& path);
     void close();
+    // Closes the store and names the file it stands for without reading it: every
+    // write is then refused with an error that names that file, until open().
+    void setPath(const QString& path);
     bool isOpen() const;
     QString path() const;
 

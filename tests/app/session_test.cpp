@@ -83,4 +83,12 @@ TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritte
         session.notes().add(QStringLiteral("x"), QStringLiteral("black"), QString(), QString()),
         StoreError);
     EXPECT_TRUE(QFileInfo(paths.settingsFile).isDir());
+
+    // A note accepted later is refused with the path of the file it could not reach.
+    try {
+        session.notes().add(QStringLiteral("y"), QStringLiteral("black"), QString(), QString());
+        FAIL() << "no error";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile);
+    }
 }
