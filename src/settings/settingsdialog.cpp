@@ -58,9 +58,14 @@ TfrmAllConfig::TfrmAllConfig(SettingsStore& store, StartupSettings& memory, Sett
     setFixedSize(638, 461);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    QFont bold = ui->lblTitle->font();
+    // The controls are placed for a small dialog font, 11 pixels high, as in the note
+    // editor; the desktop's usual font is wider and cut the longer captions.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    QFont bold = small;
     bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 2);
+    bold.setPixelSize(14);
     ui->lblTitle->setFont(bold);
     QPalette band = ui->lblTitle->palette();
     band.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
@@ -265,7 +270,9 @@ AllSettings TfrmAllConfig::readForm() const
 
 void TfrmAllConfig::showSamples()
 {
-    QFont font(m_sampleFace);
+    QFont font; // an empty face is the desktop's usual font, as on the strip
+    if (!m_sampleFace.isEmpty())
+        font.setFamily(m_sampleFace);
     font.setPointSize(ui->spEdFontSize->value());
     ui->pnlFontSample->setFont(font);
     ui->pnlAlarmFontSample->setFont(font);

@@ -118,7 +118,11 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
     const int count = std::min<int>(notes.count(), int(notes.notes().size()));
     // Colours that name system colours are looked up in the strip's own palette.
     const QPalette base = parentWidget() ? parentWidget()->palette() : palette();
-    QFont lineFont(settings.fontName);
+    // An empty face (stored when the chosen one is not installed) means the desktop's
+    // usual font; a font with an empty family would take the first one installed.
+    QFont lineFont;
+    if (!settings.fontName.isEmpty())
+        lineFont.setFamily(settings.fontName);
     lineFont.setPointSize(settings.fontSize > 0 ? settings.fontSize : 8);
     const QColor textColor = toQColor(settings.fontColor, base, QPalette::WindowText);
     const QColor backColor = toQColor(settings.backColor, base, QPalette::Window);

@@ -11,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +48,7 @@ private slots:
     void emptyStripIsCentredWithItsDesignedHeight();
     void stripMenuItems();
     void noteLinesStackWithMarks();
+    void emptyFontFaceIsTheDesktopFont();
     void storedPositionPlacesTheStrip();
     void scrollBarForAStripBelowTheScreen();
     void noteLimitAndTheTaskbarCheck();
@@ -279,6 +281,20 @@ void StripWindowTest::noteLinesStackWithMarks()
     QCOMPARE(child<QWidget>(s, "pnlSentences")->findChildren<QLabel*>().size(),
              2 + 1); // line, mark and the hidden background picture
     QCOMPARE(s.height(), 88 + 15 + s.noteLine(1)->height() + 15);
+}
+
+// A first start on a desktop without the stored face keeps FontStyle empty; the lines
+// then use the strip's own font, not the first font installed.
+void StripWindowTest::emptyFontFaceIsTheDesktopFont()
+{
+    Rig rig;
+    rig.writeConfig(QStringLiteral("TotalData=1\r\nFontStyle=\r\nFontSize=10\r\n"),
+                    note(1, QStringLiteral("Llamar a Ana"), QStringLiteral("red")));
+    TForm1& s = rig.create();
+    const QFont font = s.noteLine(1)->font();
+    QVERIFY(!font.family().isEmpty());
+    QCOMPARE(QFontInfo(font).family(), QFontInfo(s.font()).family());
+    QCOMPARE(font.pointSize(), 10);
 }
 
 void StripWindowTest::storedPositionPlacesTheStrip()
