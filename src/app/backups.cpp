@@ -1,5 +1,7 @@
 #include "app/backups.h"
 
+#include "notes/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,29 +30,6 @@ std::optional<QDate> backupDay(const QString& name)
     if (!day.isValid())
         return std::nullopt;
     return day;
-}
-
-// The whole content of a regular file; nullopt when it is anything else (a folder, a
-// FIFO, a device) or cannot be read. A link to a regular file counts as that file.
-std::optional<QByteArray> readRegularFile(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat sb;
-    if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QFile f;
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
 }
 
 // The backup folder, made private when it is new; a link or a non-folder in its place

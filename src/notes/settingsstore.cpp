@@ -3,6 +3,7 @@
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "notes/encoding.h"
+#include "notes/regularfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -312,29 +313,6 @@ bool isDanglingLink(const QString& path)
 {
     struct stat sb;
     return ::lstat(QFile::encodeName(path).constData(), &sb) == 0 && S_ISLNK(sb.st_mode);
-}
-
-// The whole content of a regular file. A FIFO, a device, a folder or a socket is not
-// read at all: opening one may block, and reading one may never end.
-std::optional<QByteArray> readRegularFile(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat sb;
-    if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QFile f;
-    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
 }
 
 // Makes a rename in `folder` last across a power cut.
