@@ -75,15 +75,22 @@ def rss_kib(pid):
 
 
 def cpu_ns(pid):
-    """CPU time of every thread of the process so far, in nanoseconds."""
-    total = 0
+    """CPU time of each thread of the process so far, in nanoseconds, by thread id."""
+    times = {}
     for path in glob.glob("/proc/%d/task/*/schedstat" % pid):
         try:
             with open(path) as f:
-                total += int(f.read().split()[0])
+                times[path.split("/")[4]] = int(f.read().split()[0])
         except (OSError, IndexError, ValueError):
             pass  # a thread that has just ended
-    return total
+    return times
+
+
+def cpu_spent(before, after):
+    """Nanoseconds spent between two readings. A thread that ended in between has left
+    the second reading, so only the threads still there (or new ones) are counted;
+    subtracting whole sums would count its earlier time as negative."""
+    return sum(ns - before.get(tid, 0) for tid, ns in after.items())
 
 
 def mapped_libraries(pid):
@@ -139,7 +146,7 @@ def idle_cpu(d, programs, envs, seconds):
         time.sleep(IDLE_AFTER)
         before = {name: cpu_ns(p.pid) for name, p in running.items()}
         time.sleep(seconds)
-        return {name: (cpu_ns(p.pid) - before[name]) / 1e6 for name, p in running.items()}
+        return {name: cpu_spent(before[name], cpu_ns(p.pid)) / 1e6 for name, p in running.items()}
     finally:
         for p in running.values():
             p.stop()
