@@ -28,13 +28,13 @@ void setColours(QWidget* panel, std::optional<int> text, int background)
     panel->setPalette(pal);
 }
 
-// What the note lines show of the settings.
+// What the note lines show of the settings. Their width follows the strip's, which is
+// compared on its own: the stored width leaves out the scroll bar's column.
 bool sameLook(const StartupSettings& a, const StartupSettings& b)
 {
     const auto look = [](const StartupSettings& s) {
-        return std::tie(s.width, s.fontName, s.fontSize, s.fontColor, s.alarmColor,
-                        s.alarmBackColor, s.alarmBackTransparent, s.backColor, s.backImageMode,
-                        s.backImagePath);
+        return std::tie(s.fontName, s.fontSize, s.fontColor, s.alarmColor, s.alarmBackColor,
+                        s.alarmBackTransparent, s.backColor, s.backImageMode, s.backImagePath);
     };
     return look(a) == look(b);
 }
@@ -303,7 +303,8 @@ void TfrmAllConfig::btnAceptarClick()
     afterApply(showing);
     // The start-up pass follows the strip's own build from the same settings: its
     // lines are built again only when the apply changed how they look.
-    if (showing || !sameLook(before, m_memory))
+    const bool sameWidth = m_host.stripMetrics().width == strip.width;
+    if (showing || !sameWidth || !sameLook(before, m_memory))
         m_host.rebuildNoteLines();
     launcherToolbarRefresh();
     m_host.repaintStrip();

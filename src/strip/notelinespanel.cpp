@@ -173,10 +173,11 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
     }
 
     const std::vector<int> tops = layout::noteLineTops(heights);
+    // Every mark shows the same character in the same font: measured once.
+    const QSize markSize = count > 0 ? m_marks[0]->sizeHint() : QSize();
     for (int i = 0; i < count; ++i) {
         m_lines[i]->setGeometry(layout::kLineLeft, tops[i], lineWidth, heights[i]);
-        m_marks[i]->adjustSize();
-        m_marks[i]->move(layout::kMarkLeft, tops[i]);
+        m_marks[i]->setGeometry(QRect(QPoint(layout::kMarkLeft, tops[i]), markSize));
         m_lines[i]->show();
         m_marks[i]->show();
     }
