@@ -1,7 +1,9 @@
 #include "notes/encoding.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <algorithm>
+#include <iterator>
 
 namespace velmaro {
 
@@ -9,6 +11,17 @@ namespace {
 
 const QByteArray kUtf16LeBom("\xFF\xFE");
 const QByteArray kUtf16BeBom("\xFE\xFF");
+
+// Windows-1252's bytes 80 to 9F; the other bytes are the code points of the same
+// number. The five bytes Windows leaves unassigned stand for the C1 controls of their
+// number, so every byte reads and writes back unchanged. A table of our own rather
+// than Qt's converter by name: that one opens ICU, about 1 MB of code and data mapped
+// at every start for the settings file's first read.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
 
 // UTF-8 text as it stands: a mark inside the text (after the one that says "UTF-8")
 // is kept as a character, not swallowed as QString::fromUtf8 would.
@@ -52,21 +65,31 @@ bool hasHighBytes(QByteArrayView bytes)
 
 QString decodeCp1252(QByteArrayView bytes)
 {
-    QStringDecoder dec("windows-1252", QStringDecoder::Flag::Stateless);
-    if (dec.isValid())
-        return dec.decode(bytes);
-    return QString::fromLatin1(bytes); // not reached with a Qt built with ICU
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return text;
 }
 
 std::optional<QByteArray> encodeCp1252(QStringView text)
 {
-    QStringEncoder enc("windows-1252", QStringEncoder::Flag::Stateless);
-    if (!enc.isValid())
-        return std::nullopt;
-    QByteArray out = enc.encode(text);
-    if (enc.hasError())
-        return std::nullopt;
-    return out;
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = char(u);
+            continue;
+        }
+        const auto* hit = std::find(std::begin(kCp1252High), std::end(kCp1252High), u);
+        if (hit == std::end(kCp1252High))
+            return std::nullopt;
+        *out++ = char(0x80 + (hit - std::begin(kCp1252High)));
+    }
+    return bytes;
 }
 
 DecodedText decodeText(QByteArrayView bytes)
