@@ -1,7 +1,9 @@
 // A borderless 237x140 window filled with one colour.
-//   velmaro_bare_window [--tray] [x y [#rrggbb]]
+//   velmaro_bare_window [--tray] [--tick] [x y [#rrggbb]]
 // Without a position it is centred on the screen; the colour defaults to #d2ffd2.
 // --tray also puts a 16x16 icon in the notification area, as velmaro does.
+// --tick runs a timer every 15 s that does nothing: the floor of an idle program that
+// wakes as often as velmaro's alarm check.
 // Ctrl+S ends it with exit code 0 and a double-click paints it blue, so that the
 // end-to-end harness can check its key and mouse input against a plain Qt window.
 
@@ -12,6 +14,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -52,6 +55,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     const bool tray = args.removeAll(QStringLiteral("--tray")) > 0;
+    const bool tick = args.removeAll(QStringLiteral("--tick")) > 0;
 
     QColor colour(0xd2, 0xff, 0xd2);
     if (args.size() >= 4)
@@ -73,6 +77,12 @@ int main(int argc, char** argv)
         icon.setIcon(QIcon(image));
         icon.setToolTip(QStringLiteral("velmaro_bare_window"));
         icon.show();
+    }
+    QTimer ticker;
+    if (tick) {
+        ticker.setInterval(15000);
+        QObject::connect(&ticker, &QTimer::timeout, [] {});
+        ticker.start();
     }
     return app.exec();
 }

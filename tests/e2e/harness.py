@@ -347,8 +347,9 @@ class Recorder:
 class Desktop:
     """A private X desktop and HOME for one test; use as a context manager."""
 
-    def __init__(self, wm=True, tray=False, audio=False, width=SCREEN_W, height=SCREEN_H):
+    def __init__(self, wm=True, tray=False, audio=False, width=SCREEN_W, height=SCREEN_H, bus=False):
         self.want_wm = wm
+        self.want_bus = bus
         self.want_tray = tray
         self.want_audio = audio
         self.width = width
@@ -357,6 +358,7 @@ class Desktop:
         self.display = None
         self.home = None
         self.pulse_socket = None
+        self.bus_address = None
         self._velmaro_runs = []
         self._helpers = []  # sound watches and recorders, stopped at the end
 
@@ -387,6 +389,8 @@ class Desktop:
         os.makedirs(self.runtime_dir, mode=0o700, exist_ok=True)
         os.chmod(self.runtime_dir, 0o700)
         self._start_x()
+        if self.want_bus:
+            self._start_bus()
         if self.want_audio:
             self._start_audio()
         if self.want_wm:
@@ -439,6 +443,8 @@ class Desktop:
         )
         if self.display:
             env["DISPLAY"] = self.display
+        if self.bus_address:
+            env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
         if self.pulse_socket:
             env["PULSE_SERVER"] = "unix:" + self.pulse_socket
             env["PULSE_RUNTIME_PATH"] = os.path.join(self.runtime_dir, "pulse")
@@ -517,6 +523,18 @@ class Desktop:
             ],
         )
         wait_until(self.tray_running, 20, what="trayer")
+
+    def _start_bus(self):
+        """A session bus of the desktop's own, as a desktop session has. Without one,
+        the first program that asks for the bus (Qt's accessibility bridge does, as
+        soon as a text field exists) has libdbus launch a bus daemon for the display."""
+        socket = os.path.join(self.runtime_dir, "bus")
+        self.spawn(
+            "dbus-daemon",
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path=" + socket],
+        )
+        wait_until(lambda: os.path.exists(socket), 20, what="dbus-daemon")
+        self.bus_address = "unix:path=" + socket
 
     def _start_audio(self):
         self.pulse_socket = os.path.join(self.runtime_dir, "pulse.sock")
