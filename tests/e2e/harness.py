@@ -562,6 +562,33 @@ class Desktop:
         out = self.run(["xprop", "-id", m.group(1), "_NET_SUPPORTING_WM_CHECK"], check=False)
         return m.group(1) in out
 
+    def screen_size(self):
+        """(width, height) of the X screen as the server reports it now."""
+        out = self.run(["xwininfo", "-root"])
+        return tuple(int(re.search(r"^\s*%s:\s*(\d+)" % f, out, re.M).group(1)) for f in ("Width", "Height"))
+
+    def set_screen_size(self, width, height):
+        """Changes the size of the running screen, as a resolution change or a
+        smaller monitor does: clients get the same RandR notifications.
+
+        Xvfb has one output with one mode, the size it started with. It refuses
+        `xrandr --fb WxH` (BadValue: the output's mode no longer fits, and the
+        output is left switched off) and `xrandr -s WxH` (no such mode), so the
+        size is added as a mode of that output and the output switched to it.
+        Any size up to the starting one, and back to that one."""
+        out = self.run(["xrandr"])
+        m = re.search(r"^(\S+) connected", out, re.M)
+        if not m:
+            raise HarnessError("xrandr names no connected output: %s" % out)
+        output, name = m.group(1), "%dx%d" % (width, height)
+        if not re.search(r"^\s+%s\s" % re.escape(name), out, re.M):
+            timings = [width, width + 40, width + 80, width + 160, height, height + 3, height + 6, height + 30]
+            self.run(["xrandr", "--newmode", name, "60"] + [str(t) for t in timings])
+            self.run(["xrandr", "--addmode", output, name])
+        self.run(["xrandr", "--output", output, "--mode", name])
+        wait_until(lambda: self.screen_size() == (width, height), 10, what="screen size %s" % name)
+        self.width, self.height = width, height
+
     def tray_running(self):
         """True when some client owns the notification-area selection of screen 0."""
         return selection_owner(self.display, "_NET_SYSTEM_TRAY_S0") != 0
