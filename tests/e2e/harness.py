@@ -25,7 +25,7 @@ X server behind.
 
 Environment: VELMARO_BIN is the binary under test (set by CTest). With
 VELMARO_E2E_KEEP=1 the temporary HOME is kept and its path printed.
-Python standard library only; the X tools are xdotool, xwininfo, xprop and
+Python standard library only; the X tools are xdotool, xwininfo, xprop, xrandr and
 ImageMagick's import.
 """
 
