@@ -71,6 +71,11 @@ class DesktopTest(unittest.TestCase):
             p = d.spawn("bare", [bare])
             w = d.wait_for_window(pid=p.pid)
             d.wait_for_geometry(w, (1280 // 2 - 237 // 2, 1024 // 2 - 140 // 2, 237, 140))
+            # The screen shrinks under the running window and grows back again.
+            d.set_screen_size(800, 600)
+            self.assertEqual(len(d.grab().data), 800 * 600 * 3)
+            d.set_screen_size(1280, 1024)
+            self.assertEqual(d.screen_size(), (1280, 1024))
             d.send_keys(w, "ctrl+s")
             self.assertEqual(p.wait(15), 0)
 
