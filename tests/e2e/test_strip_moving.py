@@ -103,14 +103,15 @@ class StripMovingTest(unittest.TestCase):
             d.write_settings(settings(1000, 900))
             p = d.start_velmaro()
             w = d.wait_for_strip(p)
-            d.wait_for_geometry(w, (1000, 900, None, None))
+            # Below the screen's foot from the start, so with the scrollbar column.
+            _, _, width, _ = d.wait_for_geometry(w, (1000, 900, 254, None))
 
             # The resolution drops to 800 x 600 under the running strip: its right
             # edge comes to the screen's, the header's top 42 pixels stay on it,
             # and the corrected place is stored at once.
             d.set_screen_size(800, 600)
-            back = lambda: (g := d.geometry(w))[0] + g[2] == 800 and g[1] == 600 - 42 and g
-            x, y, _, _ = wait_until(back, 10, what="the strip back on the smaller screen")
+            x, y = 800 - width, 600 - 42
+            d.wait_for_geometry(w, (x, y, width, None))
             self.wait_stored(d, (x, y))
             self.assertEqual(d.dialogs(p.pid), [])
 
