@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <optional>
@@ -20,13 +19,22 @@ namespace {
 
 const QString kBackupFolderName = QStringLiteral("backups");
 
+// "tw-YYYY-MM-DD.cfg" with ASCII digits, read by hand: a regular expression here
+// would map the expression library at every first start of the day.
 std::optional<QDate> backupDay(const QString& name)
 {
-    static const QRegularExpression re(QStringLiteral("^tw-(\\d{4})-(\\d{2})-(\\d{2})\\.cfg$"));
-    const QRegularExpressionMatch m = re.match(name);
-    if (!m.hasMatch())
+    static const QLatin1StringView pattern("tw-####-##-##.cfg");
+    if (name.size() != pattern.size())
         return std::nullopt;
-    const QDate day(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        const bool fits = pattern.at(i) == QLatin1Char('#') ? (c >= u'0' && c <= u'9')
+                                                            : c == pattern.at(i).unicode();
+        if (!fits)
+            return std::nullopt;
+    }
+    const QDate day(QStringView(name).mid(3, 4).toInt(), QStringView(name).mid(8, 2).toInt(),
+                    QStringView(name).mid(11, 2).toInt());
     if (!day.isValid())
         return std::nullopt;
     return day;

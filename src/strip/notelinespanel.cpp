@@ -66,11 +66,17 @@ void NoteLinesPanel::resizeEvent(QResizeEvent* event)
 QString NoteLinesPanel::diamondFontFamily()
 {
     static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
         QStringList candidates{QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans"),
                                QStringLiteral("Noto Sans Symbols2"), QStringLiteral("FreeSerif"),
                                QStringLiteral("Liberation Sans")};
-        candidates += QFontDatabase::families();
+        candidates += installed;
         for (const QString& candidate : candidates) {
+            // Only installed faces are tried: a name the font configuration merely
+            // substitutes ("Symbol" on most desktops here) would load another face,
+            // seldom one with the diamond.
+            if (!installed.contains(candidate, Qt::CaseInsensitive))
+                continue;
             const QRawFont raw = QRawFont::fromFont(QFont(candidate));
             if (raw.isValid() && raw.supportsCharacter(kDiamond))
                 return raw.familyName();

@@ -67,7 +67,10 @@ TEST_F(BackupFixture, OnePerDayFourteenKeptOtherFilesUntouched)
         if (i == 0) {
             EXPECT_EQ(modeOf(backups), 0700u);
             writeFile(backups + QStringLiteral("/notas.txt"), "mine");
-            writeFile(backups + QStringLiteral("/tw-2026-02-30.cfg"), "not a day");
+            // Names that only look like backups are never counted nor pruned.
+            for (const char16_t* name : {u"tw-2026-02-30.cfg", u"tw-2026-1x-04.cfg",
+                                         u"tw-2026-11-04.cfg.old", u"tw-\u0662026-11-04.cfg"})
+                writeFile(backups + u'/' + QString::fromUtf16(name), "not a backup");
         }
     }
 
@@ -78,8 +81,8 @@ TEST_F(BackupFixture, OnePerDayFourteenKeptOtherFilesUntouched)
     EXPECT_FALSE(QFileInfo::exists(backup(first)));
     EXPECT_EQ(readAll(backups + QStringLiteral("/notas.txt")), "mine");
     EXPECT_TRUE(QFileInfo::exists(backups + QStringLiteral("/tw-2026-02-30.cfg")));
-    // Only the backup files and the two strangers: no temporary files stay behind.
-    EXPECT_EQ(QDir(backups).entryList(QDir::Files | QDir::Hidden).size(), kBackupsKept + 2);
+    // Only the backup files and the five strangers: no temporary files stay behind.
+    EXPECT_EQ(QDir(backups).entryList(QDir::Files | QDir::Hidden).size(), kBackupsKept + 5);
 }
 
 TEST_F(BackupFixture, AFileThatCannotBeReadNeverReplacesAGoodBackup)
