@@ -1,10 +1,22 @@
 #include "alarms/lazysound.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLibrary>
 
 namespace velmaro {
+
+namespace {
+
+using MakePlayer = platform::SoundPlayer* (*)();
+using MakeBell = platform::Bell* (*)();
+constexpr const char* kMakePlayer = "velmaro_make_sound_player";
+constexpr const char* kMakeBell = "velmaro_make_bell";
+
+} // namespace
+
+SoundModule::SoundModule()
+    : m_module(QStringLiteral("libvelmaro_sound.so"), {kMakePlayer, kMakeBell})
+{
+}
 
 SoundModule& SoundModule::instance()
 {
@@ -12,41 +24,18 @@ SoundModule& SoundModule::instance()
     return module;
 }
 
-bool SoundModule::load()
-{
-    if (m_tried)
-        return m_player != nullptr;
-    m_tried = true;
-    const QString bin = QCoreApplication::applicationDirPath();
-    const QStringList folders{bin, bin + QStringLiteral("/" VELMARO_MODULE_DIR_FROM_BIN),
-                              QStringLiteral(VELMARO_MODULE_DIR)};
-    for (const QString& folder : folders) {
-        // Never unloaded: the player and the bell it made live to the end.
-        QLibrary library(QDir(folder).filePath(QStringLiteral("libvelmaro_sound.so")));
-        if (!library.load()) {
-            m_error = library.errorString();
-            continue;
-        }
-        m_player = reinterpret_cast<platform::SoundPlayer* (*)()>(
-            library.resolve("velmaro_make_sound_player"));
-        m_bell = reinterpret_cast<platform::Bell* (*)()>(library.resolve("velmaro_make_bell"));
-        if (m_player && m_bell)
-            return true;
-        m_error = library.errorString();
-        m_player = nullptr;
-        m_bell = nullptr;
-    }
-    return false;
-}
-
 std::unique_ptr<platform::SoundPlayer> SoundModule::makePlayer()
 {
-    return load() ? std::unique_ptr<platform::SoundPlayer>(m_player()) : nullptr;
+    if (!m_module.load())
+        return nullptr;
+    return std::unique_ptr<platform::SoundPlayer>(m_module.entry<MakePlayer>(kMakePlayer)());
 }
 
 std::unique_ptr<platform::Bell> SoundModule::makeBell()
 {
-    return load() ? std::unique_ptr<platform::Bell>(m_bell()) : nullptr;
+    if (!m_module.load())
+        return nullptr;
+    return std::unique_ptr<platform::Bell>(m_module.entry<MakeBell>(kMakeBell)());
 }
 
 void LazySoundPlayer::setFileName(const QString& path)

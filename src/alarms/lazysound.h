@@ -4,28 +4,26 @@
 // is opened or the bell first rings, so a start-up with nothing due never maps it.
 
 #include "platform/sound.h"
+#include "widgets/moduleloader.h"
 
 #include <memory>
 
 namespace velmaro {
 
-// The module is looked for beside the executable, then in the installed module folder.
+// libvelmaro_sound.so, found as every module is (widgets/moduleloader.h).
 class SoundModule {
 public:
     static SoundModule& instance();
     // Null when the module cannot be loaded; errorString() then says why.
     std::unique_ptr<platform::SoundPlayer> makePlayer();
     std::unique_ptr<platform::Bell> makeBell();
-    QString errorString() const { return m_error; }
-    bool isLoaded() const { return m_player != nullptr; }
+    QString errorString() const { return m_module.errorString(); }
+    bool isLoaded() const { return m_module.isLoaded(); }
 
 private:
-    bool load();
+    SoundModule();
 
-    bool m_tried = false;
-    QString m_error;
-    platform::SoundPlayer* (*m_player)() = nullptr;
-    platform::Bell* (*m_bell)() = nullptr;
+    Module m_module;
 };
 
 class LazySoundPlayer final : public platform::SoundPlayer {

@@ -81,8 +81,8 @@ TAboutBox::TAboutBox(OpenLink openLink, QWidget* parent)
     for (QLabel* l : {ui->lblCustomLink, ui->lblCustomSent, ui->lblMakerName, ui->lblMakerLink})
         l->setTextFormat(Qt::PlainText);
     ui->lblCustomLink->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
-    ui->imgCustom->setPixmap(
-        QIcon(QStringLiteral(":/velmaro/icons/aboutpicture.svg")).pixmap(ui->imgCustom->size()));
+    // The square drawing as high as its frame, drawn at build time.
+    ui->imgCustom->setPixmap(builtInPicture(QStringLiteral("aboutpicture80")));
 
     m_logoTimer = new QTimer(this);
     m_logoTimer->setInterval(120);

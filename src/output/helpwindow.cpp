@@ -2,6 +2,7 @@
 
 #include "app/startupsettings.h"
 #include "ui_helpwindow.h"
+#include "widgets/pictureloader.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -69,7 +70,7 @@ TfrmHelp::TfrmHelp(platform::ShellStart& shellStart, OpenLink openLink, QWidget*
     setFixedSize(508, 263);
     ui->lblTitle->setFont(titleFont(48, QStringLiteral("fuchsia"), ui->lblTitle));
     ui->lblBienvenido->setFont(titleFont(32, QStringLiteral("blue"), ui->lblBienvenido));
-    ui->ProgramIcon->setPixmap(QIcon(QStringLiteral(":/velmaro/icons/help.svg")).pixmap(33, 33));
+    ui->ProgramIcon->setPixmap(builtInPicture(QStringLiteral("help33")));
     ui->ProgramIcon->installEventFilter(this);
     ui->SpeedButton1->setToolTip(makerEmail());
 

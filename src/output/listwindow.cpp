@@ -2,7 +2,9 @@
 
 #include "output/linktext.h"
 #include "output/listdocument.h"
+#include "output/printmodule.h"
 #include "ui_listwindow.h"
+#include "widgets/moduleloader.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,8 +12,6 @@
 #include <QFileDialog>
 #include <QMimeData>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStyle>
 #include <QTextBlock>
@@ -192,18 +192,20 @@ void TfrmPrint::SpeedButton2Click()
     QApplication::clipboard()->setMimeData(data);
 }
 
-void TfrmPrint::printTo(QPrinter& printer)
+const QTextDocument& TfrmPrint::document() const
 {
-    printer.setDocName(kPrintJobTitle);
-    ui->rchEdit->document()->print(&printer);
+    return *ui->rchEdit->document();
 }
 
 void TfrmPrint::SpeedButton3Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printTo(printer);
+    static Module module(QStringLiteral("libvelmaro_print.so"), {printing::kPrintWithDialog});
+    if (!module.load()) {
+        m_messages.error(module.errorString());
+        return;
+    }
+    module.entry<printing::PrintWithDialog>(printing::kPrintWithDialog)(ui->rchEdit->document(),
+                                                                        &kPrintJobTitle, this);
 }
 
 TfrmPrint* prepareListing(const SettingsStore& store, int noteCount, const QString& listFile,

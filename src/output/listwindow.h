@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-class QPrinter;
+class QTextDocument;
 
 namespace Ui {
 class TfrmPrint;
@@ -35,8 +35,8 @@ public:
     // Plain text (CR LF) for a name ending in ".txt" in any letter case, RTF otherwise.
     // A failed write shows its message; false then.
     bool saveTo(const QString& path);
-    // The document on the printer, word-wrapped to the page, with the job title.
-    void printTo(QPrinter& printer);
+    // What the window shows and prints (printing::printDocument, with kPrintJobTitle).
+    const QTextDocument& document() const;
     RtfDocument rtfDocument() const;
 
     // The save chooser; tests replace it. An empty name means cancelled.
@@ -45,7 +45,9 @@ public:
 public slots:
     void SpeedButton1Click(); // save
     void SpeedButton2Click(); // copy
-    void SpeedButton3Click(); // print
+    // Print: the print dialog, then the printer chosen; the printing module is loaded
+    // at the first print, and when it cannot be, its reason is shown instead.
+    void SpeedButton3Click();
 
 private:
     QString askSaveFile();

@@ -1,14 +1,8 @@
 #include "settings/commandimages.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include "widgets/pictureloader.h"
 
-// The icon resources live in a static library: pull them in explicitly.
-static void initIconResources()
-{
-    Q_INIT_RESOURCE(icons);
-}
+#include <QPixmap>
 
 namespace velmaro {
 
@@ -19,16 +13,10 @@ constexpr const char* kFiles[CommandImages::kCount] = {
     "mailall", "help",    "hideshow", "exit",      "launcheroff", "about",
 };
 
-QPixmap render(int index)
+// Drawn from src/strip/icons at build time, kSize x kSize on silver.
+QPixmap picture(int index)
 {
-    QPixmap pixmap(CommandImages::kSize, CommandImages::kSize);
-    pixmap.fill(QColor(0xC0, 0xC0, 0xC0));
-    QSvgRenderer renderer(QStringLiteral(":/velmaro/icons/%1.svg").arg(kFiles[index]));
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(0, 0, CommandImages::kSize, CommandImages::kSize));
-    }
-    return pixmap;
+    return builtInPicture(QLatin1String(kFiles[index]));
 }
 
 } // namespace
@@ -43,8 +31,7 @@ QIcon CommandImages::builtIn(int index)
 {
     if (index < 0 || index >= kCount)
         return QIcon();
-    initIconResources();
-    return QIcon(render(index));
+    return QIcon(picture(index));
 }
 
 QIcon CommandImages::icon(int index) const

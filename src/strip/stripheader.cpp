@@ -13,25 +13,12 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 namespace velmaro {
 
 namespace {
 
 const QString kAboutHint = QStringLiteral("Acerca de ... (y Mensajes)");
-
-QPixmap renderSvg(const QString& path, QSize size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
-    return pixmap;
-}
 
 // The strip's menu shortcuts come before the box's own Ctrl keys (Ctrl+A opens the
 // about window rather than selecting the box's text); a Ctrl key that no command
@@ -74,8 +61,8 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     Image1 = new ClickLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
-    Image1->setPixmap(renderSvg(QStringLiteral(":/velmaro/icons/aboutpicture.svg"),
-                                QSize(layout::kAboutSize, layout::kAboutSize)));
+    // Drawn at build time at layout::kAboutSize.
+    Image1->setPixmap(builtInPicture(QStringLiteral("aboutpicture30")));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(kAboutHint);
     connect(Image1, &ClickLabel::clicked, this, &StripHeader::aboutClicked);

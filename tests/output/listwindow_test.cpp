@@ -5,6 +5,7 @@
 
 #include "notes/settingsstore.h"
 #include "output/listdocument.h"
+#include "output/printmodule.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -161,7 +162,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = dir.filePath(QStringLiteral("notas.pdf"));
         printer.setOutputFileName(pdf);
-        w->printTo(printer);
+        printing::printDocument(w->document(), kPrintJobTitle, printer);
         const QString text = run(pdftotext, {pdf, QStringLiteral("-")});
         QVERIFY2(text.contains(listTitle()), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("antes de las 15")));

@@ -3,6 +3,8 @@
 
 #include "widgets/pictureloader.h"
 
+#include "widgets/moduleloader.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
@@ -117,6 +119,8 @@ bool isRed(QRgb pixel)
 class PictureLoaderTest : public QObject {
     Q_OBJECT
 private slots:
+    // SVG drawings and metafiles come from the pictures module built beside the program.
+    void initTestCase() { Module::setSearchFolders({QStringLiteral(VELMARO_MODULE_BUILD_DIR)}); }
     void everyFormatByItsExtension();
     void refusalsGiveANullImageAndAReason();
 };
