@@ -64,6 +64,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VELMARO_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMARO_MAKER_WEB})
+# dpkg-shlibdeps reads the modules in ${libdir}/velmaro too, so what only they link
+# (Qt Svg, Qt Print Support, Qt Multimedia, libwmf, libemf2svg) is a dependency as well.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads or calls at run time that the linker does not see: the X11
 # platform plugin, picture formats, the sound back end, links and launchers
