@@ -27,6 +27,8 @@
 // written: a folder, FIFO, device or dangling link reads as unreadable, and every
 // write to it fails without touching it.
 
+#include "notes/inidocument.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -50,31 +52,6 @@ public:
 
 private:
     QString m_message;
-};
-
-// The parsed text of one INI file. Parsing never fails; lines it does not understand
-// (comments, junk, keys before the first section) are kept and written back unchanged.
-class IniDocument {
-public:
-    IniDocument();
-    ~IniDocument();
-    IniDocument(const IniDocument&);
-    IniDocument& operator=(const IniDocument&);
-    IniDocument(IniDocument&&) noexcept;
-    IniDocument& operator=(IniDocument&&) noexcept;
-
-    // Decodes bytes (see encoding.h) and parses them.
-    static IniDocument parse(QByteArrayView bytes);
-    // CR LF line ends; Windows-1252 unless some text needs UTF-8 (then with a BOM).
-    QByteArray serialize() const;
-
-    // The value as stored, trimmed and unquoted, not cut; nullopt when absent.
-    std::optional<QString> value(QStringView section, QStringView key) const;
-    void setValue(QStringView section, QStringView key, const QString& value);
-
-private:
-    struct Data;
-    std::unique_ptr<Data> d;
 };
 
 class SettingsStore {
