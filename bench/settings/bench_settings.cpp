@@ -6,6 +6,7 @@
 
 #include "platform/fake/fakeservices.h"
 #include "settings/settingsdialog.h"
+#include "settings/settingsondemand.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>
@@ -31,7 +32,8 @@ struct Setup {
     CommandImages images;
     std::unique_ptr<Session> session;
     std::unique_ptr<TForm1> strip;
-    std::unique_ptr<TfrmAllConfig> dialog;
+    std::unique_ptr<SettingsOnDemand> settings;
+    TfrmAllConfig* dialog = nullptr;
 
     Setup()
     {
@@ -56,9 +58,11 @@ struct Setup {
         session = std::make_unique<Session>(paths, fakes.clock);
         strip = std::make_unique<TForm1>(fakes.services, *session, images);
         strip->FormCreate();
-        dialog = std::make_unique<TfrmAllConfig>(session->store(), session->settings(), *strip,
-                                                 images, fakes.shellStart, fakes.messages);
-        dialog->startupPass();
+        settings =
+            std::make_unique<SettingsOnDemand>(session->store(), session->settings(), *strip,
+                                               images, fakes.shellStart, fakes.messages, nullptr);
+        settings->startupPass();
+        dialog = &settings->dialog();
         if (strip->noteLineCount() != 99 || !fakes.messages.shown.isEmpty())
             std::abort();
     }
@@ -88,7 +92,7 @@ void BM_StartupPass99(benchmark::State& state)
 {
     Setup s;
     for (auto _ : state) {
-        s.dialog->startupPass();
+        s.settings->startupPass();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }

@@ -23,6 +23,7 @@
 #include "platform/singleinstance.h"
 #include "settings/commandimages.h"
 #include "settings/settingsdialog.h"
+#include "settings/settingsondemand.h"
 #include "strip/stripwindow.h"
 #include "widgets/caretblink.h"
 
@@ -94,13 +95,13 @@ int main(int argc, char* argv[])
     TForm1 strip(services, session, images);
     strip.FormCreate();
 
-    // Created right after the strip; its start-up pass applies the stored settings to
-    // the strip again and writes them back.
-    TfrmAllConfig settingsDialog(session.store(), session.settings(), strip, images,
-                                 services.shellStart, messages, &strip);
-    strip.setSettingsDialog(&settingsDialog);
+    // Right after the strip, the settings' start-up pass applies the stored settings
+    // to the strip again and writes them back; the dialog is made when first opened.
+    SettingsOnDemand settings(session.store(), session.settings(), strip, images,
+                              services.shellStart, messages, &strip);
+    strip.setSettingsDialog(&settings);
     if (session.store().isOpen())
-        settingsDialog.startupPass();
+        settings.startupPass();
 
     // The help, calendar and about windows are made at their first use; what the
     // about window settles at start-up is settled here.
@@ -115,9 +116,9 @@ int main(int argc, char* argv[])
     strip.setOutput(&output);
     // The settings dialog shows the custom fields as the about window settled them,
     // and an apply made while it shows refreshes the about window.
-    settingsDialog.setCustomFields(session.settings().web, session.settings().email,
-                                   decodeLineBreaks(output.settleCustomMessage()));
-    QObject::connect(&settingsDialog, &TfrmAllConfig::customFieldsChanged, &strip,
+    settings.setCustomFields(session.settings().web, session.settings().email,
+                             decodeLineBreaks(output.settleCustomMessage()));
+    QObject::connect(&settings, &SettingsOnDemand::customFieldsChanged, &strip,
                      [&output] { output.refreshCustom(); });
     strip.show();
 

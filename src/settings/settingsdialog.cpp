@@ -1,24 +1,19 @@
 #include "settings/settingsdialog.h"
 
 #include "settings/launchers.h"
+#include "settings/settingssteps.h"
 #include "strip/wincolor.h"
 #include "ui_settingsdialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QScreen>
-
-#include <tuple>
 
 namespace velmaro {
 
 namespace {
 
 const QString kChooserTitle = QStringLiteral("Seleccione  el archivo a ejecutar");
-const QString kImageFailed =
-    QStringLiteral("No se pudo abrir la imágen de fondo. Vuelva a seleccionarla.");
-
 void setColours(QWidget* panel, std::optional<int> text, int background)
 {
     QPalette pal = panel->palette();
@@ -26,17 +21,6 @@ void setColours(QWidget* panel, std::optional<int> text, int background)
         pal.setColor(QPalette::WindowText, toQColor(*text, panel->palette(), QPalette::WindowText));
     pal.setColor(QPalette::Window, toQColor(background, panel->palette(), QPalette::Window));
     panel->setPalette(pal);
-}
-
-// What the note lines show of the settings. Their width follows the strip's, which is
-// compared on its own: the stored width leaves out the scroll bar's column.
-bool sameLook(const StartupSettings& a, const StartupSettings& b)
-{
-    const auto look = [](const StartupSettings& s) {
-        return std::tie(s.fontName, s.fontSize, s.fontColor, s.alarmColor, s.alarmBackColor,
-                        s.alarmBackTransparent, s.backColor, s.backImageMode, s.backImagePath);
-    };
-    return look(a) == look(b);
 }
 
 // The memo shows LF; the stored message keeps the CR LF of its line breaks.
@@ -137,11 +121,14 @@ QStringList TfrmAllConfig::imageFilters()
             QStringLiteral("Archivo EMF (*.emf)"),     QStringLiteral("Icono (*.ico)")};
 }
 
-void TfrmAllConfig::startupPass()
+void TfrmAllConfig::showRecord(const AllSettings& form)
 {
-    settingsLoad();
-    launcherToolbarRefresh();
-    btnAceptarClick();
+    fillFontList();
+    m_form = form;
+    m_sampleFace = m_memory.fontName;
+    showForm();
+    for (int row = 0; row < kLauncherCount; ++row)
+        launcherIconExtraction(row, false);
 }
 
 void TfrmAllConfig::setCustomFields(const QString& web, const QString& email,
@@ -176,35 +163,18 @@ void TfrmAllConfig::settingsLoad()
         launcherIconExtraction(row, true);
 }
 
-// The installed faces, sorted; read once, the list does not change while running.
 void TfrmAllConfig::fillFontList()
 {
     if (!m_fontFaces.isEmpty())
         return;
-    const QStringList families = QFontDatabase::families();
-    for (const QString& family : families) {
-        if (!QFontDatabase::isPrivateFamily(family))
-            m_fontFaces << family;
-    }
-    std::sort(m_fontFaces.begin(), m_fontFaces.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-    m_fontFaces.removeDuplicates();
+    m_fontFaces = installedFaces();
     ui->cboFontStyle->addItems(m_fontFaces);
 }
 
 void TfrmAllConfig::showBackgroundOnLoad()
 {
-    if (m_form.imageMode == kImageEmpty) {
-        m_host.hideBackgroundImage();
-        return;
-    }
-    if (m_host.showBackgroundImage(m_form.imageMode, m_memory.backImagePath))
-        return;
-    resetToEmptyImage(m_form, m_memory);
-    ui->rbSinImagen->setChecked(true);
-    m_host.hideBackgroundImage();
-    m_messages.inform(kImageFailed);
+    if (!velmaro::showBackgroundOnLoad(m_form, m_memory, m_host, m_messages))
+        ui->rbSinImagen->setChecked(true);
 }
 
 void TfrmAllConfig::showForm()
@@ -287,45 +257,17 @@ void TfrmAllConfig::showSamples()
 void TfrmAllConfig::btnAceptarClick()
 {
     const bool showing = isVisible();
-    const StripMetrics strip = m_host.stripMetrics();
-    const StartupSettings before = m_memory;
     m_form = readForm();
-    try {
-        applyAllSettings(m_store, m_form, m_memory,
-                         {strip.scrollBarWidth, m_host.noteCount(), showing});
-    } catch (const StoreError& e) {
-        // Nothing was stored and the settings in memory are as before; the strip
-        // keeps its lines.
-        m_messages.error(e.message());
-        return;
-    }
-    showForm(); // rows without a file are inactive now
-    afterApply(showing);
-    // The start-up pass follows the strip's own build from the same settings: its
-    // lines are built again only when the apply changed how they look.
-    const bool sameWidth = m_host.stripMetrics().width == strip.width;
-    if (showing || !sameWidth || !sameLook(before, m_memory))
-        m_host.rebuildNoteLines();
-    launcherToolbarRefresh();
-    m_host.repaintStrip();
-    m_host.scrollbarCheck();
-    if (showing)
+    const ConfirmContext context{m_store,
+                                 m_memory,
+                                 m_host,
+                                 m_images,
+                                 m_messages,
+                                 showing,
+                                 [this] { showForm(); }, // rows without a file are inactive now
+                                 [this] { emit customFieldsChanged(); }};
+    if (confirmSettings(m_form, context) && showing)
         accept();
-}
-
-// What the apply changes on the strip, in the order of its writes.
-void TfrmAllConfig::afterApply(bool showing)
-{
-    m_host.setStripWidth(m_form.width);
-    m_host.hideBackgroundImage();
-    m_host.layoutBackgroundImage();
-    if (showing) {
-        emit customFieldsChanged();
-        m_host.applyAlwaysOnTop();
-        m_host.applyBackgroundColor();
-    }
-    m_host.refreshLauncherMenu();
-    m_host.layoutToolBar();
 }
 
 } // namespace velmaro

@@ -1,7 +1,8 @@
 #pragma once
 // The settings dialog TfrmAllConfig: the controls of one AllSettings record, the
 // start-up pass, the colour picker and the file choosers, the launcher rows and
-// their icons. Created once after the strip; opened modally from the strip.
+// their icons. Made at its first opening (settingsondemand.h); opened modally from
+// the strip.
 
 #include "app/startupsettings.h"
 #include "notes/settingsstore.h"
@@ -13,6 +14,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QIcon>
 
 #include <functional>
 #include <memory>
@@ -39,8 +41,9 @@ public:
                   QWidget* parent = nullptr);
     ~TfrmAllConfig() override;
 
-    // Settings load, launcher toolbar refresh and settings confirm, the dialog hidden.
-    void startupPass();
+    // The controls show a record the start-up pass confirmed without the dialog, as
+    // if the pass had run on them.
+    void showRecord(const AllSettings& form);
     // Fills edtWeb, edtMail and mmMsg (once, when the about window is created).
     void setCustomFields(const QString& web, const QString& email, const QString& message);
     // Launcher n (1..3) as its row stands: starts the file when the row is active.
@@ -74,7 +77,7 @@ private:
     AllSettings readForm() const;
     void showSamples();
     void launcherIconExtraction(int row, bool replaceInList);
-    void afterApply(bool showing);
+    void showLauncherPreview(int row, const QIcon& icon);
 
     std::optional<QColor> pickColour();
     void SpeedButton4Click();

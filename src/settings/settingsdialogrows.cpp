@@ -3,6 +3,7 @@
 #include "settings/launchericons.h"
 #include "settings/launchers.h"
 #include "settings/settingsdialog.h"
+#include "settings/settingssteps.h"
 #include "strip/wincolor.h"
 #include "ui_settingsdialog.h"
 
@@ -126,38 +127,27 @@ void TfrmAllConfig::messageEdited()
 
 void TfrmAllConfig::launcherIconExtraction(int row, bool replaceInList)
 {
-    const QLineEdit* const files[] = {ui->edtPrgFile1, ui->edtPrgFile2, ui->edtPrgFile3};
+    const QIcon icon = extractLauncherIcon(readForm(), row, m_images, replaceInList);
+    if (!icon.isNull()) // no file there: the preview keeps what it shows
+        showLauncherPreview(row, icon);
+}
+
+void TfrmAllConfig::showLauncherPreview(int row, const QIcon& icon)
+{
     QLabel* const previews[] = {ui->img1, ui->img2, ui->img3};
-    const QIcon icon = launcherIcon(files[row]->text());
-    if (icon.isNull())
-        return; // no file there: the preview and the list keep what they show
     previews[row]->setPixmap(iconPixmap(icon, 32, false));
-    if (replaceInList)
-        m_images.replace(CommandImages::Launcher1 + row,
-                         QIcon(iconPixmap(icon, CommandImages::kSize, true)));
 }
 
 void TfrmAllConfig::launcherToolbarRefresh()
 {
-    const AllSettings f = readForm();
-    for (int row = 0; row < kLauncherCount; ++row) {
-        const int n = row + 1;
-        const bool active = f.launchers[row].active;
-        if (active)
-            launcherIconExtraction(row, true);
-        m_host.setLauncherButton(n, launcherToolbarImage(n, active), active, f.launchers[row].name);
-    }
+    refreshLauncherToolbar(readForm(), m_host, m_images,
+                           [this](int row, const QIcon& icon) { showLauncherPreview(row, icon); });
 }
 
 void TfrmAllConfig::launcherClick(int n)
 {
-    if (n < 1 || n > kLauncherCount)
-        return;
-    const LauncherRow row = readForm().launchers[n - 1];
-    if (!launcherRuns(row))
-        return;
-    if (!m_shell.start(row.file))
-        m_messages.inform(launchFailedMessage(row.file));
+    if (n >= 1 && n <= kLauncherCount)
+        startLauncher(readForm().launchers[n - 1], m_shell, m_messages);
 }
 
 } // namespace velmaro

@@ -5,7 +5,7 @@
 #include "strip/stripwindow.h"
 
 #include "settings/launchers.h"
-#include "settings/settingsdialog.h"
+#include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/striplayout.h"

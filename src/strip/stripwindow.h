@@ -26,7 +26,7 @@ class OutputWindows;
 class StripCommands;
 class StripHeader;
 class StripMover;
-class TfrmAllConfig;
+class SettingsOnDemand;
 class TTextTrayIcon;
 
 class TForm1 : public QWidget, public StripHost, public SettingsHost {
@@ -47,7 +47,7 @@ public:
 
     void setEditor(NoteEditorOpener* editor) { m_editor = editor; }
     // The settings dialog: opened by ToolButton7, and its rows run the launchers.
-    void setSettingsDialog(TfrmAllConfig* dialog) { m_settingsDialog = dialog; }
+    void setSettingsDialog(SettingsOnDemand* settings) { m_settingsDialog = settings; }
     // The listing, calendar, help and about windows; their commands do nothing without.
     void setOutput(OutputWindows* output) { m_output = output; }
     CommandImages& commandImages() { return m_images; }
@@ -173,7 +173,7 @@ private:
     Session& m_session;
     CommandImages& m_images;
     NoteEditorOpener* m_editor = nullptr;
-    TfrmAllConfig* m_settingsDialog = nullptr;
+    SettingsOnDemand* m_settingsDialog = nullptr;
     OutputWindows* m_output = nullptr;
 
     bool m_closeGuard = true;

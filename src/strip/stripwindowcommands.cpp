@@ -6,7 +6,7 @@
 #include "alarms/alarmsound.h"
 #include "output/links.h"
 #include "output/outputwindows.h"
-#include "settings/settingsdialog.h"
+#include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
 

@@ -2,6 +2,7 @@
 // with a recording strip, shell and message boxes.
 
 #include "settings/settingsdialog.h"
+#include "settings/settingsondemand.h"
 
 #include "notes/storetestutil.h"
 
@@ -70,7 +71,8 @@ private:
     CommandImages m_images;
     platform::RecordingShellStart m_shell;
     platform::RecordingMessages m_messages;
-    std::unique_ptr<TfrmAllConfig> m_dialog;
+    std::unique_ptr<SettingsOnDemand> m_settings;
+    TfrmAllConfig* m_dialog = nullptr;
     QList<QColor> m_pickerOpenedOn;
     std::optional<QColor> m_pick;
     QString m_chosen;
@@ -86,29 +88,32 @@ private:
     {
         return SettingsStore(m_path).readString(section, key, kAbsent);
     }
-    // A start: the start-up read, then the dialog created with its start-up pass.
+    // A start: the start-up read and the start-up pass; the dialog is made afterwards,
+    // as at its first opening.
     void start(const QByteArray& file)
     {
         writeBytes(m_path, file);
-        m_dialog.reset();
+        m_settings.reset();
         m_store = std::make_unique<SettingsStore>(m_path);
         m_memory = StartupSettings();
         readStartupSettings(*m_store, m_memory);
         m_host.calls.clear();
         m_messages.shown.clear();
-        m_dialog = std::make_unique<TfrmAllConfig>(*m_store, m_memory, m_host, m_images, m_shell,
-                                                   m_messages);
+        m_settings = std::make_unique<SettingsOnDemand>(*m_store, m_memory, m_host, m_images,
+                                                        m_shell, m_messages, nullptr);
+        m_settings->startupPass();
+        QVERIFY(!m_settings->hasDialog());
+        m_dialog = &m_settings->dialog();
         m_dialog->setColourPicker([this](const QColor& initial) {
             m_pickerOpenedOn << initial;
             return m_pick;
         });
         m_dialog->setFileChooser([this](const QString&, const QStringList&) { return m_chosen; });
-        m_dialog->startupPass();
     }
     void open()
     {
         m_dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
     }
     void ok() { QTest::mouseClick(find<QToolButton>("btnAceptar"), Qt::LeftButton); }
 

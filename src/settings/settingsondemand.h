@@ -1,0 +1,67 @@
+#pragma once
+// The settings dialog as the program holds it: the start-up pass runs on the stored
+// settings without it, and the dialog itself (some sixty controls and the list of
+// installed faces) is made when the user first opens it or the strip's launcher
+// buttons need its rows.
+
+#include "app/startupsettings.h"
+#include "notes/settingsstore.h"
+#include "platform/messages.h"
+#include "platform/shellstart.h"
+#include "settings/allsettings.h"
+#include "settings/commandimages.h"
+#include "settings/settingshost.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+namespace velmaro {
+
+class TfrmAllConfig;
+
+class SettingsOnDemand : public QObject {
+    Q_OBJECT
+public:
+    SettingsOnDemand(SettingsStore& store, StartupSettings& memory, SettingsHost& host,
+                     CommandImages& images, platform::ShellStart& shell,
+                     platform::Messages& messages, QWidget* dialogParent);
+    ~SettingsOnDemand() override;
+
+    // Settings load, launcher toolbar refresh and settings confirm, as the dialog runs
+    // them hidden, on the stored settings.
+    void startupPass();
+    // The custom fields as the about window settled them; the dialog shows them.
+    void setCustomFields(const QString& web, const QString& email, const QString& message);
+    // Launcher n (1..3) as its row stands: the dialog's row once the dialog exists,
+    // else the row as stored by the start-up pass.
+    void launcherClick(int n);
+    // Opens the dialog modally; made at its first opening.
+    int exec();
+
+    TfrmAllConfig& dialog();
+    bool hasDialog() const { return !m_dialog.isNull(); }
+
+signals:
+    // The custom fields were stored (OK with the dialog showing).
+    void customFieldsChanged();
+
+private:
+    SettingsStore& m_store;
+    StartupSettings& m_memory;
+    SettingsHost& m_host;
+    CommandImages& m_images;
+    platform::ShellStart& m_shell;
+    platform::Messages& m_messages;
+    QWidget* m_dialogParent;
+    std::optional<AllSettings> m_passForm;
+    struct CustomFields {
+        QString web, email, message;
+    };
+    std::optional<CustomFields> m_custom;
+    QPointer<TfrmAllConfig> m_dialog;
+};
+
+} // namespace velmaro
