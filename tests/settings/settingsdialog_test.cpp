@@ -90,7 +90,7 @@ private:
     }
     // A start: the start-up read and the start-up pass; the dialog is made afterwards,
     // as at its first opening.
-    void start(const QByteArray& file)
+    void start(const QByteArray& file, bool makeDialog = true)
     {
         writeBytes(m_path, file);
         m_settings.reset();
@@ -103,6 +103,11 @@ private:
                                                         m_shell, m_messages, nullptr);
         m_settings->startupPass();
         QVERIFY(!m_settings->hasDialog());
+        if (makeDialog)
+            makeTheDialog();
+    }
+    void makeTheDialog()
+    {
         m_dialog = &m_settings->dialog();
         m_dialog->setColourPicker([this](const QColor& initial) {
             m_pickerOpenedOn << initial;
@@ -252,6 +257,24 @@ private slots:
         QCOMPARE(stored(u"General", u"backGrndImgStatus"), QStringLiteral("empty"));
         QCOMPARE(stored(u"General", u"backGrndImg"), QStringLiteral("/no/such/picture.png"));
         QVERIFY(find<QRadioButton>("rbSinImagen")->isChecked());
+    }
+
+    void launchersRunBeforeTheDialogIsMade()
+    {
+        start("[Programs]\r\nProgChk1=True\r\nProgName1=Uno\r\nProgFile1=/no/such/uno\r\n", false);
+        QCOMPARE(m_host.buttons[0], (std::pair{3, QStringLiteral("Uno")}));
+        m_shell.result = false;
+        m_settings->launcherClick(1);
+        QCOMPARE(m_messages.shown,
+                 QStringList{QStringLiteral("No se ha podido ejecutar /no/such/uno")});
+        QVERIFY(!m_settings->hasDialog());
+        // Made later, the dialog holds the rows the pass confirmed.
+        makeTheDialog();
+        QCOMPARE(find<QLineEdit>("edtPrgName1")->text(), QStringLiteral("Uno"));
+        QVERIFY(find<QCheckBox>("chkProg1")->isChecked());
+        m_settings->launcherClick(1);
+        QCOMPARE(m_shell.started.size(), 2);
+        QCOMPARE(m_messages.shown.size(), 2);
     }
 
     void launcherRowsToolbarAndClicks()
