@@ -196,8 +196,10 @@ TEST(StripLayoutKeepOnScreen, CorrectionsInOrder)
     // is stored as it happens: left, top, then the right and bottom bounds.
     const auto order = [](const KeepOnScreenResult& r) {
         std::string out;
-        for (const PositionCorrection& c : r.corrections)
-            out += (c.left ? "L" : "T") + std::to_string(c.value) + " ";
+        for (const PositionCorrection& c : r.corrections) {
+            out += c.left ? 'L' : 'T';
+            out += std::to_string(c.value) + ' ';
+        }
         return out;
     };
     EXPECT_EQ(order(inside), "");
