@@ -14,7 +14,6 @@
 #include "output/outputwindows.h"
 #include "platform/environment.h"
 #include "platform/linux/dbusnotifier.h"
-#include "platform/linux/fontconfigwarmup.h"
 #include "platform/linux/qtmessages.h"
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
@@ -54,9 +53,7 @@ int main(int argc, char* argv[])
     // Under a Wayland session the strip runs on XWayland, where it can place itself.
     platform::ProcessEnvironment startEnvironment;
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
-    platform::FontConfigWarmUp fonts;
     QApplication app(arguments.argc(), arguments.argv());
-    fonts.wait();
     CaretBlinkTimeout caret(app);
 
     // One running copy per user and executable name, before any window exists.
