@@ -24,11 +24,12 @@ echo "package: $(basename "$deb") ($(du -k "$deb" | cut -f1) kB)"
 dpkg-deb --field "$deb" Package Version Architecture Depends
 
 id=example.velmaro.Velmaro
+modules=./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/velmaro
 expected=(
     ./usr/bin/velmaro
-    ./usr/lib/velmaro/libvelmaro_sound.so
-    ./usr/lib/velmaro/libvelmaro_pictures.so
-    ./usr/lib/velmaro/libvelmaro_print.so
+    $modules/libvelmaro_sound.so
+    $modules/libvelmaro_pictures.so
+    $modules/libvelmaro_print.so
     ./usr/share/applications/$id.desktop
     ./usr/share/metainfo/$id.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/velmaro.svg
@@ -49,7 +50,7 @@ dpkg-deb --extract "$deb" "$work/x"
 desktop-file-validate "$work/x/usr/share/applications/$id.desktop" || problem "desktop entry"
 appstreamcli validate --no-net "$work/x/usr/share/metainfo/$id.metainfo.xml" || problem "metainfo"
 file "$work/x/usr/bin/velmaro" | grep -q 'stripped' || problem "binary not stripped"
-for elf in "$work/x/usr/bin/velmaro" "$work/x/usr/lib/velmaro/"libvelmaro_{sound,pictures,print}.so; do
+for elf in "$work/x/usr/bin/velmaro" "$work/x/$modules/"libvelmaro_{sound,pictures,print}.so; do
     if ldd "$elf" | grep 'not found'; then problem "libraries of $elf not found"; fi
 done
 
