@@ -58,9 +58,10 @@ struct Setup {
         session = std::make_unique<Session>(paths, fakes.clock);
         strip = std::make_unique<TForm1>(fakes.services, *session, images);
         strip->FormCreate();
-        settings =
-            std::make_unique<SettingsOnDemand>(session->store(), session->settings(), *strip,
-                                               images, fakes.shellStart, fakes.messages, nullptr);
+        settings = std::make_unique<SettingsOnDemand>(
+            SettingsServices{session->store(), session->settings(), *strip, images,
+                             fakes.shellStart, fakes.messages},
+            nullptr);
         settings->startupPass();
         dialog = &settings->dialog();
         if (strip->noteLineCount() != 99 || !fakes.messages.shown.isEmpty())

@@ -94,8 +94,9 @@ int main(int argc, char* argv[])
 
     // Right after the strip, the settings' start-up pass applies the stored settings
     // to the strip again and writes them back; the dialog is made when first opened.
-    SettingsOnDemand settings(session.store(), session.settings(), strip, images,
-                              services.shellStart, messages, &strip);
+    SettingsOnDemand settings(
+        {session.store(), session.settings(), strip, images, services.shellStart, messages},
+        &strip);
     strip.setSettingsDialog(&settings);
     if (session.store().isOpen())
         settings.startupPass();

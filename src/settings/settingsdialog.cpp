@@ -32,11 +32,8 @@ QString memoText(const QString& message)
 
 } // namespace
 
-TfrmAllConfig::TfrmAllConfig(SettingsStore& store, StartupSettings& memory, SettingsHost& host,
-                             CommandImages& images, platform::ShellStart& shell,
-                             platform::Messages& messages, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfrmAllConfig>()), m_store(store), m_memory(memory),
-      m_host(host), m_images(images), m_shell(shell), m_messages(messages)
+TfrmAllConfig::TfrmAllConfig(const SettingsServices& services, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmAllConfig>()), m_services(services)
 {
     ui->setupUi(this);
     setFixedSize(638, 461);
@@ -99,7 +96,7 @@ TfrmAllConfig::TfrmAllConfig(SettingsStore& store, StartupSettings& memory, Sett
     };
 
     AllSettings custom;
-    fillCustomFields(memory, custom);
+    fillCustomFields(m_services.memory, custom);
     setCustomFields(custom.web, custom.email, custom.message);
 }
 
@@ -125,7 +122,7 @@ void TfrmAllConfig::showRecord(const AllSettings& form)
 {
     fillFontList();
     m_form = form;
-    m_sampleFace = m_memory.fontName;
+    m_sampleFace = m_services.memory.fontName;
     showForm();
     for (int row = 0; row < kLauncherCount; ++row)
         launcherIconExtraction(row, false);
@@ -155,8 +152,9 @@ void TfrmAllConfig::settingsLoad()
 {
     m_form = readForm();
     fillFontList();
-    loadAllSettings(m_store, m_memory, m_host.stripMetrics(), m_fontFaces, m_form);
-    m_sampleFace = m_memory.fontName;
+    loadAllSettings(m_services.store, m_services.memory, m_services.host.stripMetrics(),
+                    m_fontFaces, m_form);
+    m_sampleFace = m_services.memory.fontName;
     showForm();
     showBackgroundOnLoad();
     for (int row = 0; row < kLauncherCount; ++row)
@@ -173,7 +171,8 @@ void TfrmAllConfig::fillFontList()
 
 void TfrmAllConfig::showBackgroundOnLoad()
 {
-    if (!velmaro::showBackgroundOnLoad(m_form, m_memory, m_host, m_messages))
+    if (!velmaro::showBackgroundOnLoad(m_form, m_services.memory, m_services.host,
+                                       m_services.messages))
         ui->rbSinImagen->setChecked(true);
 }
 
@@ -258,11 +257,12 @@ void TfrmAllConfig::btnAceptarClick()
 {
     const bool showing = isVisible();
     m_form = readForm();
-    const ConfirmContext context{m_store,
-                                 m_memory,
-                                 m_host,
-                                 m_images,
-                                 m_messages,
+    const SettingsServices& s = m_services;
+    const ConfirmContext context{s.store,
+                                 s.memory,
+                                 s.host,
+                                 s.images,
+                                 s.messages,
                                  showing,
                                  [this] { showForm(); }, // rows without a file are inactive now
                                  [this] { emit customFieldsChanged(); }};

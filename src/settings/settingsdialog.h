@@ -4,13 +4,8 @@
 // their icons. Made at its first opening (settingsondemand.h); opened modally from
 // the strip.
 
-#include "app/startupsettings.h"
-#include "notes/settingsstore.h"
-#include "platform/messages.h"
-#include "platform/shellstart.h"
 #include "settings/allsettings.h"
-#include "settings/commandimages.h"
-#include "settings/settingshost.h"
+#include "settings/settingssteps.h"
 
 #include <QColor>
 #include <QDialog>
@@ -36,9 +31,7 @@ public:
     using FileChooser =
         std::function<QString(const QString& startFolder, const QStringList& nameFilters)>;
 
-    TfrmAllConfig(SettingsStore& store, StartupSettings& memory, SettingsHost& host,
-                  CommandImages& images, platform::ShellStart& shell, platform::Messages& messages,
-                  QWidget* parent = nullptr);
+    explicit TfrmAllConfig(const SettingsServices& services, QWidget* parent = nullptr);
     ~TfrmAllConfig() override;
 
     // The controls show a record the start-up pass confirmed without the dialog, as
@@ -90,12 +83,7 @@ private:
     void messageEdited();
 
     std::unique_ptr<Ui::TfrmAllConfig> ui;
-    SettingsStore& m_store;
-    StartupSettings& m_memory;
-    SettingsHost& m_host;
-    CommandImages& m_images;
-    platform::ShellStart& m_shell;
-    platform::Messages& m_messages;
+    SettingsServices m_services;
     AllSettings m_form;
     QStringList m_fontFaces;
     QString m_sampleFace;

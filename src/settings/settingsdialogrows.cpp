@@ -127,7 +127,7 @@ void TfrmAllConfig::messageEdited()
 
 void TfrmAllConfig::launcherIconExtraction(int row, bool replaceInList)
 {
-    const QIcon icon = extractLauncherIcon(readForm(), row, m_images, replaceInList);
+    const QIcon icon = extractLauncherIcon(readForm(), row, m_services.images, replaceInList);
     if (!icon.isNull()) // no file there: the preview keeps what it shows
         showLauncherPreview(row, icon);
 }
@@ -140,14 +140,14 @@ void TfrmAllConfig::showLauncherPreview(int row, const QIcon& icon)
 
 void TfrmAllConfig::launcherToolbarRefresh()
 {
-    refreshLauncherToolbar(readForm(), m_host, m_images,
+    refreshLauncherToolbar(readForm(), m_services.host, m_services.images,
                            [this](int row, const QIcon& icon) { showLauncherPreview(row, icon); });
 }
 
 void TfrmAllConfig::launcherClick(int n)
 {
     if (n >= 1 && n <= kLauncherCount)
-        startLauncher(readForm().launchers[n - 1], m_shell, m_messages);
+        startLauncher(readForm().launchers[n - 1], m_services.shell, m_services.messages);
 }
 
 } // namespace velmaro

@@ -6,12 +6,8 @@
 
 namespace velmaro {
 
-SettingsOnDemand::SettingsOnDemand(SettingsStore& store, StartupSettings& memory,
-                                   SettingsHost& host, CommandImages& images,
-                                   platform::ShellStart& shell, platform::Messages& messages,
-                                   QWidget* dialogParent)
-    : m_store(store), m_memory(memory), m_host(host), m_images(images), m_shell(shell),
-      m_messages(messages), m_dialogParent(dialogParent)
+SettingsOnDemand::SettingsOnDemand(const SettingsServices& services, QWidget* dialogParent)
+    : m_services(services), m_dialogParent(dialogParent)
 {
 }
 
@@ -25,15 +21,16 @@ SettingsOnDemand::~SettingsOnDemand()
 void SettingsOnDemand::startupPass()
 {
     // The record a new dialog's controls hold, loaded and given back by them.
+    const SettingsServices& s = m_services;
     AllSettings form;
-    fillCustomFields(m_memory, form);
-    loadAllSettings(m_store, m_memory, m_host.stripMetrics(), installedFaces(), form);
+    fillCustomFields(s.memory, form);
+    loadAllSettings(s.store, s.memory, s.host.stripMetrics(), installedFaces(), form);
     fitToControls(form);
-    showBackgroundOnLoad(form, m_memory, m_host, m_messages);
+    showBackgroundOnLoad(form, s.memory, s.host, s.messages);
     for (int row = 0; row < kLauncherCount; ++row)
-        extractLauncherIcon(form, row, m_images, true);
-    refreshLauncherToolbar(form, m_host, m_images);
-    confirmSettings(form, {m_store, m_memory, m_host, m_images, m_messages, false, {}, {}});
+        extractLauncherIcon(form, row, s.images, true);
+    refreshLauncherToolbar(form, s.host, s.images);
+    confirmSettings(form, {s.store, s.memory, s.host, s.images, s.messages, false, {}, {}});
     m_passForm = form;
 }
 
@@ -52,7 +49,7 @@ void SettingsOnDemand::launcherClick(int n)
         return;
     }
     if (m_passForm && n >= 1 && n <= kLauncherCount)
-        startLauncher(m_passForm->launchers[n - 1], m_shell, m_messages);
+        startLauncher(m_passForm->launchers[n - 1], m_services.shell, m_services.messages);
 }
 
 int SettingsOnDemand::exec()
@@ -63,8 +60,7 @@ int SettingsOnDemand::exec()
 TfrmAllConfig& SettingsOnDemand::dialog()
 {
     if (!m_dialog) {
-        m_dialog = new TfrmAllConfig(m_store, m_memory, m_host, m_images, m_shell, m_messages,
-                                     m_dialogParent);
+        m_dialog = new TfrmAllConfig(m_services, m_dialogParent);
         if (m_passForm)
             m_dialog->showRecord(*m_passForm);
         if (m_custom)

@@ -4,13 +4,8 @@
 // installed faces) is made when the user first opens it or the strip's launcher
 // buttons need its rows.
 
-#include "app/startupsettings.h"
-#include "notes/settingsstore.h"
-#include "platform/messages.h"
-#include "platform/shellstart.h"
 #include "settings/allsettings.h"
-#include "settings/commandimages.h"
-#include "settings/settingshost.h"
+#include "settings/settingssteps.h"
 
 #include <QObject>
 #include <QPointer>
@@ -25,9 +20,7 @@ class TfrmAllConfig;
 class SettingsOnDemand : public QObject {
     Q_OBJECT
 public:
-    SettingsOnDemand(SettingsStore& store, StartupSettings& memory, SettingsHost& host,
-                     CommandImages& images, platform::ShellStart& shell,
-                     platform::Messages& messages, QWidget* dialogParent);
+    SettingsOnDemand(const SettingsServices& services, QWidget* dialogParent);
     ~SettingsOnDemand() override;
 
     // Settings load, launcher toolbar refresh and settings confirm, as the dialog runs
@@ -49,12 +42,7 @@ signals:
     void customFieldsChanged();
 
 private:
-    SettingsStore& m_store;
-    StartupSettings& m_memory;
-    SettingsHost& m_host;
-    CommandImages& m_images;
-    platform::ShellStart& m_shell;
-    platform::Messages& m_messages;
+    SettingsServices m_services;
     QWidget* m_dialogParent;
     std::optional<AllSettings> m_passForm;
     struct CustomFields {

@@ -20,6 +20,17 @@ namespace velmaro {
 
 extern const QString kImageFailedMessage;
 
+// What the settings act on, for the dialog and for the pass without it: the store,
+// the settings in memory, the strip, the command images, program starts and messages.
+struct SettingsServices {
+    SettingsStore& store;
+    StartupSettings& memory;
+    SettingsHost& host;
+    CommandImages& images;
+    platform::ShellStart& shell;
+    platform::Messages& messages;
+};
+
 // The installed faces, sorted letter case aside, without private ones; read once:
 // the list does not change while the program runs.
 const QStringList& installedFaces();

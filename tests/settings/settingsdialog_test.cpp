@@ -99,8 +99,8 @@ private:
         readStartupSettings(*m_store, m_memory);
         m_host.calls.clear();
         m_messages.shown.clear();
-        m_settings = std::make_unique<SettingsOnDemand>(*m_store, m_memory, m_host, m_images,
-                                                        m_shell, m_messages, nullptr);
+        m_settings = std::make_unique<SettingsOnDemand>(
+            SettingsServices{*m_store, m_memory, m_host, m_images, m_shell, m_messages}, nullptr);
         m_settings->startupPass();
         QVERIFY(!m_settings->hasDialog());
         if (makeDialog)
