@@ -72,7 +72,7 @@ run_all_tests() {
     run_ctest "$dir" -L e2e --repeat until-pass:2 2>&1 | tee "$log"
     [ "${PIPESTATUS[0]}" -eq 0 ] || rc=1
     local again
-    again=$(grep -oE 'Test +#[0-9]+: [^ ]+ \.+\*\*\*' "$log" | awk '{print $3}' | sort -u)
+    again=$(grep -oE 'Test +#[0-9]+: [^ ]+ \.+\*\*\*(Failed|Timeout|Exception)' "$log" | awk '{print $3}' | sort -u)
     for t in $again; do
         summary+=("note    $t failed a first run (its output is above) and was run again")
     done
