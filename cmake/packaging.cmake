@@ -21,17 +21,17 @@ foreach(doc velmaro.1 changelog)
     DEPENDS ${out}/${doc} VERBATIM)
 endforeach()
 
-# The PNG icons are drawn from the one SVG at build time.
-set(icon_sizes 16 22 24 32 48 64 128 256)
-add_executable(velmaro_render_icon ${data}/icons/rendericon.cpp)
-target_link_libraries(velmaro_render_icon PRIVATE Qt6::Gui Qt6::Svg)
+# The PNG icons are drawn from the one SVG at build time, by the tool that draws the
+# built-in pictures (src/strip/icons).
 set(icon_pngs)
-foreach(size ${icon_sizes})
-  list(APPEND icon_pngs ${out}/icons/${size}x${size}/apps/velmaro.png)
+foreach(size 16 22 24 32 48 64 128 256)
+  set(folder ${out}/icons/${size}x${size}/apps)
+  add_custom_command(OUTPUT ${folder}/velmaro.png
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND velmaro_render_picture ${data}/icons/velmaro.svg ${folder}/velmaro.png ${size} ${size}
+    DEPENDS velmaro_render_picture ${data}/icons/velmaro.svg VERBATIM)
+  list(APPEND icon_pngs ${folder}/velmaro.png)
 endforeach()
-add_custom_command(OUTPUT ${icon_pngs}
-  COMMAND velmaro_render_icon ${data}/icons/velmaro.svg ${out}/icons ${icon_sizes}
-  DEPENDS velmaro_render_icon ${data}/icons/velmaro.svg VERBATIM)
 add_custom_target(velmaro_data ALL DEPENDS ${icon_pngs} ${out}/velmaro.1.gz ${out}/changelog.gz)
 
 install(TARGETS velmaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,5 +1,6 @@
 // Build tool: draws one of the program's built-in SVG pictures into a PNG file, so
-// that the program shows PNGs and never draws an SVG (nor loads Qt Svg) to start.
+// that the program shows PNGs and never draws an SVG (nor loads Qt Svg) to start;
+// it also draws the program's icon at the icon theme's sizes.
 //   velmaro_render_picture PICTURE.svg OUTPUT.png WIDTH HEIGHT [GROUND]
 // The drawing fills WIDTH x HEIGHT over GROUND (a colour such as #c0c0c0), or over a
 // transparent ground when none is given.
