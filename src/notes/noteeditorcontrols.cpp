@@ -99,6 +99,15 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int
     return l;
 }
 
+QFrame* frame(QWidget* parent, const char* name, int style, const QRect& place)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(QLatin1String(name));
+    f->setFrameStyle(style);
+    f->setGeometry(place);
+    return f;
+}
+
 QRadioButton* radio(QWidget* parent, const char* name, const QString& text, int x, int y)
 {
     auto* r = new QRadioButton(text, parent);
@@ -177,10 +186,7 @@ void TfrmConfig::buildToolbar()
 {
     QStyle* st = style();
 
-    m_bevel = new QFrame(this);
-    m_bevel->setObjectName(QStringLiteral("Bevel1"));
-    m_bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_bevel->setGeometry(0, 0, 297, 41);
+    m_bevel = frame(this, "Bevel1", QFrame::Panel | QFrame::Raised, {0, 0, 297, 41});
 
     btnAceptar = flatButton(this, "btnAceptar", QStringLiteral("Aceptar"),
                             st->standardIcon(QStyle::SP_DialogApplyButton), 8, 8);
@@ -234,11 +240,7 @@ void TfrmConfig::buildNoteArea()
         lblLastModif->move(std::max(144, lblUltima->geometry().right() + 6), 144);
     }
 
-    m_line = new QFrame(this);
-    m_line->setObjectName(QStringLiteral("Line1"));
-    m_line->setFrameShape(QFrame::HLine);
-    m_line->setFrameShadow(QFrame::Sunken);
-    m_line->setGeometry(8, 160, 281, 2);
+    m_line = frame(this, "Line1", QFrame::HLine | QFrame::Sunken, {8, 160, 281, 2});
 }
 
 void TfrmConfig::buildAlarmArea()
@@ -300,10 +302,7 @@ void TfrmConfig::buildPostponePanel()
 {
     QStyle* st = style();
 
-    pnlRepetir = new QFrame(this);
-    pnlRepetir->setObjectName(QStringLiteral("pnlRepetir"));
-    pnlRepetir->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnlRepetir->setGeometry(7, 239, 289, 33);
+    pnlRepetir = frame(this, "pnlRepetir", QFrame::Panel | QFrame::Sunken, {7, 239, 289, 33});
     Label4 = label(pnlRepetir, "Label4", QStringLiteral("Adelantar Alarma :"), 9, 9);
     Label4->installEventFilter(this);
     rb1hora = radio(pnlRepetir, "rb1hora", QStringLiteral("1 hora"), 104, 8);
@@ -319,10 +318,7 @@ void TfrmConfig::buildSoundPanel()
 {
     QStyle* st = style();
 
-    pnlSonido = new QFrame(this);
-    pnlSonido->setObjectName(QStringLiteral("pnlSonido"));
-    pnlSonido->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnlSonido->setGeometry(6, 276, 289, 105);
+    pnlSonido = frame(this, "pnlSonido", QFrame::Panel | QFrame::Sunken, {6, 276, 289, 105});
     Label1 = label(pnlSonido, "Label1", QStringLiteral("Sonido :"), 8, 20);
     fedSonidos = new QLineEdit(pnlSonido);
     fedSonidos->setObjectName(QStringLiteral("fedSonidos"));
