@@ -19,7 +19,7 @@ namespace {
 
 const QString kNoteLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
 // How often a hidden strip looks for the notification area it hides in.
-constexpr int kTrayWatchInterval = 1000;
+constexpr int kTrayWatchInterval = 2000;
 
 } // namespace
 

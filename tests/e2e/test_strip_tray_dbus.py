@@ -2,8 +2,9 @@
 GNOME's AppIndicator extension, Xfce's status tray, waybar), played here by a
 stand-in watcher on the desktop's private session bus: the icon registers with the
 program's own transparent icon, its menu is exported over DBusMenu with the strip
-menu's items, and the host's click on "&Salir" ends the program with its position
-written. The strip's own menu still opens on the strip."""
+menu's items, the host's click on "&Ocultar / Mostrar" hides the strip, which comes
+back when the host goes away, and its click on "&Salir" ends the program with its
+position written. The strip's own menu still opens on the strip."""
 
 import sys
 import unittest
@@ -102,7 +103,7 @@ class StatusNotifierTrayTest(unittest.TestCase):
     def test_the_icon_registers_exports_the_strip_menu_and_exits_from_it(self):
         with Desktop(wm=True, tray=False, bus=True) as d:
             d.write_settings("[General]\nTotalData=0\nleft=120\ntop=130\n")
-            d.spawn("watcher", [sys.executable, __file__, "--watcher"])
+            host = d.spawn("watcher", [sys.executable, __file__, "--watcher"])
             bus = dbus.bus.BusConnection(d.bus_address)
             wait_until(lambda: bus.name_has_owner(WATCHER), 20, what="the stand-in watcher")
             watcher = bus.get_object(WATCHER, "/StatusNotifierWatcher")
@@ -139,8 +140,15 @@ class StatusNotifierTrayTest(unittest.TestCase):
             d.xdotool("key", "Escape")
             wait_until(lambda: set(d.windows(pid=p.pid)) == before, 10, what="the strip menu closed")
 
-            menu.Event(labels["&Salir"], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0),
-                       dbus_interface=DBUSMENU, signature="isvu")
+            click = lambda label: menu.Event(labels[label], "clicked", dbus.Int32(0, variant_level=1),
+                                             dbus.UInt32(0), dbus_interface=DBUSMENU, signature="isvu")
+            # Hidden from the host's menu; the host goes away, and the strip comes back.
+            click("&Ocultar / Mostrar")
+            wait_until(lambda: not d.is_viewable(strip), 10, what="the strip hidden")
+            host.stop()
+            wait_until(lambda: d.is_viewable(strip), 5, what="the strip back without its tray")
+
+            click("&Salir")
             self.assertEqual(p.wait(15), 0)
             stored = d.read_settings()
             self.assertEqual(ini_get(stored, "General", "left"), str(place[0]))
