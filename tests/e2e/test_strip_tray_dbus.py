@@ -28,8 +28,6 @@ PROPERTIES = "org.freedesktop.DBus.Properties"
 WATCHER_XML = """<node>
  <interface name="org.kde.StatusNotifierWatcher">
   <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/></method>
-  <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/></method>
-  <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
   <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
   <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
   <property name="ProtocolVersion" type="i" access="read"/>
@@ -62,15 +60,6 @@ def run_watcher():
         @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
         def RegisterStatusNotifierItem(self, service, sender=None):
             self.items.append(str(service) if not service.startswith("/") else sender)
-            self.StatusNotifierItemRegistered(self.items[-1])
-
-        @dbus.service.method(WATCHER, in_signature="s")
-        def RegisterStatusNotifierHost(self, service):
-            pass
-
-        @dbus.service.signal(WATCHER, signature="s")
-        def StatusNotifierItemRegistered(self, service):
-            pass
 
         @dbus.service.method(PROPERTIES, in_signature="ss", out_signature="v")
         def Get(self, interface, name):

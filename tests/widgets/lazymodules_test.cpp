@@ -39,12 +39,6 @@ private slots:
             CommandImages::builtIn(CommandImages::Exit).pixmap(QSize(16, 16), 2.0);
         QCOMPARE(sharp.size(), QSize(32, 32));
         QCOMPARE(sharp.devicePixelRatio(), 2.0);
-        // The program's icon: transparent around its drawing, at each size asked for.
-        const QIcon program = programIcon();
-        for (int size : {16, 22, 24, 32, 48, 64}) {
-            QVERIFY(program.availableSizes().contains(QSize(size, size)));
-            QCOMPARE(program.pixmap(size).toImage().pixelColor(0, 0).alpha(), 0);
-        }
     }
 
     void aModuleWithoutItsEntryPointsDoesNotLoad()
