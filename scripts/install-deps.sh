@@ -17,8 +17,8 @@ packages=(
     fonts-dejavu-core sound-theme-freedesktop python3 xdg-utils
     # the launchers: desktop entries start through gio, icons come from the theme
     libglib2.0-bin adwaita-icon-theme
-    # the notification test's private session bus
-    dbus
+    # the notification test's private session bus; a stand-in StatusNotifierItem tray on it
+    dbus python3-dbus python3-gi
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     # output tests: an RTF reader, PDF text extraction, the X clipboard
     unrtf poppler-utils xclip

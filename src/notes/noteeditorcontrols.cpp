@@ -42,7 +42,11 @@ enum class Picture { Mail, AlarmOn, AlarmOff };
 
 QIcon drawIcon(Picture picture)
 {
-    QPixmap pm(16, 16);
+    // At the screen's pixel ratio, so that a scaled screen gets it sharp; the drawing
+    // is in device-independent pixels all the same.
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    QPixmap pm(QSize(16, 16) * ratio);
+    pm.setDevicePixelRatio(ratio);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

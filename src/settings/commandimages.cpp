@@ -2,8 +2,6 @@
 
 #include "widgets/pictureloader.h"
 
-#include <QPixmap>
-
 namespace velmaro {
 
 namespace {
@@ -12,12 +10,6 @@ constexpr const char* kFiles[CommandImages::kCount] = {
     "newnote", "listall", "calendar", "launcher1", "launcher2",   "launcher3", "settings",
     "mailall", "help",    "hideshow", "exit",      "launcheroff", "about",
 };
-
-// Drawn from src/strip/icons at build time, kSize x kSize on silver.
-QPixmap picture(int index)
-{
-    return builtInPicture(QLatin1String(kFiles[index]));
-}
 
 } // namespace
 
@@ -31,7 +23,8 @@ QIcon CommandImages::builtIn(int index)
 {
     if (index < 0 || index >= kCount)
         return QIcon();
-    return QIcon(picture(index));
+    // Drawn from src/strip/icons at build time, kSize x kSize on silver, and twice that.
+    return builtInIcon(QLatin1String(kFiles[index]));
 }
 
 QIcon CommandImages::icon(int index) const

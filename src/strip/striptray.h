@@ -1,18 +1,17 @@
 #pragma once
-// The strip's tray icon, RxTrayIcon1, as the program sets it up: image 0 of the command
-// image list, the hint "Velmaro", the strip menu on a left or a right press, in the
-// notification area from start to end.
+// The strip's tray icon, RxTrayIcon1, as the program sets it up: the program's own icon,
+// the hint "Velmaro", the strip menu on a left or a right press, in the notification
+// area from start to end.
 
 #include "strip/tray/texttrayicon.h"
 
 #include <memory>
 
-class QIcon;
 class QMenu;
 class QWidget;
 
 namespace velmaro {
 
-std::unique_ptr<TTextTrayIcon> makeStripTrayIcon(QWidget* strip, QMenu* menu, const QIcon& image);
+std::unique_ptr<TTextTrayIcon> makeStripTrayIcon(QWidget* strip, QMenu* menu);
 
 } // namespace velmaro

@@ -72,7 +72,7 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
                              static_cast<QWidget*>(pnlSentences)})
         m_mover->addDragSurface(surface);
     connect(m_mover, &StripMover::moved, this, &TForm1::scrollbarCheck);
-    RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu(), m_images.icon(0));
+    RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -156,6 +156,8 @@ private:
     void hideStrip();
     // On the screen again, hidden or minimised before.
     void showStrip();
+    // While hidden, shows the strip again once the notification area is gone.
+    void watchNotificationArea();
     void beginNewNote();
     void noteLineClicked(int n);
 
@@ -190,6 +192,7 @@ private:
     QTimer* Timer1 = nullptr;
     std::unique_ptr<TTextTrayIcon> RxTrayIcon1;
     bool m_minimisedAsHidden = false;
+    QTimer* m_trayWatch = nullptr;
 };
 
 } // namespace velmaro

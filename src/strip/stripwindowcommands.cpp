@@ -18,6 +18,8 @@ namespace velmaro {
 namespace {
 
 const QString kNoteLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
+// How often a hidden strip looks for the notification area it hides in.
+constexpr int kTrayWatchInterval = 2000;
 
 } // namespace
 
@@ -124,10 +126,31 @@ void TForm1::hideStrip()
 {
     if (m_services.shell.hasNotificationArea()) {
         hide();
+        watchNotificationArea();
     } else {
         m_minimisedAsHidden = true;
         showMinimized();
     }
+}
+
+// A notification area that goes away (its panel crashed or was removed) takes the way
+// back to a hidden strip with it: the strip then comes back on the screen by itself.
+void TForm1::watchNotificationArea()
+{
+    if (!m_trayWatch) {
+        m_trayWatch = new QTimer(this);
+        m_trayWatch->setInterval(kTrayWatchInterval);
+        connect(m_trayWatch, &QTimer::timeout, this, [this] {
+            if (isVisible()) {
+                m_trayWatch->stop();
+            } else if (!m_services.shell.hasNotificationArea()) {
+                m_trayWatch->stop();
+                showStrip();
+                raise();
+            }
+        });
+    }
+    m_trayWatch->start();
 }
 
 void TForm1::showStrip()

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 namespace velmaro {
@@ -93,9 +94,44 @@ QImage loadPicture(const QString& path, QString* error)
     return readAs(path, format, error);
 }
 
+namespace {
+
+QPixmap builtInPixmap(const QString& file, qreal ratio)
+{
+    QPixmap pixmap =
+        QPixmap::fromImage(readAs(QStringLiteral(":/velmaro/pictures/") + file, "png"));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
+
 QPixmap builtInPicture(const QString& name)
 {
-    return QPixmap::fromImage(readAs(QStringLiteral(":/velmaro/pictures/%1.png").arg(name), "png"));
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
+        const QPixmap sharp = builtInPixmap(name + QStringLiteral("@2x.png"), 2.0);
+        if (!sharp.isNull())
+            return sharp;
+    }
+    return builtInPixmap(name + QStringLiteral(".png"), 1.0);
+}
+
+QIcon builtInIcon(const QString& name)
+{
+    QIcon icon;
+    icon.addPixmap(builtInPixmap(name + QStringLiteral(".png"), 1.0));
+    const QPixmap sharp = builtInPixmap(name + QStringLiteral("@2x.png"), 2.0);
+    if (!sharp.isNull())
+        icon.addPixmap(sharp);
+    return icon;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64})
+        icon.addPixmap(builtInPixmap(QStringLiteral("velmaro%1.png").arg(size), 1.0));
+    return icon;
 }
 
 } // namespace velmaro

@@ -5,6 +5,7 @@
 // (EMF) through libemf2svg, both turned into SVG and drawn with QtSvg at their own
 // size, all three in the pictures module, loaded at the first such picture.
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -20,8 +21,13 @@ QImage loadPicture(const QString& path, QString* error = nullptr);
 QStringList pictureExtensions();
 
 // One of the program's own pictures, drawn from src/strip/icons at build time and
-// embedded as :/velmaro/pictures/NAME.png; read by Qt's own PNG reader, so that no
-// image format plugin is loaded for it.
+// embedded as :/velmaro/pictures/NAME.png, with NAME@2x.png at twice the size; read by
+// Qt's own PNG reader, so that no image format plugin is loaded for it. On a screen
+// scaled up the sharper one is returned, at the same size in device-independent pixels.
 QPixmap builtInPicture(const QString& name);
+// Both drawings of a built-in picture, for buttons and menus on any screen.
+QIcon builtInIcon(const QString& name);
+// The program's own icon, transparent, at 16, 22, 24, 32, 48 and 64 pixels.
+QIcon programIcon();
 
 } // namespace velmaro

@@ -1,7 +1,8 @@
 """Hiding and showing the strip, its tray icon and the exit, with the real program:
 Ctrl+O and the tray icon's menu, the search prompt put back, the exit of a hidden
 program, an alarm that shows a hidden strip, always on top, the icon back after the
-tray host restarts, and a desktop without a notification area."""
+tray host restarts, a hidden strip back when the tray host goes away, and a desktop
+without a notification area."""
 
 import datetime
 import os
@@ -129,6 +130,20 @@ class HideShowTest(unittest.TestCase):
             d._start_tray()
             tray_menu_command(d, p.pid, "o")
             wait_until(lambda: not d.is_viewable(strip), 10, what="the strip hidden from the new icon")
+
+    def test_a_hidden_strip_comes_back_when_the_tray_host_goes_away(self):
+        with Desktop(wm=True, tray=True) as d:
+            d.write_settings(settings())
+            p = d.start_velmaro()
+            strip = d.wait_for_strip(p)
+            place = d.wait_for_geometry(strip, (100, 100, 237, None))
+            tray_icon(d, p.pid)
+            d.send_keys(strip, "ctrl+o")
+            wait_until(lambda: not d.is_viewable(strip), 10, what="the strip hidden")
+            trayer = next(q for q in d.processes if q.name == "trayer")
+            trayer.stop()
+            wait_until(lambda: d.is_viewable(strip), 5, what="the strip back without its tray")
+            self.assertEqual(d.geometry(strip), place)
 
 
 class WithoutTrayTest(unittest.TestCase):

@@ -33,6 +33,12 @@ private slots:
                  QSize(layout::kAboutSize, layout::kAboutSize));
         QCOMPARE(builtInPicture(QStringLiteral("aboutpicture80")).size(), QSize(80, 80));
         QCOMPARE(builtInPicture(QStringLiteral("help33")).size(), QSize(33, 33));
+
+        // A screen scaled by two gets the pictures drawn at twice the size, not blown up.
+        const QPixmap sharp =
+            CommandImages::builtIn(CommandImages::Exit).pixmap(QSize(16, 16), 2.0);
+        QCOMPARE(sharp.size(), QSize(32, 32));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
     }
 
     void aModuleWithoutItsEntryPointsDoesNotLoad()

@@ -48,6 +48,12 @@ QtTrayShell::~QtTrayShell()
         m_owner->removeEventFilter(this);
 }
 
+void QtTrayShell::setPopupMenu(QMenu* menu)
+{
+    m_menu = menu;
+    m_tray.setContextMenu(menu);
+}
+
 TrayImage QtTrayShell::image(const QIcon& icon)
 {
     return std::make_shared<const QIcon>(icon);
@@ -116,7 +122,7 @@ bool QtTrayShell::hasAutoPopupMenu() const
 // among them) runs after the press that opened it has been handled.
 void QtTrayShell::popupMenu(QPoint at)
 {
-    if (m_menu)
+    if (m_menu && !m_menuOpenedElsewhere)
         m_menu->popup(at);
 }
 
@@ -207,8 +213,11 @@ void QtTrayShell::activated(QSystemTrayIcon::ActivationReason reason)
         m_receiver->trayMessage(TrayMessage::LButtonUp);
         break;
     case QSystemTrayIcon::Context:
+        // The context menu is open already (XEmbed) or is the host's to open (DBusMenu).
+        m_menuOpenedElsewhere = m_tray.contextMenu() != nullptr;
         m_receiver->trayMessage(TrayMessage::RButtonDown);
         m_receiver->trayMessage(TrayMessage::RButtonUp);
+        m_menuOpenedElsewhere = false;
         break;
     case QSystemTrayIcon::MiddleClick:
         m_receiver->trayMessage(TrayMessage::MButtonDown);

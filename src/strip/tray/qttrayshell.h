@@ -7,6 +7,9 @@
 // (a press is reported as press and release at once), and a balloon hint that hides or
 // times out. A restarted notification area is followed by QSystemTrayIcon itself, which
 // puts a visible icon back.
+//
+// The icon's menu is handed to QSystemTrayIcon, so that a StatusNotifierItem host can
+// show it where the icon is; a right press then opens it by the desktop's own means.
 
 #include "strip/tray/trayshell.h"
 
@@ -27,8 +30,10 @@ public:
     explicit QtTrayShell(QWidget* owner);
     ~QtTrayShell() override;
 
-    // The menu opened on a press; not owned.
-    void setPopupMenu(QMenu* menu) { m_menu = menu; }
+    // The menu opened on a press; not owned. It is also the tray icon's context menu:
+    // a StatusNotifierItem host gets it over DBusMenu and opens it at the icon itself,
+    // and on an XEmbed tray Qt opens it at a right press.
+    void setPopupMenu(QMenu* menu);
     QMenu* popupMenuWidget() const { return m_menu; }
     QSystemTrayIcon& systemTrayIcon() { return m_tray; }
 
@@ -66,6 +71,8 @@ private:
     QSystemTrayIcon m_tray;
     QPointer<QMenu> m_menu;
     TCoolTrayIcon* m_receiver = nullptr;
+    // Set while a press whose menu the desktop side opens is passed on.
+    bool m_menuOpenedElsewhere = false;
 };
 
 } // namespace velmaro

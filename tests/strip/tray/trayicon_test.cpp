@@ -18,7 +18,7 @@ struct TrayFixture : ::testing::Test {
 
 TEST_F(TrayFixture, ProgramConfigurationShowsImageZeroWithItsHintAndGoesAwayAtTheEnd)
 {
-    // As the strip sets it up: font and border draw the text icon, the list replaces it.
+    // Font and border draw the text icon; the list set after them replaces it.
     icon->SetFont(TrayFont{});
     icon->SetBorder(false);
     EXPECT_EQ(imageNumber(icon->Icon()), 1001);
