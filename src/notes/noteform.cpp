@@ -131,6 +131,8 @@ NoteResult NoteForm::refusal(const NoteFields& fields, const NearWarning& warnin
     }
     if (fields.text.isEmpty())
         return result(NoteResult::Status::Nothing);
+    if (textLength(fields.text) > kMaxTextLength)
+        return result(NoteResult::Status::TooLong);
     if (asNew && m_notes.isFull())
         return result(NoteResult::Status::Full, kLimit);
     return result(NoteResult::Status::Written);
@@ -216,6 +218,12 @@ QString NoteForm::normalisedText(const QString& text)
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return out;
+}
+
+int NoteForm::textLength(const QString& text)
+{
+    const QString stored = normalisedText(text);
+    return int(stored.size() - stored.count(QStringLiteral("\r\n")));
 }
 
 QString NoteForm::alarmText(const QDateTime& alarm)

@@ -53,6 +53,7 @@ struct NoteResult {
         Written,      // saved, deleted or archived as asked
         WrittenAsNew, // the held note changed outside meanwhile: saved as a new note
         Nothing,      // no text to save, or no note to act on: nothing said, nothing done
+        TooLong,      // refused: the text is longer than kMaxTextLength
         NearAlarm,    // refused: another note's alarm is too near (`near`)
         Full,         // refused: the note limit is reached
         Moved,        // delete or archive refused: the held note changed outside
@@ -99,8 +100,9 @@ public:
     QDateTime pickerStart() const;
 
     // The refusal save() would give as things stand, without writing: NearAlarm (when
-    // the warning is on and the note has an alarm), Nothing for an empty text, Full
-    // for a note that would be new past the limit; Written when none applies.
+    // the warning is on and the note has an alarm), Nothing for an empty text, TooLong
+    // (no message: the editor's box never holds more), Full for a note that would be
+    // new past the limit; Written when none applies.
     NoteResult check(const NoteFields& fields, const NearWarning& warning) const;
 
     enum class Defaults { Remember, Leave };
@@ -117,8 +119,10 @@ public:
     NoteResult remove();
     NoteResult archive(const QString& text, const QString& documentsFolder);
 
+    // The length of a text as the editor's box counts it: a line break is one character.
+    static int textLength(const QString& text);
     // A text as a note stores it: every line break (CR LF, LF or CR alone) as CR LF.
-    // save() stores the text so; the length is the caller's to keep.
+    // save() stores the text so.
     static QString normalisedText(const QString& text);
     // The stored alarm text of a moment: "dd/MM/yyyy HH:mm:ss", the time always shown.
     static QString alarmText(const QDateTime& alarm);

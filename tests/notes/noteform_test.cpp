@@ -117,7 +117,7 @@ TEST_F(NoteFormTest, ANewNoteStoresTheDefaultsThenItsFiveKeys)
     EXPECT_EQ(store.readString(u"Custom", u"Adv", kAbsent), u"-30");
 }
 
-TEST_F(NoteFormTest, AnEmptyTextWritesOnlyTheDefaults)
+TEST_F(NoteFormTest, AnEmptyTextWritesOnlyTheDefaultsAndAnOverlongOneIsRefused)
 {
     form.openNew();
     const NoteResult r = form.save(fields(QString()), {true, 20});
@@ -125,6 +125,11 @@ TEST_F(NoteFormTest, AnEmptyTextWritesOnlyTheDefaults)
     EXPECT_TRUE(r.message.isEmpty());
     EXPECT_EQ(readBytes(path), "[Custom]\r\nSoundFile=\r\nAdv=20\r\n");
     EXPECT_EQ(notes.count(), 0);
+
+    // A line break counts as one character, however it is written.
+    const QString longest = QString(NoteForm::kMaxTextLength - 2, u'x') + QStringLiteral("\r\ny");
+    EXPECT_EQ(form.check(fields(longest), {}).status, S::Written);
+    EXPECT_EQ(form.check(fields(longest + u'\n'), {}).status, S::TooLong);
 }
 
 TEST_F(NoteFormTest, TheWarningDefaultIsReadBackAndClamped)
@@ -190,6 +195,7 @@ TEST_F(NoteFormTest, ANearAlarmRefusesUntilTheWarningIsOff)
     EXPECT_EQ(refused.status, S::NearAlarm);
     ASSERT_TRUE(refused.near.has_value());
     EXPECT_EQ(refused.near->number, 1);
+    EXPECT_EQ(refused.near->text, u"médico");
     EXPECT_EQ(refused.message,
               u"Existe una alarma anterior (en la nota número 1) configurada en 05/03/2026 "
               u"10:20:00.\r\nCambie la hora seleccionada o elija la opción \"No Advertir\".");
