@@ -1,5 +1,6 @@
-#include "alarms/nearalarm.h"
+#include "notes/nearalarm.h"
 
+#include "notes/codec.h"
 #include "notes/notekeys.h"
 
 #include <cmath>
@@ -32,8 +33,11 @@ std::optional<NearAlarm> findNearAlarm(const SettingsStore& store, int noteCount
         if (!other || !std::isfinite(*other))
             continue;
         const qint64 distance = std::llabs(toMilliseconds(*other) - candidateMs);
-        if (distance <= windowMs)
-            return NearAlarm{m, *other};
+        if (distance <= windowMs) {
+            const QString text =
+                store.readString(keys::kData, keys::sentence(m), kAbsent, kNoLimit);
+            return NearAlarm{m, *other, decodeLineBreaks(text)};
+        }
     }
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
-#include "notes/noteeditorondemand.h"
+#include "editor/noteeditorondemand.h"
 
-#include "notes/noteeditor.h"
+#include "editor/noteeditor.h"
 
 namespace velmaro {
 

@@ -14,6 +14,7 @@ namespace velmaro {
 struct NearAlarm {
     int number = 0;     // the other note's number
     DayCount alarm = 0; // its stored alarm moment
+    QString text;       // its text, line breaks decoded
 };
 
 // The first note M in 1..noteCount, other than selfNumber, whose stored alarm text
