@@ -7,6 +7,26 @@
 
 namespace velmaro {
 
+namespace {
+
+// Marks a window whose owner this helper chose.
+constexpr char kAdopted[] = "velmaroOwnerAdopted";
+
+// The program's window the user is working in, other than the strip: the open
+// modal window, or else the active one.
+const QWidget* openedFrom(const QWidget* window)
+{
+    const QWidget* from = QApplication::activeModalWidget();
+    if (!from)
+        from = QApplication::activeWindow();
+    if (!from || from == window || !from->isVisible() || !from->windowHandle() ||
+        from->windowType() == Qt::Popup)
+        return nullptr;
+    return from;
+}
+
+} // namespace
+
 DialogOwner::DialogOwner(QWidget& owner, std::function<bool()> ownerInSight, QObject* parent)
     : QObject(parent), m_owner(&owner), m_ownerInSight(std::move(ownerInSight))
 {
@@ -30,13 +50,19 @@ void DialogOwner::adopt(QWidget* window) const
     QWindow* ownerHandle = m_owner->windowHandle();
     if (!handle || !ownerHandle)
         return;
-    // A window over another of the program's windows (a chooser over a dialog) keeps
-    // that one; a window given no owner, or the strip, gets the strip while it is in
-    // sight.
+    // A window that Qt gave another of the program's windows as owner (a chooser
+    // over its dialog) keeps it. The others are looked after here at every showing.
     QWindow* current = handle->transientParent();
-    if (current && current != ownerHandle)
+    if (current && current != ownerHandle && !window->property(kAdopted).toBool())
         return;
+    window->setProperty(kAdopted, true);
+    // A window opened from another of the program's windows (a message about the list
+    // window's file, or about the editor's sound) belongs to that one, so the window
+    // it came from cannot be raised over it.
     QWindow* wanted = m_ownerInSight() ? ownerHandle : nullptr;
+    const QWidget* from = openedFrom(window);
+    if (from && from != m_owner)
+        wanted = from->windowHandle();
     if (current != wanted)
         handle->setTransientParent(wanted);
 }

@@ -3,8 +3,9 @@
 // without an owner window of its own (dialogs, message boxes, the editor, the list,
 // help and about windows) is made transient for the strip, so window managers stack
 // it over the strip, also over a strip kept always on top, and a modal one never
-// hides under the window it blocks. Choosers opened from such a window stay
-// transient for that window. While the strip is out of sight (hidden, or on another
+// hides under the window it blocks. A window shown while a modal one is open
+// belongs to that one instead. Choosers opened from such a window stay transient
+// for that window. While the strip is out of sight (hidden, or on another
 // workspace) the window is left without an owner, so it opens where the user is.
 
 #include <QObject>
