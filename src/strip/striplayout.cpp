@@ -134,6 +134,22 @@ long long gap(long long a, long long aSize, long long b, long long bSize)
 
 } // namespace
 
+Rect toDevice(const Frame& frame, const Rect& r)
+{
+    const auto x = [&](int v) {
+        return frame.left + roundHalfEven((v - frame.left) * frame.scale);
+    };
+    const auto y = [&](int v) { return frame.top + roundHalfEven((v - frame.top) * frame.scale); };
+    const int left = x(r.left);
+    const int top = y(r.top);
+    return {left, top, x(r.left + r.width) - left, y(r.top + r.height) - top};
+}
+
+Rect fromDevice(const Frame& frame, const Rect& r)
+{
+    return toDevice({frame.left, frame.top, frame.scale > 0 ? 1.0 / frame.scale : 1.0}, r);
+}
+
 int holdingMonitor(std::span<const Rect> monitors, const Rect& strip)
 {
     int best = -1;

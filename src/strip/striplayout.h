@@ -126,6 +126,18 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// Qt gives each monitor device-independent coordinates scaled about the monitor's
+// own top-left corner, which keeps its device value; with a scale other than 1 the
+// monitors' frames do not join up. A frame is that corner and the scale.
+struct Frame {
+    int left;
+    int top;
+    double scale;
+};
+// A rectangle given in a frame, in device pixels; and back.
+Rect toDevice(const Frame& frame, const Rect& r);
+Rect fromDevice(const Frame& frame, const Rect& r);
+
 // The monitor that holds the largest part of `strip`; when the strip lies on none,
 // the nearest one (the first of equals). -1 without monitors.
 int holdingMonitor(std::span<const Rect> monitors, const Rect& strip);

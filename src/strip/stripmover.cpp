@@ -129,11 +129,22 @@ QRect StripMover::primaryGeometry()
 
 QRect StripMover::monitorGeometry() const
 {
+    // The monitors are compared in device pixels; the one found is given back in the
+    // frame of the strip's own screen, the one its position is measured in.
+    const auto frameOf = [](const QScreen* screen) {
+        const QRect g = screen->geometry();
+        return layout::Frame{g.x(), g.y(), screen->devicePixelRatio()};
+    };
+    const QScreen* own = m_strip->screen();
+    const layout::Frame stripFrame = own ? frameOf(own) : layout::Frame{0, 0, 1.0};
     std::vector<layout::Rect> monitors;
     for (const QScreen* screen : QGuiApplication::screens())
-        monitors.push_back(toRect(screen->geometry()));
-    const int i = layout::holdingMonitor(monitors, toRect(m_strip->geometry()));
-    return i < 0 ? kNoScreen : toQRect(monitors[static_cast<std::size_t>(i)]);
+        monitors.push_back(layout::toDevice(frameOf(screen), toRect(screen->geometry())));
+    const int i =
+        layout::holdingMonitor(monitors, layout::toDevice(stripFrame, toRect(m_strip->geometry())));
+    if (i < 0)
+        return kNoScreen;
+    return toQRect(layout::fromDevice(stripFrame, monitors[static_cast<std::size_t>(i)]));
 }
 
 void StripMover::keepOnScreen()

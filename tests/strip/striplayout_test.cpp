@@ -258,6 +258,17 @@ TEST(StripLayoutKeepOnScreen, TheMonitorHoldingTheStripBoundsIt)
     EXPECT_EQ(kept(negative, -500, 100), (Position{-500, 100}));
 
     EXPECT_EQ(holdingMonitor({}, {0, 0, 237, 140}), -1);
+
+    // At scale 2 the right-hand monitor of 2048 x 1536 device pixels keeps its device
+    // origin (1280, 0) in its own frame; in the left one's frame it starts at 640. A
+    // strip at 802 there is on it.
+    const Frame left{0, 0, 2.0};
+    const Rect right = toDevice({1280, 0, 2.0}, {1280, 0, 1024, 768});
+    EXPECT_EQ(right, (Rect{1280, 0, 2048, 1536}));
+    EXPECT_EQ(holdingMonitor(std::vector<Rect>{toDevice(left, {0, 0, 640, 512}), right},
+                             toDevice(left, {802, 100, 237, 140})),
+              1);
+    EXPECT_EQ(fromDevice(left, right), (Rect{640, 0, 1024, 768}));
 }
 
 TEST(StripLayoutDrag, TheStripJumpsByTheDistanceOfPressAndRelease)
