@@ -14,6 +14,7 @@ packages=(
     # running and the end-to-end tests: X server, window manager, tray host, sound
     xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick
     x11-xserver-utils  # xrandr: screen-size changes under a running strip
+    xserver-xorg-core xserver-xorg-video-dummy  # two monitors: Xorg's dummy driver (as root)
     fonts-dejavu-core sound-theme-freedesktop python3 xdg-utils
     # the launchers: desktop entries start through gio, icons come from the theme
     libglib2.0-bin adwaita-icon-theme

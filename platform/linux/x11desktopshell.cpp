@@ -46,6 +46,21 @@ xcb_window_t windowProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop
     return *static_cast<xcb_window_t*>(xcb_get_property_value(reply.get()));
 }
 
+// A CARDINAL property's first value.
+bool cardinalProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, uint32_t& value)
+{
+    Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, property, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    if (!reply || reply->type != XCB_ATOM_CARDINAL || reply->format != 32 ||
+        xcb_get_property_value_length(reply.get()) < 4)
+        return false;
+    value = *static_cast<uint32_t*>(xcb_get_property_value(reply.get()));
+    return true;
+}
+
+// The value of _NET_WM_DESKTOP that puts a window on every workspace.
+constexpr uint32_t kAllWorkspaces = 0xFFFFFFFF;
+
 } // namespace
 
 X11DesktopShell::X11DesktopShell()
@@ -107,6 +122,67 @@ bool X11DesktopShell::trayRunning() const
     Reply<xcb_get_selection_owner_reply_t> reply(xcb_get_selection_owner_reply(
         m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
     return reply && reply->owner != XCB_WINDOW_NONE;
+}
+
+bool X11DesktopShell::currentWorkspace(uint32_t& desktop) const
+{
+    if (!m_connection || xcb_connection_has_error(m_connection))
+        return false;
+    const xcb_window_t root = rootOf(m_connection, m_screen);
+    const xcb_atom_t current = internAtom(m_connection, QByteArrayLiteral("_NET_CURRENT_DESKTOP"));
+    return root != XCB_WINDOW_NONE && current != XCB_ATOM_NONE &&
+           cardinalProperty(m_connection, root, current, desktop);
+}
+
+bool X11DesktopShell::onCurrentWorkspace(std::uintptr_t window) const
+{
+    uint32_t current = 0;
+    if (window == 0 || !currentWorkspace(current))
+        return true;
+    const xcb_atom_t atom = internAtom(m_connection, QByteArrayLiteral("_NET_WM_DESKTOP"));
+    uint32_t desktop = 0;
+    if (atom == XCB_ATOM_NONE ||
+        !cardinalProperty(m_connection, static_cast<xcb_window_t>(window), atom, desktop))
+        return true;
+    return desktop == current || desktop == kAllWorkspaces;
+}
+
+void X11DesktopShell::moveToCurrentWorkspace(std::uintptr_t window)
+{
+    uint32_t current = 0;
+    if (window == 0 || !currentWorkspace(current))
+        return;
+    const auto w = static_cast<xcb_window_t>(window);
+    const xcb_atom_t atom = internAtom(m_connection, QByteArrayLiteral("_NET_WM_DESKTOP"));
+    if (atom == XCB_ATOM_NONE)
+        return;
+    // A withdrawn (hidden) window carries its workspace for the window manager to
+    // read when it is mapped; a managed one, shown or parked on another workspace,
+    // belongs to the window manager, which is asked. Managed windows have a WM_STATE
+    // of Normal (1) or Iconic (3).
+    const xcb_atom_t wmState = internAtom(m_connection, QByteArrayLiteral("WM_STATE"));
+    Reply<xcb_get_property_reply_t> state(xcb_get_property_reply(
+        m_connection, xcb_get_property(m_connection, 0, w, wmState, wmState, 0, 1), nullptr));
+    const bool managed = state && state->format == 32 &&
+                         xcb_get_property_value_length(state.get()) >= 4 &&
+                         *static_cast<uint32_t*>(xcb_get_property_value(state.get())) != 0;
+    if (!managed) {
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, w, atom, XCB_ATOM_CARDINAL, 32, 1,
+                            &current);
+        xcb_flush(m_connection);
+        return;
+    }
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = w;
+    event.type = atom;
+    event.data.data32[0] = current;
+    event.data.data32[1] = 1; // from an application
+    xcb_send_event(m_connection, 0, rootOf(m_connection, m_screen),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(m_connection);
 }
 
 } // namespace velmaro::platform

@@ -24,11 +24,19 @@ public:
     // The XEmbed selection on X11, or whatever Qt's tray icon can reach (a
     // StatusNotifierItem host through D-Bus, on any platform).
     bool hasNotificationArea() const override;
+    // _NET_WM_DESKTOP of the window against _NET_CURRENT_DESKTOP of the root.
+    bool onCurrentWorkspace(std::uintptr_t window) const override;
+    // Sets the window's _NET_WM_DESKTOP (read when it is mapped) and asks the window
+    // manager to move it there (for a window already shown).
+    void moveToCurrentWorkspace(std::uintptr_t window) override;
 
     bool windowManagerRunning() const;
     bool trayRunning() const;
 
 private:
+    // _NET_CURRENT_DESKTOP, or nothing without a workspace-aware window manager.
+    bool currentWorkspace(uint32_t& desktop) const;
+
     xcb_connection_t* m_connection = nullptr;
     int m_screen = 0;
 };

@@ -25,6 +25,7 @@
 #include "settings/settingsondemand.h"
 #include "strip/stripwindow.h"
 #include "widgets/caretblink.h"
+#include "widgets/dialogowner.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -90,6 +91,8 @@ int main(int argc, char* argv[])
     CommandImages images;
 
     TForm1 strip(services, session, images);
+    // Every other window opens over the strip; made before any of them shows.
+    DialogOwner dialogOwner(strip, [&strip] { return strip.isStripShown(); });
     strip.FormCreate();
 
     // Right after the strip, the settings' start-up pass applies the stored settings

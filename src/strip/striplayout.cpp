@@ -75,11 +75,11 @@ ScrollBarState scrollBarCheck(const ScrollBarInput& in)
     s.stripWidth = in.stripWidth;
     s.shown = in.shown;
     s.ruleWidth = in.stripWidth;
-    if (in.screenHeight < in.stripTop + in.stripHeight) {
+    if (in.screenBottom < in.stripTop + in.stripHeight) {
         if (!s.shown)
             s.stripWidth += kScrollBarWidth;
         // A strip placed below the screen leaves no visible note area.
-        s.barHeight = std::max(0, in.screenHeight - in.stripTop - kNotesTop);
+        s.barHeight = std::max(0, in.screenBottom - in.stripTop - kNotesTop);
         s.shown = true;
     } else {
         if (s.shown)
@@ -118,6 +118,69 @@ ToolBarLayout toolBarLayout(int stripWidth)
     return t;
 }
 
+namespace {
+
+// Length shared by [a, a + aSize) and [b, b + bSize).
+long long overlap(long long a, long long aSize, long long b, long long bSize)
+{
+    return std::max(0LL, std::min(a + aSize, b + bSize) - std::max(a, b));
+}
+
+// Distance between [a, a + aSize) and [b, b + bSize): 0 when they touch or overlap.
+long long gap(long long a, long long aSize, long long b, long long bSize)
+{
+    return std::max(0LL, std::max(a, b) - std::min(a + aSize, b + bSize));
+}
+
+} // namespace
+
+Rect toDevice(const Frame& frame, const Rect& r)
+{
+    const auto x = [&](int v) {
+        return frame.left + roundHalfEven((v - frame.left) * frame.scale);
+    };
+    const auto y = [&](int v) { return frame.top + roundHalfEven((v - frame.top) * frame.scale); };
+    const int left = x(r.left);
+    const int top = y(r.top);
+    return {left, top, x(r.left + r.width) - left, y(r.top + r.height) - top};
+}
+
+Rect fromDevice(const Frame& frame, const Rect& r)
+{
+    return toDevice({frame.left, frame.top, frame.scale > 0 ? 1.0 / frame.scale : 1.0}, r);
+}
+
+int holdingMonitor(std::span<const Rect> monitors, const Rect& strip)
+{
+    int best = -1;
+    long long bestArea = 0;
+    for (std::size_t i = 0; i < monitors.size(); ++i) {
+        const Rect& m = monitors[i];
+        const long long area = overlap(m.left, m.width, strip.left, strip.width) *
+                               overlap(m.top, m.height, strip.top, strip.height);
+        if (area > bestArea) {
+            bestArea = area;
+            best = static_cast<int>(i);
+        }
+    }
+    if (best >= 0)
+        return best;
+    // On none: the monitor nearest to the strip's rectangle, by squared distance
+    // between the two rectangles.
+    long long bestDistance = 0;
+    for (std::size_t i = 0; i < monitors.size(); ++i) {
+        const Rect& m = monitors[i];
+        const long long dx = gap(m.left, m.width, strip.left, strip.width);
+        const long long dy = gap(m.top, m.height, strip.top, strip.height);
+        const long long distance = dx * dx + dy * dy;
+        if (best < 0 || distance < bestDistance) {
+            bestDistance = distance;
+            best = static_cast<int>(i);
+        }
+    }
+    return best;
+}
+
 KeepOnScreenResult keepOnScreen(const KeepOnScreenInput& in)
 {
     constexpr int margin = 8;
@@ -132,15 +195,15 @@ KeepOnScreenResult keepOnScreen(const KeepOnScreenInput& in)
         r.topChanged = true;
         r.corrections.push_back({false, value});
     };
-    const int minLeft = margin - in.logoLeft;
+    const int minLeft = in.screenLeft + margin - in.logoLeft;
     if (r.left < minLeft)
         setLeft(minLeft);
-    if (r.top < 0)
-        setTop(0);
-    const int maxLeft = in.screenWidth - in.aboutLeft - in.aboutWidth - margin;
+    if (r.top < in.screenTop)
+        setTop(in.screenTop);
+    const int maxLeft = in.screenLeft + in.screenWidth - in.aboutLeft - in.aboutWidth - margin;
     if (r.left > maxLeft)
         setLeft(maxLeft);
-    const int maxTop = in.screenHeight - in.aboutTop - in.aboutHeight - margin;
+    const int maxTop = in.screenTop + in.screenHeight - in.aboutTop - in.aboutHeight - margin;
     if (r.top > maxTop)
         setTop(maxTop);
     return r;

@@ -82,7 +82,7 @@ MinimumHeights applyImageMinimum(int stripHeight, int panelHeight, int imageHeig
 // The scrollbar check. The strip is never shortened; while it reaches below the
 // screen it is widened by the scrollbar's column.
 struct ScrollBarInput {
-    int screenHeight;
+    int screenBottom; // the monitor's bottom edge: its height when it starts at top 0
     int stripTop;
     int stripHeight;
     int stripWidth;
@@ -116,8 +116,34 @@ struct ToolBarLayout {
 };
 ToolBarLayout toolBarLayout(int stripWidth);
 
-// The keep-on-screen corrections, in order; each changed coordinate is reported so
-// the caller can store it.
+// A rectangle in desktop coordinates: a monitor, whose origin need not be (0, 0), or
+// the strip.
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+    bool operator==(const Rect&) const = default;
+};
+
+// Qt gives each monitor device-independent coordinates scaled about the monitor's
+// own top-left corner, which keeps its device value; with a scale other than 1 the
+// monitors' frames do not join up. A frame is that corner and the scale.
+struct Frame {
+    int left;
+    int top;
+    double scale;
+};
+// A rectangle given in a frame, in device pixels; and back.
+Rect toDevice(const Frame& frame, const Rect& r);
+Rect fromDevice(const Frame& frame, const Rect& r);
+
+// The monitor that holds the largest part of `strip`; when the strip lies on none,
+// the nearest one (the first of equals). -1 without monitors.
+int holdingMonitor(std::span<const Rect> monitors, const Rect& strip);
+
+// The keep-on-screen corrections, in order, on the monitor that holds the strip; each changed
+// coordinate is reported so the caller can store it.
 struct KeepOnScreenInput {
     int left;
     int top;
@@ -128,6 +154,9 @@ struct KeepOnScreenInput {
     int aboutTop;
     int aboutWidth;
     int aboutHeight;
+    // The monitor's origin; its size is screenWidth x screenHeight.
+    int screenLeft = 0;
+    int screenTop = 0;
 };
 // One correction that changed the strip: the key it changed and the new value.
 struct PositionCorrection {

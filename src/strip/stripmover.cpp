@@ -19,23 +19,23 @@ StripMover::StripMover(QWidget* strip, StripHeader* header, Session& session,
     : QObject(strip), m_strip(strip), m_header(header), m_session(session), m_messages(messages)
 {
     setObjectName(QStringLiteral("StripMover"));
-    // A screen that shrinks or goes away pulls the strip back onto what is left.
-    watchScreen(QGuiApplication::primaryScreen());
-    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
+    // A monitor that shrinks or goes away pulls the strip back onto what is left; one
+    // added later changes nothing until it changes size. A removal is seen once the
+    // monitor has left the list.
+    for (QScreen* screen : QGuiApplication::screens())
         watchScreen(screen);
-        keepOnScreen();
-    });
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, &StripMover::watchScreen);
+    const auto later = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { keepOnScreen(); }, Qt::QueuedConnection);
+    };
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, later);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, later);
 }
 
 void StripMover::watchScreen(QScreen* screen)
 {
-    if (m_screen)
-        disconnect(m_screen, nullptr, this, nullptr);
-    m_screen = screen;
-    if (m_screen) {
-        connect(m_screen, &QScreen::geometryChanged, this, [this] { keepOnScreen(); });
-        connect(m_screen, &QObject::destroyed, this, [this] { m_screen = nullptr; });
-    }
+    connect(screen, &QScreen::geometryChanged, this, [this] { keepOnScreen(); });
 }
 
 void StripMover::addDragSurface(QWidget* surface)
@@ -102,11 +102,49 @@ void StripMover::moveBy(int dx, int dy)
     emit moved();
 }
 
-QSize StripMover::screenSize() const
+namespace {
+
+layout::Rect toRect(const QRect& r)
+{
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QRect toQRect(const layout::Rect& r)
+{
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+// Without any monitor (a display going away) the strip keeps a screen of the
+// classic size.
+const QRect kNoScreen(0, 0, 1024, 768);
+
+} // namespace
+
+QRect StripMover::primaryGeometry()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return screen->geometry().size();
-    return QSize(1024, 768);
+        return screen->geometry();
+    return kNoScreen;
+}
+
+QRect StripMover::monitorGeometry() const
+{
+    // The monitors are compared in device pixels; the one found is given back in the
+    // frame of the strip's own screen, the one its position is measured in.
+    const auto frameOf = [](const QScreen* screen) {
+        const QRect g = screen->geometry();
+        return layout::Frame{g.x(), g.y(), screen->devicePixelRatio()};
+    };
+    const QScreen* own = m_strip->screen();
+    const layout::Frame stripFrame = own ? frameOf(own) : layout::Frame{0, 0, 1.0};
+    std::vector<layout::Rect> monitors;
+    for (const QScreen* screen : QGuiApplication::screens())
+        monitors.push_back(layout::toDevice(frameOf(screen), toRect(screen->geometry())));
+    const int i =
+        layout::holdingMonitor(monitors, layout::toDevice(stripFrame, toRect(m_strip->geometry())));
+    if (i < 0)
+        return kNoScreen;
+    return toQRect(layout::fromDevice(stripFrame, monitors[static_cast<std::size_t>(i)]));
 }
 
 void StripMover::keepOnScreen()
@@ -116,12 +154,12 @@ void StripMover::keepOnScreen()
 
 void StripMover::keepOnScreen(bool store)
 {
-    const QSize screen = screenSize();
+    const QRect screen = monitorGeometry();
     const QWidget* logo = m_header->logo();
     const QWidget* about = m_header->aboutImage();
-    const layout::KeepOnScreenResult r =
-        layout::keepOnScreen({m_strip->x(), m_strip->y(), screen.width(), screen.height(),
-                              logo->x(), about->x(), about->y(), about->width(), about->height()});
+    const layout::KeepOnScreenResult r = layout::keepOnScreen(
+        {m_strip->x(), m_strip->y(), screen.width(), screen.height(), logo->x(), about->x(),
+         about->y(), about->width(), about->height(), screen.x(), screen.y()});
     if (r.corrections.empty())
         return;
     m_strip->move(r.left, r.top);

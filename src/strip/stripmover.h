@@ -2,13 +2,14 @@
 // Where the strip stands. The strip has no caption, so it moves by a drag of its own:
 // a press on the strip's bare surface, its header or its note-lines panel, and the
 // release that belongs to it, move the strip by the distance between the two points
-// (it jumps on release). After every move, and whenever the screen shrinks, the
-// keep-on-screen corrections pull it back; each change is stored at once.
+// (it jumps on release). After every move, and whenever a monitor shrinks or goes
+// away, the keep-on-screen corrections pull it onto the monitor that holds it; each
+// change is stored at once.
 
 #include "strip/striplayout.h"
 
 #include <QObject>
-#include <QSize>
+#include <QRect>
 
 #include <optional>
 
@@ -42,7 +43,11 @@ public:
     std::optional<int> storedPosition(const QString& key) const;
     // Writes one coordinate; false, after showing the store's message, when it fails.
     bool writePosition(const QString& key, int value);
-    QSize screenSize() const;
+    // The monitor that holds most of the strip (the nearest when it is on none), in
+    // desktop coordinates; its origin need not be (0, 0).
+    QRect monitorGeometry() const;
+    // Where the first start centres the strip.
+    static QRect primaryGeometry();
 
 signals:
     // The strip was moved by a drag; the scrollbar check follows.
@@ -62,7 +67,6 @@ private:
     bool m_dragging = false;
     QObject* m_pressedOn = nullptr;
     layout::Position m_anchor{0, 0};
-    QScreen* m_screen = nullptr;
 };
 
 } // namespace velmaro

@@ -198,9 +198,9 @@ void TForm1::placeEmptyStrip()
 {
     const std::optional<int> left = readStoredLeft(m_session.store());
     const std::optional<int> top = readStoredTop(m_session.store());
-    const QSize screen = m_mover->screenSize();
-    move(left.value_or(layout::centred(screen.width(), width())),
-         top.value_or(layout::centred(screen.height(), height())));
+    const QRect screen = StripMover::primaryGeometry();
+    move(left.value_or(screen.x() + layout::centred(screen.width(), width())),
+         top.value_or(screen.y() + layout::centred(screen.height(), height())));
     m_mover->keepOnScreen();
 }
 
@@ -268,11 +268,11 @@ void TForm1::noteLineRebuild()
     int panelHeight = pnlSentences->height();
     if (last) {
         setStripSize(width(), layout::stripHeightForNotes(last->top, last->height));
-        const QSize screen = m_mover->screenSize();
-        const int left =
-            m_mover->storedPosition(keys::kLeft).value_or(layout::centred(screen.width(), width()));
+        const QRect screen = StripMover::primaryGeometry();
+        const int left = m_mover->storedPosition(keys::kLeft)
+                             .value_or(screen.x() + layout::centred(screen.width(), width()));
         const int top = m_mover->storedPosition(keys::kTop)
-                            .value_or(layout::centred(screen.height(), height()));
+                            .value_or(screen.y() + layout::centred(screen.height(), height()));
         move(left, top);
         m_mover->keepOnScreen();
         panelHeight = height() - layout::kNotesTop;
@@ -334,9 +334,9 @@ void TForm1::resizeHandling()
 
 void TForm1::scrollbarCheck()
 {
-    const QSize screen = m_mover->screenSize();
-    const layout::ScrollBarState s =
-        layout::scrollBarCheck({screen.height(), y(), height(), width(), m_scrollBarShown});
+    const QRect screen = m_mover->monitorGeometry();
+    const layout::ScrollBarState s = layout::scrollBarCheck(
+        {screen.y() + screen.height(), y(), height(), width(), m_scrollBarShown});
     const bool showing = s.shown && !m_scrollBarShown;
     m_scrollBarShown = s.shown;
     if (s.stripWidth != width())

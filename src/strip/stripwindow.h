@@ -85,6 +85,9 @@ public:
     // Width, topmost state, colours and toolbar from the in-memory settings.
     void applySettings();
 
+    // Shown, not minimised, and on the workspace the user is on.
+    bool isStripShown() const;
+
     void setCloseGuard(bool set) { m_closeGuard = set; }
     bool closeGuard() const { return m_closeGuard; }
     bool isScrollBarShown() const { return m_scrollBarShown; }
@@ -149,8 +152,6 @@ private:
     void placeEmptyStrip();
 
     bool taskbarCheck() const;
-    // Shown and not minimised.
-    bool isStripShown() const;
     // Off the screen: hidden with a notification area to come back from, minimised
     // to the taskbar or dock without one.
     void hideStrip();

@@ -106,18 +106,23 @@ void TForm1::ToolButton9Click()
 {
     if (!taskbarCheck())
         return;
-    if (isStripShown())
-        hideStrip();
-    else
+    // The window manager moves a strip between workspaces in its own time: whether it
+    // is now shown is what the toggle did, not what the desktop reports yet.
+    const bool showing = !isStripShown();
+    if (showing)
         showStrip();
+    else
+        hideStrip();
     raise();
-    if (isStripShown())
+    if (showing)
         pnlHeader->searchBox()->setText(kSearchPrompt);
 }
 
 bool TForm1::isStripShown() const
 {
-    return isVisible() && !isMinimized();
+    // On another workspace the strip is out of sight, as a hidden one is.
+    return isVisible() && !isMinimized() &&
+           m_services.shell.onCurrentWorkspace(windowHandle() ? winId() : 0);
 }
 
 // Without a notification area a hidden strip could only come back through an alarm,
@@ -158,6 +163,9 @@ void TForm1::showStrip()
     m_minimisedAsHidden = false;
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
+    // Shown where the user is, also when it was hidden or left on another workspace.
+    if (windowHandle())
+        m_services.shell.moveToCurrentWorkspace(winId());
     show();
 }
 

@@ -347,7 +347,9 @@ class Recorder:
 class Desktop:
     """A private X desktop and HOME for one test; use as a context manager."""
 
-    def __init__(self, wm=True, tray=False, audio=False, width=SCREEN_W, height=SCREEN_H, bus=False):
+    def __init__(self, wm=True, tray=False, audio=False, width=SCREEN_W, height=SCREEN_H, bus=False,
+                 two_monitors=False):
+        self.two_monitors = two_monitors
         self.want_wm = wm
         self.want_bus = bus
         self.want_tray = tray
@@ -479,17 +481,20 @@ class Desktop:
     def _start_x(self):
         read_fd, write_fd = os.pipe()
         try:
-            xvfb = self.spawn(
-                "Xvfb",
-                [
+            if self.two_monitors:
+                xvfb = self.spawn("Xorg", self._xorg_argv(write_fd), pass_fds=(write_fd,))
+            else:
+                xvfb = self.spawn(
                     "Xvfb",
-                    "-displayfd", str(write_fd),
-                    "-screen", "0", "%dx%dx24" % (self.width, self.height),
-                    "-nolisten", "tcp",
-                    "-noreset",
-                ],
-                pass_fds=(write_fd,),
-            )
+                    [
+                        "Xvfb",
+                        "-displayfd", str(write_fd),
+                        "-screen", "0", "%dx%dx24" % (self.width, self.height),
+                        "-nolisten", "tcp",
+                        "-noreset",
+                    ],
+                    pass_fds=(write_fd,),
+                )
         finally:
             os.close(write_fd)
         number = b""
@@ -509,6 +514,59 @@ class Desktop:
         if not number.strip().isdigit():
             raise HarnessError("Xvfb gave no display number: %r %s" % (number, xvfb.output()))
         self.display = ":" + number.strip().decode()
+        if self.two_monitors:
+            self._add_right_monitor()
+
+    # Two monitors: Xvfb (also with +xinerama) and Xephyr show Qt one screen, so the
+    # X server is Xorg with the dummy video driver (root only): its output DUMMY0 of
+    # 1280x1024 at (0, 0), and its output DUMMY1 switched on with 1024x768 beside it at
+    # (1280, 0). A RandR monitor made with `xrandr --setmonitor` would show Qt a second
+    # screen too, but the server keeps the pointer on real outputs, so no drag reaches it.
+    XORG_CONF = """Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0-1000.0
+    VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 2560 1024
+    EndSubSection
+EndSection
+"""
+    RIGHT_MONITOR = (1280, 0, 1024, 768)
+
+    def _xorg_argv(self, displayfd):
+        if os.geteuid() != 0:
+            raise unittest.SkipTest("two monitors need Xorg's dummy driver, which runs as root")
+        conf = os.path.join(self.home, "xorg.conf")
+        with open(conf, "w") as f:
+            f.write(self.XORG_CONF)
+        self.width, self.height = SCREEN_W, SCREEN_H
+        return ["Xorg", "-displayfd", str(displayfd), "-config", conf, "-noreset", "-nolisten", "tcp",
+                "-logfile", os.path.join(self.log_dir, "xorg.log"), "-novtswitch", "-sharevts"]
+
+    def _add_right_monitor(self):
+        self.run(["xrandr", "--output", "DUMMY0", "--mode", "%dx%d" % (SCREEN_W, SCREEN_H), "--pos", "0x0"])
+        x, y, w, h = self.RIGHT_MONITOR
+        self.run(["xrandr", "--fb", "%dx%d" % (x + w, max(SCREEN_H, h))])
+        self.width, self.height = x + w, max(SCREEN_H, h)
+        self.run(["xrandr", "--addmode", "DUMMY1", "%dx%d" % (w, h)])
+        self.run(["xrandr", "--output", "DUMMY1", "--mode", "%dx%d" % (w, h), "--pos", "%dx%d" % (x, y)])
+        wait_until(lambda: "DUMMY1" in self.run(["xrandr", "--listmonitors"]), 10, what="the second monitor")
+
+    def remove_right_monitor(self):
+        """Switches the second monitor off, as unplugging it would."""
+        self.run(["xrandr", "--output", "DUMMY1", "--off"])
 
     def _start_wm(self):
         self.spawn("openbox", ["openbox", "--sm-disable"])
@@ -775,6 +833,38 @@ class Desktop:
             return wait_until(strip, timeout, what="the strip of pid %d" % process.pid)
         except TimeoutError as e:
             raise AssertionError(str(e))
+
+    def stacking(self):
+        """The managed windows from the bottom of the stack to its top, as the window
+        manager keeps them in _NET_CLIENT_LIST_STACKING."""
+        out = self.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"], check=False)
+        return [Window(self, int(w, 16)) for w in re.findall(r"0x[0-9a-f]+", out)]
+
+    def is_above(self, upper, lower):
+        """True when the window manager stacks `upper` over `lower`."""
+        order = self.stacking()
+        return upper in order and lower in order and order.index(upper) > order.index(lower)
+
+    def transient_for(self, win):
+        out = self.run(["xprop", "-id", str(int(win)), "WM_TRANSIENT_FOR"], check=False)
+        m = re.search(r"window id # (0x[0-9a-f]+)", out)
+        return Window(self, int(m.group(1), 16)) if m else None
+
+    # Workspaces (openbox keeps four), numbered from 0.
+    def current_workspace(self):
+        return int(self.xdotool("get_desktop").strip())
+
+    def set_workspace(self, n):
+        self.xdotool("set_desktop", n)
+        wait_until(lambda: self.current_workspace() == n, 10, what="workspace %d" % n)
+
+    def window_workspace(self, win):
+        out = self.xdotool("get_desktop_for_window", int(win), check=False).strip()
+        return int(out) if out.lstrip("-").isdigit() else None
+
+    def set_window_workspace(self, win, n):
+        self.xdotool("set_desktop_for_window", int(win), n)
+        wait_until(lambda: self.window_workspace(win) == n, 10, what="window on workspace %d" % n)
 
     def move_window(self, win, x, y):
         """Moves a top-level window as the user would through the window manager."""

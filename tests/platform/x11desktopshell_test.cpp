@@ -26,6 +26,7 @@ private slots:
     void windowManagerAnnounced();
     void staleAnnouncementOfADeadWindowManager();
     void trayHostOwnsTheSelection();
+    void workspaces();
 
 private:
     xcb_atom_t atom(const char* name);
@@ -155,6 +156,31 @@ void X11DesktopShellTest::trayHostOwnsTheSelection()
     xcb_destroy_window(m_c, owner); // the server drops the ownership with the window
     xcb_flush(m_c);
     QVERIFY(!shell.trayRunning());
+}
+
+// The window manager's part played by hand: the current workspace on the root, the
+// window's own, all of them, none; a hidden window is given the current one.
+void X11DesktopShellTest::workspaces()
+{
+    X11DesktopShell shell(m_c, 0);
+    const xcb_window_t w = makeWindow();
+    const auto set = [this](xcb_window_t on, const char* name, uint32_t value) {
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, on, atom(name), XCB_ATOM_CARDINAL, 32, 1,
+                            &value);
+        xcb_flush(m_c);
+    };
+    set(w, "_NET_WM_DESKTOP", 0);
+    QVERIFY2(shell.onCurrentWorkspace(w), "no workspaces without a current one");
+    set(m_screen->root, "_NET_CURRENT_DESKTOP", 1);
+    QVERIFY(!shell.onCurrentWorkspace(w));
+    set(w, "_NET_WM_DESKTOP", 0xFFFFFFFF);
+    QVERIFY2(shell.onCurrentWorkspace(w), "on every workspace");
+    set(w, "_NET_WM_DESKTOP", 0);
+    shell.moveToCurrentWorkspace(w);
+    QVERIFY(shell.onCurrentWorkspace(w));
+    xcb_delete_property(m_c, m_screen->root, atom("_NET_CURRENT_DESKTOP"));
+    xcb_destroy_window(m_c, w);
+    xcb_flush(m_c);
 }
 
 QTEST_MAIN(X11DesktopShellTest)

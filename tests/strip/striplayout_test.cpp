@@ -210,6 +210,67 @@ TEST(StripLayoutKeepOnScreen, CorrectionsInOrder)
     EXPECT_EQ(order(keepOnScreen(at(-30, 768 - 10, 237))), "L0 T726 ");
 }
 
+namespace {
+// Where a 237 x 140 strip dropped at (left, top) ends on these monitors.
+Position kept(std::vector<Rect> monitors, int left, int top)
+{
+    const int i = holdingMonitor(monitors, {left, top, 237, 140});
+    EXPECT_GE(i, 0);
+    const Rect& m = monitors[static_cast<std::size_t>(i)];
+    const auto r = keepOnScreen(
+        {left, top, m.width, m.height, 8, aboutImageLeft(237), 4, 30, 30, m.left, m.top});
+    return {r.left, r.top};
+}
+} // namespace
+
+TEST(StripLayoutKeepOnScreen, TheMonitorHoldingTheStripBoundsIt)
+{
+    // One monitor at (0, 0): the same corrections as without monitors.
+    for (const Position p : {Position{100, 100}, Position{-30, -5}, Position{900, 10},
+                             Position{10, 758}, Position{5000, -5000}}) {
+        const auto plain = keepOnScreen(at(p.left, p.top, 237));
+        EXPECT_EQ(kept({{0, 0, 1024, 768}}, p.left, p.top), (Position{plain.left, plain.top}));
+    }
+
+    // Side by side, of different sizes: the right-hand monitor keeps a strip, and one
+    // beyond both is pulled onto the nearest, to its own bounds.
+    const std::vector<Rect> sideBySide{{0, 0, 1280, 1024}, {1280, 0, 1024, 768}};
+    EXPECT_EQ(kept(sideBySide, 1500, 300), (Position{1500, 300}));
+    EXPECT_EQ(kept(sideBySide, 2300, 900), (Position{1280 + 1024 - 237, 768 - 42}));
+    // Across the edge: the monitor with the larger part bounds it.
+    EXPECT_EQ(kept(sideBySide, 1100, 100), (Position{1280 - 237, 100}));
+    EXPECT_EQ(kept(sideBySide, 1200, 100), (Position{1280, 100}));
+
+    // The primary on the right, listed first: the left-hand one still holds a strip.
+    const std::vector<Rect> primaryRight{{1920, 0, 1920, 1080}, {0, 0, 1920, 1080}};
+    EXPECT_EQ(kept(primaryRight, 300, 200), (Position{300, 200}));
+    EXPECT_EQ(kept(primaryRight, 3800, 1070), (Position{3840 - 237, 1080 - 42}));
+
+    // Stacked: the lower one bounds the top from its own origin.
+    const std::vector<Rect> stacked{{0, 0, 1280, 1024}, {0, 1024, 1280, 1024}};
+    EXPECT_EQ(kept(stacked, 100, 1900), (Position{100, 1900}));
+    EXPECT_EQ(kept(stacked, 100, 2100), (Position{100, 2048 - 42}));
+    EXPECT_EQ(kept(stacked, 100, 1000), (Position{100, 1024}));
+
+    // A monitor left of and above the primary, at a negative origin.
+    const std::vector<Rect> negative{{0, 0, 1280, 1024}, {-1024, -200, 1024, 768}};
+    EXPECT_EQ(kept(negative, -1100, -300), (Position{-1024, -200}));
+    EXPECT_EQ(kept(negative, -500, 100), (Position{-500, 100}));
+
+    EXPECT_EQ(holdingMonitor({}, {0, 0, 237, 140}), -1);
+
+    // At scale 2 the right-hand monitor of 2048 x 1536 device pixels keeps its device
+    // origin (1280, 0) in its own frame; in the left one's frame it starts at 640. A
+    // strip at 802 there is on it.
+    const Frame left{0, 0, 2.0};
+    const Rect right = toDevice({1280, 0, 2.0}, {1280, 0, 1024, 768});
+    EXPECT_EQ(right, (Rect{1280, 0, 2048, 1536}));
+    EXPECT_EQ(holdingMonitor(std::vector<Rect>{toDevice(left, {0, 0, 640, 512}), right},
+                             toDevice(left, {802, 100, 237, 140})),
+              1);
+    EXPECT_EQ(fromDevice(left, right), (Rect{640, 0, 1024, 768}));
+}
+
 TEST(StripLayoutDrag, TheStripJumpsByTheDistanceOfPressAndRelease)
 {
     EXPECT_EQ(draggedPosition({300, 200}, {100, 10}, {160, 50}), (Position{360, 240}));
