@@ -3,6 +3,7 @@
 #include "app/startupsettings.h"
 #include "notes/codec.h"
 #include "output/helpwindow.h"
+#include "output/links.h"
 #include "output/picturefit.h"
 #include "ui_aboutwindow.h"
 #include "widgets/pictureloader.h"
@@ -149,7 +150,7 @@ void TAboutBox::customLinkClick()
 
 void TAboutBox::btnCustomClick()
 {
-    m_openLink(QStringLiteral("mailto:") + m_email);
+    m_openLink(mailAddressLink(m_email));
 }
 
 void TAboutBox::makerLogoClick()
@@ -159,7 +160,7 @@ void TAboutBox::makerLogoClick()
 
 void TAboutBox::makerMailClick()
 {
-    m_openLink(QStringLiteral("mailto:") + makerEmail());
+    m_openLink(mailAddressLink(makerEmail()));
 }
 
 void TAboutBox::nextLogoFrame()
