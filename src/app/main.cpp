@@ -25,6 +25,7 @@
 #include "settings/settingsondemand.h"
 #include "strip/stripwindow.h"
 #include "widgets/caretblink.h"
+#include "widgets/spanish.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -55,6 +56,7 @@ int main(int argc, char* argv[])
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
     CaretBlinkTimeout caret(app);
+    useSpanish(app);
 
     // One running copy per user and executable name, before any window exists.
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
