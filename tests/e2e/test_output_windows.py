@@ -117,6 +117,34 @@ class Commands(unittest.TestCase):
             self.assertRegex(lines[1], r"^http://[^/]+/resultadoG\.php\?q="
                                        r"Haz\+tus\+b%FAsquedas\+web\+desde\+Aqu%ED$")
 
+    def test_the_search_box_edits_like_a_linux_text_field(self):
+        with Desktop(wm=True) as d:
+            d.write_settings(RETURNING_USER)
+            bin_dir = os.path.join(d.home, "bin")
+            os.makedirs(bin_dir)
+            script = os.path.join(bin_dir, "xdg-open")
+            with open(script, "w") as f:
+                f.write(RECORDING_XDG_OPEN)
+            os.chmod(script, 0o755)
+            p = d.start_velmaro(env_extra={"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
+            strip = d.wait_for_strip(p)
+            width = d.geometry(strip)[2]
+            # Ctrl+A selects the prompt, the typing replaces it; no about window.
+            d.click(strip, 40, 38 + 10)
+            d.send_keys(strip, "ctrl+a")
+            d.type_text(strip, "precio dólar hoy")
+            self.assertTrue(no_window_titled(d, p, "Acerca de ...", wait=1.0))
+            d.click(strip, width - 4 - 21 + 10, 38 + 10)  # the "G" button
+            opened = os.path.join(bin_dir, "opened.txt")
+            lines = wait_until(lambda: os.path.exists(opened) and read_lines(opened), 10,
+                               what="xdg-open to run")
+            self.assertRegex(lines[1], r"/resultadoG\.php\?q=precio\+d%F3lar\+hoy$")
+            self.assertTrue(no_window_titled(d, p, "Acerca de ...", wait=0.5))
+            # The strip's other Ctrl keys still work from the box.
+            d.click(strip, 40, 38 + 10)
+            d.send_keys(strip, "ctrl+l")
+            window_titled(d, p, "Calendario")
+
 
 if __name__ == "__main__":
     unittest.main()
