@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
 
     // The first start greets the user once the strip shows and the loop runs.
     if (session.isFirstRun())
-        QTimer::singleShot(0, &strip, [&output] { output.welcome(); });
+        QTimer::singleShot(0, &strip, [&output, &strip] { output.welcome(strip); });
 
     return app.exec();
 }

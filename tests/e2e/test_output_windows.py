@@ -52,6 +52,20 @@ class FirstStartHelp(unittest.TestCase):
             help_window = window_titled(d, p, "Ayuda")
             self.assertTrue(d.is_viewable(strip), "the strip shows before the greeting")
             self.assertEqual(d.geometry(help_window)[2:], (508, 263))
+            # The greeting stands beside the strip, its frame included, both on screen.
+            def framed(win):
+                x, y, w, h = d.geometry(win)
+                left, right, top, bottom = d.frame_extents(win) or (0, 0, 0, 0)
+                return (x - left, y - top, x + w + right, y + h + bottom)
+            def apart():
+                a, b = framed(help_window), framed(strip)
+                return a[2] <= b[0] or b[2] <= a[0] or a[3] <= b[1] or b[3] <= a[1]
+            wait_until(apart, 10, what="the greeting beside the strip")
+            screen_w, screen_h = d.screen_size()
+            for win in (help_window, strip):
+                x0, y0, x1, y1 = framed(win)
+                self.assertTrue(0 <= x0 and 0 <= y0 and x1 <= screen_w and y1 <= screen_h,
+                                (x0, y0, x1, y1))
             d.send_keys(help_window, "Escape")
             wait_until(lambda: not d.windows(pid=p.pid, name="^Ayuda$"), 10,
                        what="the greeting to close")
