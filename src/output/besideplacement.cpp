@@ -31,18 +31,24 @@ SideBySide placeBeside(QSize window, QRect strip, QRect screen, int gap)
         return {{left, strip.bottom() + 1 + gap}, strip.topLeft()};
     if (strip.top() - screen.top() >= window.height() + gap)
         return {{left, strip.top() - gap - window.height()}, strip.topLeft()};
-    if (screen.width() < needed + strip.width()) {
-        const int centred = within(screen.center().x() - window.width() / 2, window.width(),
-                                   screen.left(), screen.width());
-        return {{centred, top}, strip.topLeft()};
+    if (screen.width() >= needed + strip.width()) {
+        // Side by side; the strip keeps the side of the screen it is nearer to.
+        if (strip.center().x() > screen.center().x())
+            return {{screen.left(), top}, QPoint(screen.left() + needed, strip.top())};
+        const int atRight = screen.right() + 1 - window.width();
+        return {{atRight, top}, QPoint(atRight - gap - strip.width(), strip.top())};
     }
-    // The strip keeps the side of the screen it is nearer to.
-    if (strip.center().x() > screen.center().x()) {
-        const QPoint moved(screen.left() + needed, strip.top());
-        return {{screen.left(), top}, moved};
+    const int neededHigh = window.height() + gap;
+    if (screen.height() >= neededHigh + strip.height()) {
+        // One above the other, the strip keeping the half it is in.
+        if (strip.center().y() > screen.center().y())
+            return {{left, screen.top()}, QPoint(strip.left(), screen.top() + neededHigh)};
+        const int atBottom = screen.bottom() + 1 - window.height();
+        return {{left, atBottom}, QPoint(strip.left(), atBottom - gap - strip.height())};
     }
-    const int atRight = screen.right() + 1 - window.width();
-    return {{atRight, top}, QPoint(atRight - gap - strip.width(), strip.top())};
+    const int centred = within(screen.center().x() - window.width() / 2, window.width(),
+                               screen.left(), screen.width());
+    return {{centred, top}, strip.topLeft()};
 }
 
 } // namespace velmaro

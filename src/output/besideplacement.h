@@ -15,9 +15,10 @@ struct SideBySide {
 
 // The window goes `gap` pixels to the right of the strip, else to its left, at the
 // strip's height as far as the screen allows; else under the strip, else above it.
-// When no side has room, the two share the screen's width: the window at the edge
-// away from the strip's centre, the strip beside it. A screen narrower than both
-// leaves the strip and centres the window.
+// When no side has room, the strip moves: the two share the screen's width, the
+// window at the edge away from the strip's centre and the strip beside it; else its
+// height, one above the other. A screen too small for both leaves the strip and
+// centres the window.
 SideBySide placeBeside(QSize window, QRect strip, QRect screen, int gap);
 
 } // namespace velmaro

@@ -38,7 +38,15 @@ TEST(PlaceBeside, NeverCoversTheStripWhileTheScreenHoldsBoth)
     EXPECT_FALSE(QRect(shared.window, help).intersects(QRect(shared.strip, centred.size())));
     const QRect rightOfCentre(500, 0, 237, 768);
     EXPECT_EQ(placeBeside(help, rightOfCentre, small, 12).strip, QPoint(532, 0));
-    // Too narrow for both: the strip stays, the window is centred.
+    // Too narrow for both side by side (a 1280x1024 screen at twice the scale): the
+    // strip goes up or down and the window under or over it.
+    const QRect half(0, 0, 640, 512);
+    const QSize framed(520, 301);
+    const SideBySide stacked = placeBeside(framed, QRect(202, 186, 237, 140), half, 12);
+    EXPECT_EQ(stacked.window, QPoint(60, 512 - 301));
+    EXPECT_EQ(stacked.strip, QPoint(202, 512 - 301 - 12 - 140));
+    EXPECT_EQ(placeBeside(framed, QRect(202, 300, 237, 140), half, 12).strip, QPoint(202, 313));
+    // Too small for both: the strip stays, the window is centred.
     const SideBySide narrow = placeBeside(help, QRect(100, 0, 237, 480), QRect(0, 0, 640, 480), 12);
     EXPECT_EQ(narrow.window, QPoint(59, 0));
     EXPECT_EQ(narrow.strip, QPoint(100, 0));
