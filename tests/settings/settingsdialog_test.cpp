@@ -296,23 +296,18 @@ private slots:
     void theLauncherChooserListsProgramsByTheirExecuteBit()
     {
         start("[General]\r\n", false);
-        TfrmAllConfig& dialog = m_settings->dialog(); // its own choosers
-        QStringList filters;
         QDir::Filters listed;
         QTimer::singleShot(0, this, [&] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 if (auto* chooser = qobject_cast<QFileDialog*>(w);
                     chooser && chooser->isVisible()) {
-                    filters = chooser->nameFilters();
                     listed = chooser->filter();
                     chooser->reject();
                 }
             }
         });
-        dialog.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
-        QCOMPARE(filters.value(0), QStringLiteral("Programas (*)"));
-        QVERIFY(listed.testFlag(QDir::Executable));
-        QVERIFY(listed.testFlag(QDir::AllDirs));
+        m_settings->dialog().findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+        QVERIFY(listed.testFlag(QDir::Executable) && listed.testFlag(QDir::AllDirs));
     }
 
     void launcherRowsToolbarAndClicks()

@@ -1,180 +1,73 @@
 // Every window opened as the user sees it, at the scale the test runs in (1 and 2):
-// no caption, check box, radio button or button text is cut by its own room, by the
-// window's edge or by a control beside it, no calendar heading is shortened, and a
-// text area shows all its text or scrolls. Also: Qt's standard texts are Spanish.
+// no caption of a label, check box, radio button or button is cut by its room or runs
+// into a neighbour, no wrapped text or calendar heading is cut, a text area too small
+// for its text scrolls. Qt's standard buttons read Spanish.
 
-#include "app/session.h"
 #include "notes/noteeditor.h"
 #include "output/aboutwindow.h"
 #include "output/calendarwindow.h"
 #include "output/helpwindow.h"
 #include "output/listwindow.h"
-#include "platform/fake/fakeservices.h"
 #include "settings/settingsdialog.h"
-#include "settings/settingshost.h"
+#include "strip/striprig.h"
 #include "widgets/spanish.h"
 
-#include <QAbstractSpinBox>
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTextEdit>
-#include <QToolButton>
-#include <QtTest>
 
 using namespace velmaro;
 
 namespace {
 
-class IdleHost final : public SettingsHost {
-public:
-    StripMetrics stripMetrics() const override { return {237, 0}; }
-    int noteCount() const override { return 0; }
-    void rebuildNoteLines() override {}
-    void scrollbarCheck() override {}
-    void setStripWidth(int) override {}
-    bool showBackgroundImage(const QString&, const QString&) override { return true; }
-    void hideBackgroundImage() override {}
-    void layoutBackgroundImage() override {}
-    void applyAlwaysOnTop() override {}
-    void applyBackgroundColor() override {}
-    void setLauncherButton(int, int, bool, const QString&) override {}
-    void refreshLauncherMenu() override {}
-    void layoutToolBar() override {}
-    void repaintStrip() override {}
-};
-
-bool holdsContent(const QWidget* w)
-{
-    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
-           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
-           qobject_cast<const QComboBox*>(w) || qobject_cast<const QTextEdit*>(w) ||
-           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QCalendarWidget*>(w);
-}
-
-QString textOf(const QWidget* w)
+QString captionOf(const QWidget* w)
 {
     if (const auto* l = qobject_cast<const QLabel*>(w))
-        return l->pixmap().isNull() ? l->text() : QString();
+        return l->pixmap().isNull() && !l->wordWrap() ? l->text() : QString();
     if (const auto* b = qobject_cast<const QAbstractButton*>(w))
         return QString(b->text()).remove(QLatin1Char('&'));
     return {};
 }
 
-// The room the text needs, or an empty size for a widget that wraps on purpose.
-QSize textNeeds(const QWidget* w, const QString& text)
+// Where the caption is drawn, in the parent's coordinates; for a check box or radio
+// button its indicator included, for a button its icon and margins.
+QRect captionRect(const QWidget* w)
 {
-    const QFontMetrics fm(w->font());
-    int advance = 0;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        advance = std::max(advance, fm.horizontalAdvance(line));
-    if (const auto* l = qobject_cast<const QLabel*>(w)) {
-        if (l->wordWrap())
-            return {};
-        const QMargins m = l->contentsMargins();
-        return {advance + m.left() + m.right() + 2 * l->margin(),
-                int(lines.size()) * fm.height() + m.top() + m.bottom()};
-    }
-    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w))
-        return w->sizeHint(); // the indicator, its spacing and the text
-    const auto* b = static_cast<const QAbstractButton*>(w);
-    const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
-    return {advance + icon + 6, int(lines.size()) * fm.height()};
-}
-
-// Where the text lies in the parent's coordinates, by the widget's alignment; the
-// height is that of its lines, centred as captions are.
-QRect textRect(const QWidget* w, QSize needs)
-{
-    const QRect g = w->geometry();
+    const QString text = captionOf(w);
+    QSize needs = w->fontMetrics().boundingRect(QRect(), 0, text).size();
     const auto* l = qobject_cast<const QLabel*>(w);
-    const Qt::Alignment a = l ? l->alignment() : Qt::AlignLeft;
-    int left = g.left();
-    if (a & Qt::AlignRight)
-        left = g.right() + 1 - needs.width();
-    else if (a & Qt::AlignHCenter)
-        left = g.left() + (g.width() - needs.width()) / 2;
-    const QString text = textOf(w);
-    const int height =
-        std::min(int(text.count(QLatin1Char('\n')) + 1) * w->fontMetrics().height(), g.height());
-    return {left, g.top() + (g.height() - height) / 2, needs.width(), height};
+    if (l)
+        needs.rwidth() +=
+            2 * l->margin() + l->contentsMargins().left() + l->contentsMargins().right();
+    else if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w))
+        needs.setWidth(w->sizeHint().width());
+    else if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+        needs.rwidth() += (b->icon().isNull() ? 0 : b->iconSize().width() + 4) + 6;
+    const Qt::Alignment a = l ? l->alignment() : Qt::AlignLeft | Qt::AlignVCenter;
+    return QStyle::alignedRect(w->layoutDirection(), a, needs, w->geometry());
 }
 
-// What of a neighbour a text must not run into: its text when it is a caption, else
-// the whole control.
-QRect occupied(const QWidget* w)
+void checkCaption(const QWidget* w, QStringList& problems)
 {
-    const QString text = textOf(w);
-    const auto* l = qobject_cast<const QLabel*>(w);
-    if (text.trimmed().isEmpty() || (l && l->wordWrap()))
-        return w->geometry();
-    return textRect(w, textNeeds(w, text));
-}
-
-QString describe(const QWidget* w)
-{
-    return QStringLiteral("%1 \"%2\"").arg(w->objectName(), textOf(w).left(40));
-}
-
-void checkText(const QWidget* w, QStringList& problems)
-{
-    const QString text = textOf(w);
-    if (text.trimmed().isEmpty())
-        return;
-    if (const auto* l = qobject_cast<const QLabel*>(w); l && l->wordWrap()) {
-        if (const int needs = l->heightForWidth(l->width()); needs > l->height())
-            problems << describe(w) + QStringLiteral(": wrapped text cut at the bottom (%1 of %2)")
-                                          .arg(l->height())
-                                          .arg(needs);
-        return;
-    }
-    const QSize needs = textNeeds(w, text);
-    if (needs.width() > w->width() || needs.height() > w->height() + 2)
-        problems << describe(w) + QStringLiteral(": needs %1x%2, has %3x%4")
-                                      .arg(needs.width())
-                                      .arg(needs.height())
-                                      .arg(w->width())
-                                      .arg(w->height());
-    const QRect text_ = textRect(w, needs);
-    if (!w->parentWidget()->rect().contains(text_))
-        problems << describe(w) + QStringLiteral(": runs past its window's or panel's edge");
-    for (const QObject* o : w->parentWidget()->children()) {
-        const auto* other = qobject_cast<const QWidget*>(o);
-        if (other && other != w && other->isVisible() && holdsContent(other) &&
-            occupied(other).intersects(text_))
-            problems << describe(w) + QStringLiteral(": runs into ") + other->objectName();
-    }
-}
-
-void checkTextArea(const QAbstractScrollArea* area, QTextDocument* doc, QStringList& problems)
-{
-    const bool cut = doc->size().height() > area->viewport()->height() ||
-                     doc->size().width() > area->viewport()->width() + 1;
-    if (cut && area->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff)
-        problems << area->objectName() + QStringLiteral(": text cut, no scroll bar");
-}
-
-// The weekday headings and day numbers the calendar draws in its cells.
-void checkCalendar(const QCalendarWidget* calendar, QStringList& problems)
-{
-    const auto* view = calendar->findChild<QTableView*>();
-    QFont bold = view->font();
-    bold.setBold(true);
-    const QFontMetrics fm(bold);
-    for (int column = 0; column < view->model()->columnCount(); ++column) {
-        const QString heading = view->model()->index(0, column).data().toString();
-        if (fm.horizontalAdvance(heading) + 4 > view->columnWidth(column))
-            problems << QStringLiteral("calendar heading \"%1\" cut").arg(heading);
+    const QRect text = captionRect(w);
+    const QString name = w->objectName() + QStringLiteral(" \"") + captionOf(w).left(30) + u'"';
+    if (!w->geometry().contains(text) || !w->parentWidget()->rect().contains(text))
+        problems << name + QStringLiteral(" needs %1x%2").arg(text.width()).arg(text.height());
+    for (const QWidget* other :
+         w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool caption = !captionOf(other).trimmed().isEmpty();
+        const bool content =
+            qobject_cast<const QLabel*>(other) || other->focusPolicy() != Qt::NoFocus;
+        if (other != w && other->isVisible() && (caption || content) &&
+            (caption ? captionRect(other) : other->geometry()).intersects(text))
+            problems << name + QStringLiteral(" runs into ") + other->objectName();
     }
 }
 
@@ -182,15 +75,27 @@ QStringList problemsOf(QWidget* window)
 {
     QStringList problems;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window) || !w->parentWidget()->isVisibleTo(window) ||
-            qobject_cast<QCalendarWidget*>(w->parentWidget()))
+        if (!w->isVisibleTo(window) || qobject_cast<QCalendarWidget*>(w->parentWidget()))
             continue;
-        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w))
-            checkText(w, problems);
-        else if (auto* edit = qobject_cast<QTextEdit*>(w))
-            checkTextArea(edit, edit->document(), problems);
-        else if (auto* calendar = qobject_cast<QCalendarWidget*>(w))
-            checkCalendar(calendar, problems);
+        if (const auto* l = qobject_cast<QLabel*>(w);
+            l && l->wordWrap() && l->heightForWidth(l->width()) > l->height())
+            problems << w->objectName() + QStringLiteral(" cut at the bottom");
+        if (!captionOf(w).trimmed().isEmpty())
+            checkCaption(w, problems);
+        if (auto* edit = qobject_cast<QTextEdit*>(w);
+            edit && edit->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+            edit->document()->size().height() > edit->viewport()->height())
+            problems << w->objectName() + QStringLiteral(" cut, without a scroll bar");
+        if (auto* calendar = qobject_cast<QCalendarWidget*>(w)) {
+            const auto* days = calendar->findChild<QTableView*>();
+            QFont bold = days->font();
+            bold.setBold(true);
+            for (int c = 0; c < days->model()->columnCount(); ++c) {
+                const QString heading = days->model()->index(0, c).data().toString();
+                if (QFontMetrics(bold).horizontalAdvance(heading) + 4 > days->columnWidth(c))
+                    problems << QStringLiteral("calendar heading \"%1\" cut").arg(heading);
+            }
+        }
     }
     return problems;
 }
@@ -200,21 +105,18 @@ QStringList problemsOf(QWidget* window)
 class WindowFitTest : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-    platform::FakeServices m_fakes;
-
     QStringList m_problems;
 
+    // `known`: problems left to another change, by the text they contain.
     void expectFit(QWidget* window, const QStringList& known = {})
     {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QStringList problems = problemsOf(window);
-        for (const QString& k : known)
-            problems.removeIf([&k](const QString& p) { return p.contains(k); });
-        for (const QString& p : problems)
-            m_problems << window->windowTitle() + QStringLiteral(": ") + p;
+        for (const QString& p : problemsOf(window)) {
+            if (std::none_of(known.begin(), known.end(),
+                             [&p](const QString& k) { return p.contains(k); }))
+                m_problems << window->windowTitle() + QStringLiteral(": ") + p;
+        }
         window->close();
     }
 
@@ -222,64 +124,54 @@ private slots:
     void initTestCase()
     {
         QVERIFY(useSpanish(*QCoreApplication::instance()));
-        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                 QDialogButtonBox::Save | QDialogButtonBox::Open);
-        auto text = [&buttons](QDialogButtonBox::StandardButton b) {
-            return buttons.button(b)->text().remove(QLatin1Char('&'));
-        };
-        QCOMPARE(text(QDialogButtonBox::Ok), QStringLiteral("Aceptar"));
-        QCOMPARE(text(QDialogButtonBox::Cancel), QStringLiteral("Cancelar"));
-        QCOMPARE(text(QDialogButtonBox::Save), QStringLiteral("Guardar"));
-        QCOMPARE(text(QDialogButtonBox::Open), QStringLiteral("Abrir"));
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Save | QDialogButtonBox::Open);
+        QStringList texts;
+        for (QAbstractButton* b : box.buttons())
+            texts << b->text().remove(QLatin1Char('&'));
+        texts.sort();
+        QCOMPARE(texts, (QStringList{QStringLiteral("Abrir"), QStringLiteral("Aceptar"),
+                                     QStringLiteral("Cancelar"), QStringLiteral("Guardar")}));
     }
 
-    void outputWindowsFit()
+    void everyWindowFits()
     {
-        TfrmCalendar calendar(m_fakes.clock);
+        testing::Rig rig;
+        rig.writeConfig(QString(), QString(),
+                        QStringLiteral("web=https://www.velmaro.example/una/direccion/larga\r\n"
+                                       "email=nombre.apellido@velmaro.example\r\n"));
+        TForm1& strip = rig.create();
+        Session& session = *rig.session;
+        platform::FakeServices& f = rig.fakes;
+
+        TfrmCalendar calendar(f.clock);
         expectFit(&calendar);
-        TfrmHelp help(m_fakes.shellStart, [](const QString&) {});
+        TfrmHelp help(f.shellStart, [](const QString&) {});
         help.findChild<QLabel*>(QStringLiteral("lblBienvenido"))->show(); // the first start
         expectFit(&help);
         TAboutBox about([](const QString&) {});
-        about.showCustom(QStringLiteral("https://www.velmaro.example/una/direccion/larga"),
-                         QStringLiteral("nombre.apellido@velmaro.example"), QString());
+        about.showCustom(session.settings().web, session.settings().email, QString());
         expectFit(&about);
+        // The list window goes away when closed.
+        QPointer<TfrmPrint> list(prepareListing(session.store(), 0, rig.dir.filePath("lista.txt"),
+                                                f.messages, f.shellStart, nullptr));
+        expectFit(list);
+        delete list.data();
 
-        SettingsStore store(m_dir.filePath(QStringLiteral("tw.cfg")));
-        std::unique_ptr<TfrmPrint> list(prepareListing(
-            store, 0, m_dir.filePath("lista.txt"), m_fakes.messages, m_fakes.shellStart, nullptr));
-        QVERIFY(list);
-        expectFit(list.get());
-    }
-
-    void settingsAndEditorFit()
-    {
-        SettingsStore store(m_dir.filePath(QStringLiteral("tw.cfg")));
-        StartupSettings memory;
-        memory.web = QStringLiteral("http://www.velmaro.example");
-        memory.email = QStringLiteral("velmaro@velmaro.example");
-        IdleHost host;
-        CommandImages images;
-        TfrmAllConfig settings({store, memory, host, images, m_fakes.shellStart, m_fakes.messages});
+        TfrmAllConfig settings(
+            {session.store(), session.settings(), strip, rig.images, f.shellStart, f.messages});
         expectFit(&settings);
         // The disabled address boxes show their start.
         QCOMPARE(settings.findChild<QLineEdit*>(QStringLiteral("edtWeb"))->cursorPosition(), 0);
 
-        StoragePaths paths;
-        paths.settingsFile = m_dir.filePath(QStringLiteral("tw.cfg"));
-        paths.documentsFolder = m_dir.path();
-        Session session(paths, m_fakes.clock);
-        session.store().open(paths.settingsFile);
-        TfrmConfig editor(m_fakes.services, session);
-        // The postpone row shows when a note with an alarm is edited.
+        TfrmConfig editor(f.services, session);
+        editor.setHost(&strip);
+        // The postpone row shows when a note with an alarm is edited. With some desktop
+        // fonts its "Adelantar Alarma :" runs into "1 hora": the editor's rebuild mends
+        // that, so it is not counted here.
         editor.findChild<QWidget*>(QStringLiteral("pnlRepetir"))->show();
-        // "Adelantar Alarma :" running into "1 hora" is mended with the editor's
-        // rebuild; every other text of the editor must fit already.
-        expectFit(&editor, {QStringLiteral("Label4 \""), QStringLiteral("runs into Label4")});
-    }
+        expectFit(&editor, {QStringLiteral("Label4 \""), QStringLiteral("into Label4")});
 
-    void cleanupTestCase()
-    {
         QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));
     }
 };
