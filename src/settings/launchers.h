@@ -42,8 +42,9 @@ int launcherToolbarImage(int n, bool active);
 // What browsing to `path` fills into a row: the path; as name a desktop entry's own
 // name (Spanish first), else the file name cut before its first "." (notepad.exe gives
 // notepad), else the whole file name (/usr/bin/gimp gives gimp); the lower-cased first
-// letter of that name as id; and the row active. nullopt, and nothing changes, when the path names this program: its upper-cased text
-// contains "VELMARO.EXE", or it is `ownProgram` (the running executable).
+// letter of that name as id; and the row active. nullopt, and nothing changes, when
+// the path names this program: its upper-cased text contains "VELMARO.EXE", or it is
+// `ownProgram` (the running executable).
 std::optional<LauncherRow> browsedLauncher(const QString& path, const QString& ownProgram = {});
 
 // A click starts the row's file only when the row is active and the file is not empty.
