@@ -167,6 +167,7 @@ TEST_F(XdgShellStartTest, TheOpenersExitStatusArrivesLaterWithoutWaiting)
         QDeadlineTimer settle(1000);
         while (failures == 0 && !settle.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the opener's
         return failures;
     };
     // xdg-open's status 3: no application opens the file.
