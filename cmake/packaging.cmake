@@ -69,7 +69,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMARO_MAKER_WEB})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads or calls at run time that the linker does not see: the X11
 # platform plugin, picture formats, the sound back end, links and launchers
-# (xdg-open, gio), the alarm's fallback sound and the command icons' theme.
+# (xdg-open, gio), the alarm's fallback sound, the command icons' theme and Qt's
+# Spanish texts for the standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, xdg-utils, libglib2.0-bin, sound-theme-freedesktop, adwaita-icon-theme, hicolor-icon-theme")
+  "qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, xdg-utils, libglib2.0-bin, sound-theme-freedesktop, adwaita-icon-theme, hicolor-icon-theme, qt6-translations-l10n")
 include(CPack)

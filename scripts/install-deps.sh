@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev libxcb1-dev libsndfile1-dev
     # pictures: more Qt image readers, Windows metafiles and enhanced metafiles
     qt6-image-formats-plugins libwmf-dev libemf2svg-dev
+    # Qt's own Spanish texts: standard dialogs and message-box buttons
+    qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     # running and the end-to-end tests: X server, window manager, tray host, sound
     xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick

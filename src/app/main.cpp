@@ -26,6 +26,7 @@
 #include "strip/stripwindow.h"
 #include "widgets/caretblink.h"
 #include "widgets/dialogowner.h"
+#include "widgets/spanish.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
     CaretBlinkTimeout caret(app);
+    useSpanish(app);
 
     // One running copy per user and executable name, before any window exists.
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
@@ -148,7 +150,7 @@ int main(int argc, char* argv[])
 
     // The first start greets the user once the strip shows and the loop runs.
     if (session.isFirstRun())
-        QTimer::singleShot(0, &strip, [&output] { output.welcome(); });
+        QTimer::singleShot(0, &strip, [&output, &strip] { output.welcome(strip); });
 
     return app.exec();
 }

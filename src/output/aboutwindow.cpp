@@ -3,6 +3,7 @@
 #include "app/startupsettings.h"
 #include "notes/codec.h"
 #include "output/helpwindow.h"
+#include "output/links.h"
 #include "output/picturefit.h"
 #include "ui_aboutwindow.h"
 #include "widgets/pictureloader.h"
@@ -81,7 +82,9 @@ TAboutBox::TAboutBox(OpenLink openLink, QWidget* parent)
     for (QLabel* l : {ui->lblCustomLink, ui->lblCustomSent, ui->lblMakerName, ui->lblMakerLink})
         l->setTextFormat(Qt::PlainText);
     ui->lblCustomLink->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
-    // The square drawing as high as its frame, drawn at build time.
+    // The square drawing as high as its frame, drawn at build time: centred in the
+    // box at its own size, not stretched across it.
+    ui->imgCustom->setScaledContents(false);
     ui->imgCustom->setPixmap(builtInPicture(QStringLiteral("aboutpicture80")));
 
     m_logoTimer = new QTimer(this);
@@ -124,6 +127,7 @@ void TAboutBox::loadCustomPicture(const QString& folder)
     const QSize box = fitKeepingProportions(ui->imgCustom->size(), picture.size());
     const int left = (ui->pnlCustom->width() - box.width()) / 2;
     ui->imgCustom->setGeometry(left, ui->imgCustom->y(), box.width(), box.height());
+    ui->imgCustom->setScaledContents(true);
     ui->imgCustom->show();
 }
 
@@ -149,7 +153,7 @@ void TAboutBox::customLinkClick()
 
 void TAboutBox::btnCustomClick()
 {
-    m_openLink(QStringLiteral("mailto:") + m_email);
+    m_openLink(mailAddressLink(m_email));
 }
 
 void TAboutBox::makerLogoClick()
@@ -159,7 +163,7 @@ void TAboutBox::makerLogoClick()
 
 void TAboutBox::makerMailClick()
 {
-    m_openLink(QStringLiteral("mailto:") + makerEmail());
+    m_openLink(mailAddressLink(makerEmail()));
 }
 
 void TAboutBox::nextLogoFrame()

@@ -30,6 +30,11 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(210, 199);
+    // Spanish month and day names; eight columns of a 210-pixel window hold one
+    // letter per weekday (D L M X J V S), which reads whole where "dom" is cut.
+    ui->MonthCalendar1->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    ui->MonthCalendar1->setFirstDayOfWeek(Qt::Sunday); // the locale's Monday set aside
+    ui->MonthCalendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     ui->SpeedButton1->setIcon(QIcon::fromTheme(
         QStringLiteral("edit-copy"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     ui->btnCancel->setIcon(QIcon::fromTheme(QStringLiteral("window-close"),
@@ -45,6 +50,9 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
 
     connect(ui->MonthCalendar1, &QCalendarWidget::clicked, this,
             &TfrmCalendar::MonthCalendar1Click);
+    // The arrow keys move the highlighted day too: that is the day copied.
+    connect(ui->MonthCalendar1, &QCalendarWidget::selectionChanged, this,
+            [this] { MonthCalendar1Click(ui->MonthCalendar1->selectedDate()); });
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmCalendar::SpeedButton1Click);
     connect(ui->btnCancel, &QToolButton::clicked, this, &QDialog::close);
     goToToday();

@@ -1,6 +1,7 @@
 #include "output/helpwindow.h"
 
 #include "app/startupsettings.h"
+#include "output/links.h"
 #include "ui_helpwindow.h"
 #include "widgets/pictureloader.h"
 
@@ -96,7 +97,7 @@ void TfrmHelp::welcome()
 
 void TfrmHelp::SpeedButton1Click()
 {
-    m_openLink(QStringLiteral("mailto:") + makerEmail());
+    m_openLink(mailAddressLink(makerEmail()));
 }
 
 void TfrmHelp::ProgramIconClick()

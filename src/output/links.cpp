@@ -6,12 +6,13 @@
 #include <QByteArray>
 #include <QList>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace velmaro {
 
 namespace {
 
-// The bytes the encodings work on: the Windows-1252 byte of each character. A character
+// The bytes the query encoding works on: the Windows-1252 byte of each character. A character
 // outside Windows-1252 contributes its UTF-8 bytes instead, so that it still reaches the
 // browser or mail program intact (percent-encoded UTF-8 is what they expect for it); an
 // unpaired surrogate is dropped.
@@ -44,6 +45,17 @@ bool isBlankOrControl(QChar c)
     return c.unicode() <= 0x20 || c.unicode() == 0x7F;
 }
 
+QStringView trimmedAddress(QStringView recipient)
+{
+    qsizetype from = 0;
+    qsizetype to = recipient.size();
+    while (from < to && isBlankOrControl(recipient[from]))
+        ++from;
+    while (to > from && isBlankOrControl(recipient[to - 1]))
+        --to;
+    return recipient.mid(from, to - from);
+}
+
 } // namespace
 
 QString queryEncode(QStringView text, bool spaceAsPlus)
@@ -66,7 +78,7 @@ QString queryEncode(QStringView text, bool spaceAsPlus)
 QString mailTextEncode(QStringView text)
 {
     QString out;
-    for (char c : encodingBytes(text)) {
+    for (char c : text.toUtf8()) {
         const auto b = static_cast<unsigned char>(c);
         if ((b >= 48 && b <= 58) || (b >= 64 && b <= 122))
             out += QLatin1Char(c);
@@ -78,15 +90,15 @@ QString mailTextEncode(QStringView text)
 
 QString mailLink(QStringView recipient, QStringView subject, QStringView body)
 {
-    qsizetype from = 0;
-    qsizetype to = recipient.size();
-    while (from < to && isBlankOrControl(recipient[from]))
-        ++from;
-    while (to > from && isBlankOrControl(recipient[to - 1]))
-        --to;
-    return QStringLiteral("mailto:") + recipient.mid(from, to - from).toString() +
-           QStringLiteral("?subject=") + mailTextEncode(subject) + QStringLiteral("&body=") +
-           mailTextEncode(body);
+    return mailAddressLink(recipient) + QStringLiteral("?subject=") + mailTextEncode(subject) +
+           QStringLiteral("&body=") + mailTextEncode(body);
+}
+
+QString mailAddressLink(QStringView address)
+{
+    return QStringLiteral("mailto:") +
+           QString::fromLatin1(QUrl::toPercentEncoding(trimmedAddress(address).toString(),
+                                                       QByteArrayLiteral("@!$'()*+,;=:")));
 }
 
 QString searchLink(QStringView text)

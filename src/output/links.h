@@ -8,13 +8,20 @@
 
 namespace velmaro {
 
-// Percent encoding for URL queries: letters, digits, "-", "." and "_" stay, a blank
+// Percent encoding for URL queries, over the Windows-1252 bytes the maker's search server
+// expects: letters, digits, "-", "." and "_" stay, a blank
 // becomes "+" (spaceAsPlus) or "%20", every other byte becomes "%XX".
 QString queryEncode(QStringView text, bool spaceAsPlus);
 
-// Percent encoding for mailto subject and body: bytes 48..58 ("0".. ":") and 64..122
-// ("@".."z") stay, every other byte becomes "%XX" (so CR LF becomes %0D%0A).
+// Percent encoding for mailto subject and body, over the text's UTF-8 bytes, which is
+// how mail programs read a mailto link's escapes: bytes 48..58 ("0".. ":") and 64..122
+// ("@".."z") stay, every other byte becomes "%XX" (so CR LF becomes %0D%0A and "ñ" %C3%B1).
 QString mailTextEncode(QStringView text);
+
+// "mailto:" + the address with blanks and control characters trimmed, every byte of
+// its UTF-8 form that an address may not carry plainly percent-encoded ("?", "&", "#",
+// blanks, "%", letters beyond ASCII), so that nothing in it starts a header.
+QString mailAddressLink(QStringView address);
 
 // "mailto:" + recipient (blanks and control characters trimmed) + "?subject=" +
 // encoded subject + "&body=" + encoded body, always all parts.

@@ -57,7 +57,7 @@ private:
     platform::ShellStart& m_shellStart;
 };
 
-inline const QString kPrintJobTitle = QStringLiteral("Imprimiendo desde Quillaro");
+inline const QString kPrintJobTitle = QStringLiteral("Imprimiendo desde Velmaro");
 
 // Writes the list file from the stored notes and makes the window over it; nullptr
 // after showing the error when the file cannot be written or read back.

@@ -1,9 +1,13 @@
 #include "output/outputwindows.h"
 
 #include "output/aboutwindow.h"
+#include "output/besideplacement.h"
 #include "output/calendarwindow.h"
 #include "output/helpwindow.h"
 #include "output/listwindow.h"
+
+#include <QScreen>
+#include <QWidget>
 
 namespace velmaro {
 
@@ -43,9 +47,23 @@ void OutputWindows::showHelp()
     helpWindow().exec();
 }
 
-void OutputWindows::welcome()
+void OutputWindows::welcome(QWidget& strip)
 {
-    helpWindow().welcome();
+    // A newcomer sees the strip beside the greeting, not under it. The frame the
+    // window manager adds is not known before the window shows: room is left for a
+    // title bar and borders.
+    const QMargins frame(6, 32, 6, 6);
+    const int gap = 12;
+    TfrmHelp& help = helpWindow();
+    if (const QScreen* screen = strip.screen()) {
+        const QSize framed = help.size().grownBy(frame);
+        const SideBySide places =
+            placeBeside(framed, strip.frameGeometry(), screen->availableGeometry(), gap);
+        if (places.strip != strip.frameGeometry().topLeft())
+            strip.move(places.strip);
+        help.move(places.window);
+    }
+    help.welcome();
 }
 
 QString OutputWindows::settleCustomMessage()

@@ -33,8 +33,9 @@ public:
     void listAll();
     void showCalendar();
     void showHelp();
-    // The first start: the greeting, once.
-    void welcome();
+    // The first start: the greeting, once, beside the strip (which moves over when
+    // the screen has no room beside it).
+    void welcome(QWidget& strip);
     void showAbout();
 
     // What the about window's creation settles: an empty custom message becomes the

@@ -1,11 +1,11 @@
 #include "settings/launchericons.h"
 
-#include <QFile>
+#include "settings/desktopentry.h"
+
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QPainter>
-#include <QTextStream>
 
 namespace velmaro {
 
@@ -21,25 +21,6 @@ void ensureIconTheme()
         return true;
     }();
     Q_UNUSED(done);
-}
-
-// The Icon= value of the [Desktop Entry] group, empty when there is none.
-QString desktopEntryIcon(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QTextStream in(&file);
-    bool inEntry = false;
-    for (int lines = 0; !in.atEnd() && lines < 1000; ++lines) {
-        const QString line = in.readLine().trimmed();
-        if (line.startsWith(QLatin1Char('[')))
-            inEntry = line == QLatin1String("[Desktop Entry]");
-        else if (inEntry && line.startsWith(QLatin1String("Icon")) &&
-                 line.mid(4).trimmed().startsWith(QLatin1Char('=')))
-            return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
-    }
-    return {};
 }
 
 QIcon themeIcon(const QString& name)
@@ -60,8 +41,8 @@ QIcon launcherIcon(const QString& path)
         return {};
     ensureIconTheme();
     QIcon icon;
-    if (info.isFile() && info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0)
-        icon = themeIcon(desktopEntryIcon(path));
+    if (info.isFile() && isDesktopEntryPath(path))
+        icon = themeIcon(readDesktopEntry(path).icon);
     else if (info.isFile() && info.isExecutable())
         icon = QIcon::fromTheme(info.completeBaseName().toLower(),
                                 QIcon::fromTheme(QStringLiteral("application-x-executable")));

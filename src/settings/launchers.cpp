@@ -1,5 +1,6 @@
 #include "settings/launchers.h"
 
+#include "settings/desktopentry.h"
 #include "settings/settingkeys.h"
 
 #include <QFileInfo>
@@ -38,8 +39,13 @@ std::optional<LauncherRow> browsedLauncher(const QString& path, const QString& o
     row.active = true;
     row.file = path;
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
-    row.name = dot < 0 ? QString() : fileName.left(dot); // a name without "." gives none
+    if (isDesktopEntryPath(path))
+        row.name = readDesktopEntry(path).name;
+    if (row.name.isEmpty())
+        row.name = fileName.left(fileName.indexOf(QLatin1Char('.')));
+    // A program such as /usr/bin/gimp has no "." at all, and ".hidden" nothing before it.
+    if (row.name.isEmpty())
+        row.name = fileName;
     row.id = row.name.left(1).toLower();
     return row;
 }

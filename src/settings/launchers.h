@@ -39,10 +39,12 @@ LauncherMenu launcherMenu(const SettingsStore& store);
 // inactive placeholder 11. The menu entries always use 2 + n.
 int launcherToolbarImage(int n, bool active);
 
-// What browsing to `path` fills into a row: the path, the file name cut before its
-// first "." (empty without a "."), the lower-cased first letter of that name as id, and the row
-// active. nullopt, and nothing changes, when the path names this program: its upper-cased text
-// contains "VELMARO.EXE", or it is `ownProgram` (the running executable).
+// What browsing to `path` fills into a row: the path; as name a desktop entry's own
+// name (Spanish first), else the file name cut before its first "." (notepad.exe gives
+// notepad), else the whole file name (/usr/bin/gimp gives gimp); the lower-cased first
+// letter of that name as id; and the row active. nullopt, and nothing changes, when
+// the path names this program: its upper-cased text contains "VELMARO.EXE", or it is
+// `ownProgram` (the running executable).
 std::optional<LauncherRow> browsedLauncher(const QString& path, const QString& ownProgram = {});
 
 // A click starts the row's file only when the row is active and the file is not empty.

@@ -4,6 +4,7 @@
 #include "settings/settingssteps.h"
 #include "strip/wincolor.h"
 #include "ui_settingsdialog.h"
+#include "widgets/pictureloader.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -14,6 +15,23 @@ namespace velmaro {
 namespace {
 
 const QString kChooserTitle = QStringLiteral("Seleccione  el archivo a ejecutar");
+const QString kProgramsFilter = QStringLiteral("Programas (*)");
+
+// A name pattern cannot tell a program from another file: while "Programas" is the
+// chosen filter, the chooser lists only files the user may execute (and every folder).
+// The chooser is Qt's own, the one whose listing can be narrowed so.
+void listOnlyProgramsUnderTheirFilter(QFileDialog& chooser)
+{
+    if (chooser.nameFilters().value(0) != kProgramsFilter)
+        return;
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    const QDir::Filters any = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot;
+    auto follow = [&chooser, any](const QString& filter) {
+        chooser.setFilter(filter == kProgramsFilter ? any | QDir::Executable : any);
+    };
+    QObject::connect(&chooser, &QFileDialog::filterSelected, &chooser, follow);
+    follow(kProgramsFilter);
+}
 void setColours(QWidget* panel, std::optional<int> text, int background)
 {
     QPalette pal = panel->palette();
@@ -92,6 +110,7 @@ TfrmAllConfig::TfrmAllConfig(const SettingsServices& services, QWidget* parent)
         chooser.setFileMode(QFileDialog::ExistingFile);
         chooser.setOption(QFileDialog::DontResolveSymlinks);
         chooser.setNameFilters(filters);
+        listOnlyProgramsUnderTheirFilter(chooser);
         return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
     };
 
@@ -102,20 +121,22 @@ TfrmAllConfig::TfrmAllConfig(const SettingsServices& services, QWidget* parent)
 
 TfrmAllConfig::~TfrmAllConfig() = default;
 
-// Windows patterns mean other things here: "*.*" must list files without an
-// extension too, and a shortcut is a desktop entry.
+// Programs on Linux have no extension of their own: the first filter lists every
+// executable file, whatever its name (the chooser narrows it by the execute bit).
 QStringList TfrmAllConfig::launcherFilters()
 {
-    return {QStringLiteral("Todos los Archivos (*.*) (*)"),
-            QStringLiteral("Ejecutables (*.exe) (*.exe *.sh *.AppImage *.run *.bin)"),
-            QStringLiteral("Accesos Directos (*.lnk) (*.desktop)")};
+    return {kProgramsFilter, QStringLiteral("Accesos directos (*.desktop)"),
+            QStringLiteral("Todos los archivos (*)")};
 }
 
+// Every kind of picture the loader reads, then any file.
 QStringList TfrmAllConfig::imageFilters()
 {
-    return {QStringLiteral("Archivos Bitmap (*.bmp)"), QStringLiteral("Archivo JPEG (*.jpg)"),
-            QStringLiteral("Archivo GIF (*.gif)"),     QStringLiteral("Archivo WMF (*.wmf)"),
-            QStringLiteral("Archivo EMF (*.emf)"),     QStringLiteral("Icono (*.ico)")};
+    QStringList patterns;
+    for (const QString& extension : pictureExtensions())
+        patterns << QStringLiteral("*.") + extension;
+    return {QStringLiteral("Imágenes (%1)").arg(patterns.join(QLatin1Char(' '))),
+            QStringLiteral("Todos los archivos (*)")};
 }
 
 void TfrmAllConfig::showRecord(const AllSettings& form)
@@ -131,8 +152,12 @@ void TfrmAllConfig::showRecord(const AllSettings& form)
 void TfrmAllConfig::setCustomFields(const QString& web, const QString& email,
                                     const QString& message)
 {
+    // Shown from their start, as the addresses are read: a box that cannot be edited
+    // would otherwise keep showing the end of a long one.
     ui->edtWeb->setText(web);
+    ui->edtWeb->setCursorPosition(0);
     ui->edtMail->setText(email);
+    ui->edtMail->setCursorPosition(0);
     m_message = memoText(message);
     const QSignalBlocker block(ui->mmMsg);
     ui->mmMsg->setPlainText(m_message);
@@ -256,6 +281,9 @@ void TfrmAllConfig::showSamples()
 void TfrmAllConfig::btnAceptarClick()
 {
     const bool showing = isVisible();
+    // A width typed and confirmed without leaving the box counts, brought into range
+    // as when the box loses the focus.
+    ui->spEdWidth->interpretText();
     m_form = readForm();
     const SettingsServices& s = m_services;
     const ConfirmContext context{s.store,

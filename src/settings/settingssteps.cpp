@@ -123,8 +123,11 @@ void startLauncher(const LauncherRow& row, platform::ShellStart& shell,
 {
     if (!launcherRuns(row))
         return;
-    if (!shell.start(row.file))
-        messages.inform(launchFailedMessage(row.file));
+    // The desktop may find only later that nothing opens the file.
+    const QString file = row.file;
+    auto failed = [&messages, file] { messages.inform(launchFailedMessage(file)); };
+    if (!shell.start(file, failed))
+        failed();
 }
 
 bool confirmSettings(AllSettings& form, const ConfirmContext& c)

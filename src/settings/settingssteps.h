@@ -55,7 +55,8 @@ QIcon extractLauncherIcon(const AllSettings& form, int row, CommandImages& image
 void refreshLauncherToolbar(const AllSettings& form, SettingsHost& host, CommandImages& images,
                             const std::function<void(int row, const QIcon&)>& iconShown = {});
 
-// Starts an active row's file; a file that cannot be started is reported.
+// Starts an active row's file; a file that cannot be started, or that the desktop
+// later finds nothing to open with, is reported (the messages outlive the start).
 void startLauncher(const LauncherRow& row, platform::ShellStart& shell,
                    platform::Messages& messages);
 

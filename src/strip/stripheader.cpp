@@ -20,9 +20,9 @@ namespace {
 
 const QString kAboutHint = QStringLiteral("Acerca de ... (y Mensajes)");
 
-// The strip's menu shortcuts come before the box's own Ctrl keys (Ctrl+A opens the
-// about window rather than selecting the box's text); a Ctrl key that no command
-// uses still reaches the box.
+// The box edits text as every Linux text field does: select all, copy, paste, cut and
+// undo keep their usual keys there, even Ctrl+A, which is the strip's about command
+// elsewhere. Every other Ctrl key goes to the strip's commands first.
 class StripKeysFirst : public QObject {
 public:
     using QObject::QObject;
@@ -30,10 +30,22 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::ShortcutOverride &&
-            static_cast<QKeyEvent*>(event)->modifiers() == Qt::ControlModifier) {
-            event->ignore();
-            return true;
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() != Qt::ControlModifier || isTextEditingKey(key))
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    static bool isTextEditingKey(const QKeyEvent* key)
+    {
+        for (const auto standard : {QKeySequence::SelectAll, QKeySequence::Copy,
+                                    QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo}) {
+            if (key->matches(standard))
+                return true;
         }
         return false;
     }
@@ -70,6 +82,10 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     edtSearchStr = new QLineEdit(this);
     edtSearchStr->setObjectName(QStringLiteral("edtSearchStr"));
     edtSearchStr->installEventFilter(new StripKeysFirst(edtSearchStr));
+    // As a browser's address bar: the box takes the keys once the user clicks in it,
+    // not whenever the strip is activated, so that the strip's Ctrl+A (about) works
+    // until then.
+    edtSearchStr->setFocusPolicy(Qt::ClickFocus);
     edtSearchStr->setToolTip(QStringLiteral("Escriba la búsqueda aquí"));
     edtSearchStr->setText(kSearchPrompt);
 

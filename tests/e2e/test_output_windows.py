@@ -52,6 +52,20 @@ class FirstStartHelp(unittest.TestCase):
             help_window = window_titled(d, p, "Ayuda")
             self.assertTrue(d.is_viewable(strip), "the strip shows before the greeting")
             self.assertEqual(d.geometry(help_window)[2:], (508, 263))
+            # The greeting stands beside the strip, its frame included, both on screen.
+            def framed(win):
+                x, y, w, h = d.geometry(win)
+                left, right, top, bottom = d.frame_extents(win) or (0, 0, 0, 0)
+                return (x - left, y - top, x + w + right, y + h + bottom)
+            def apart():
+                a, b = framed(help_window), framed(strip)
+                return a[2] <= b[0] or b[2] <= a[0] or a[3] <= b[1] or b[3] <= a[1]
+            wait_until(apart, 10, what="the greeting beside the strip")
+            screen_w, screen_h = d.screen_size()
+            for win in (help_window, strip):
+                x0, y0, x1, y1 = framed(win)
+                self.assertTrue(0 <= x0 and 0 <= y0 and x1 <= screen_w and y1 <= screen_h,
+                                (x0, y0, x1, y1))
             d.send_keys(help_window, "Escape")
             wait_until(lambda: not d.windows(pid=p.pid, name="^Ayuda$"), 10,
                        what="the greeting to close")
@@ -116,6 +130,37 @@ class Commands(unittest.TestCase):
             self.assertEqual(lines[0], "1")
             self.assertRegex(lines[1], r"^http://[^/]+/resultadoG\.php\?q="
                                        r"Haz\+tus\+b%FAsquedas\+web\+desde\+Aqu%ED$")
+
+    def test_the_search_box_edits_like_a_linux_text_field(self):
+        with Desktop(wm=True) as d:
+            d.write_settings(RETURNING_USER)
+            bin_dir = os.path.join(d.home, "bin")
+            os.makedirs(bin_dir)
+            script = os.path.join(bin_dir, "xdg-open")
+            with open(script, "w") as f:
+                f.write(RECORDING_XDG_OPEN)
+            os.chmod(script, 0o755)
+            p = d.start_velmaro(env_extra={"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
+            strip = d.wait_for_strip(p)
+            width = d.geometry(strip)[2]
+            # Ctrl+A selects the prompt, the typing replaces it; no about window.
+            d.click(strip, 40, 38 + 10)
+            # "ó" gets a key of its own beforehand: a key mapped only while xdotool
+            # types it may be read after the mapping is gone.
+            d.run(["xmodmap", "-e", "keycode 248 = oacute Oacute"])
+            d.send_keys(strip, "ctrl+a")
+            d.type_text(strip, "precio dólar hoy")
+            self.assertTrue(no_window_titled(d, p, "Acerca de ...", wait=1.0))
+            d.click(strip, width - 4 - 21 + 10, 38 + 10)  # the "G" button
+            opened = os.path.join(bin_dir, "opened.txt")
+            lines = wait_until(lambda: os.path.exists(opened) and read_lines(opened), 10,
+                               what="xdg-open to run")
+            self.assertRegex(lines[1], r"/resultadoG\.php\?q=precio\+d%F3lar\+hoy$")
+            self.assertTrue(no_window_titled(d, p, "Acerca de ...", wait=0.5))
+            # The strip's other Ctrl keys still work from the box.
+            d.click(strip, 40, 38 + 10)
+            d.send_keys(strip, "ctrl+l")
+            window_titled(d, p, "Calendario")
 
 
 if __name__ == "__main__":

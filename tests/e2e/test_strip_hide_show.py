@@ -81,7 +81,7 @@ class HideShowTest(unittest.TestCase):
             prompt = wait_until(lambda: search_box_pixels(d, strip), 10)
 
             d.click(strip, SEARCH_BOX[0] + 20, SEARCH_BOX[1] + 10)
-            # Ctrl+A is the strip's about command; select the prompt with the keys.
+            # Select the prompt with the keys.
             d.xdotool("key", "End", "shift+Home")
             d.type_text(strip, "zzzz")
             wait_until(lambda: search_box_pixels(d, strip) != prompt, 10, what="typed text")

@@ -31,7 +31,7 @@ TEST(MailTextEncode, KeepsOnlyTheTwoRanges)
     EXPECT_EQ(mailTextEncode(u"Enviado desde Velmaro"),
               QStringLiteral("Enviado%20desde%20Velmaro"));
     EXPECT_EQ(mailTextEncode(u"a-b.c"), QStringLiteral("a%2Db%2Ec"));
-    EXPECT_EQ(mailTextEncode(u"año"), QStringLiteral("a%F1o"));
+    EXPECT_EQ(mailTextEncode(u"año"), QStringLiteral("a%C3%B1o"));
     EXPECT_EQ(mailTextEncode(u"a\r\nb"), QStringLiteral("a%0D%0Ab"));
     // 48..58 and 64..122 stay: digits, ":", "@", letters and [\]^_`.
     EXPECT_EQ(mailTextEncode(u"09:@[\\]^_`z"), QStringLiteral("09:@[\\]^_`z"));
@@ -48,6 +48,18 @@ TEST(MailLink, JoinsAllPartsAndTrimsTheRecipient)
     // A body that could otherwise end or extend the link is encoded.
     EXPECT_EQ(mailLink(u"", u"s", u"x&body=y?z"),
               QStringLiteral("mailto:?subject=s&body=x%26body%3Dy%3Fz"));
+}
+
+TEST(MailLink, SpeaksUtf8AsMailProgramsRead)
+{
+    // The search keeps Windows-1252; a mail link carries UTF-8, address included.
+    EXPECT_EQ(
+        mailLink(u"", u"Enviado desde Velmaro", u"Mañana café"),
+        QStringLiteral("mailto:?subject=Enviado%20desde%20Velmaro&body=Ma%C3%B1ana%20caf%C3%A9"));
+    EXPECT_EQ(mailAddressLink(u" josé.pérez-1@correo.example "),
+              QStringLiteral("mailto:jos%C3%A9.p%C3%A9rez-1@correo.example"));
+    EXPECT_EQ(mailAddressLink(u"a@b.example?body=x&cc=c@d#e f"),
+              QStringLiteral("mailto:a@b.example%3Fbody=x%26cc=c@d%23e%20f"));
 }
 
 TEST(SearchLink, PointsAtTheMakersServer)

@@ -168,6 +168,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("antes de las 15")));
         QVERIFY(text.contains(QStringLiteral("mañana")));
         const QString info = run(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf});
+        QCOMPARE(kPrintJobTitle, QStringLiteral("Imprimiendo desde Velmaro"));
         QVERIFY2(info.contains(kPrintJobTitle), qPrintable(info));
     }
 

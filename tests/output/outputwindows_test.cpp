@@ -6,6 +6,7 @@
 
 #include "platform/fake/fakeclock.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -49,6 +50,15 @@ private slots:
         cal.show();
         cal.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("05/03/2006"));
+
+        // The day moved to with the arrow keys is the one copied.
+        auto* grid = month->findChild<QAbstractItemView*>();
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Right);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(month->selectedDate(), QDate(2006, 3, 13));
+        cal.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("13/03/2006"));
 
         // Another day chosen, closed by Enter; the next opening is on today again.
         emit month->clicked(QDate(2006, 3, 20));
@@ -115,6 +125,9 @@ private slots:
         auto* img = about.findChild<QLabel*>(QStringLiteral("imgCustom"));
         const QRect designed = img->geometry();
         const int areaWidth = about.findChild<QWidget*>(QStringLiteral("pnlCustom"))->width();
+        // The built-in square drawing stays square in the wider box.
+        QVERIFY(!img->hasScaledContents());
+        QCOMPARE(img->pixmap().width(), img->pixmap().height());
 
         // logo2.bmp replaces logo1.jpg; twice as wide as the box is high: full height.
         writePicture(dir.filePath(QStringLiteral("logo1.jpg")), {10, 40}, "JPG");

@@ -1,5 +1,6 @@
 #include "platform/linux/xdgshellstart.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -138,4 +139,38 @@ TEST_F(XdgShellStartTest, ReportsFailureWhenNothingCanBeStarted)
     broken.close();
     broken.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(shell.start(broken.fileName()));
+}
+
+TEST_F(XdgShellStartTest, TheOpenersExitStatusArrivesLaterWithoutWaiting)
+{
+    int argc = 1;
+    char name[] = "xdgshellstart_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    XdgShellStart shell;
+    const QString document = writeFile(QStringLiteral("doc.odt"));
+    const QString marker = m_work.filePath(QStringLiteral("opener-ran"));
+    auto outcome = [&](const QByteArray& exitCode) {
+        QFile::remove(marker);
+        QFile script(fake("xdg-open"));
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nsleep 0.2\n: > '" + QFile::encodeName(marker) + "'\nexit " +
+                     exitCode + "\n");
+        script.close();
+        int failures = 0;
+        EXPECT_TRUE(shell.start(document, [&] { ++failures; }));
+        EXPECT_EQ(failures, 0) << "the start does not wait for the opener";
+        QDeadlineTimer deadline(10000);
+        while (!QFile::exists(marker) && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Then the opener's end reaches the event loop.
+        QDeadlineTimer settle(1000);
+        while (failures == 0 && !settle.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the opener's
+        return failures;
+    };
+    // xdg-open's status 3: no application opens the file.
+    EXPECT_EQ(outcome("3"), 1);
+    EXPECT_EQ(outcome("0"), 0);
 }

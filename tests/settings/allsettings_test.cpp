@@ -1,4 +1,5 @@
 #include "settings/allsettings.h"
+#include "settings/desktopentry.h"
 
 #include "notes/storetestutil.h"
 
@@ -239,7 +240,21 @@ TEST(Launchers, MenuToolbarAndBrowsingRules)
                                   QStringLiteral("/opt/Herramientas/Calc.Plus.exe")}));
     EXPECT_EQ(browsedLauncher(QStringLiteral("/usr/bin/mis.notas.txt"))->name,
               QStringLiteral("mis"));
-    EXPECT_EQ(browsedLauncher(QStringLiteral("/usr/bin/gedit"))->id, QString());
+    // A program without a "." is named after its file; a desktop entry by its own
+    // name, the Spanish one first, with its icon.
+    const auto gimp = browsedLauncher(QStringLiteral("/usr/bin/gimp"));
+    EXPECT_EQ(gimp->name, QStringLiteral("gimp"));
+    EXPECT_EQ(gimp->id, QStringLiteral("g"));
+    const QString entry = dir.filePath(QStringLiteral("org.gnome.Calculator.desktop"));
+    writeBytes(entry, "[Desktop Entry]\nName=Calculator\nName[de]=Rechner\n"
+                      "Name[es]=Calculadora\\sde\\sbolsillo\nIcon=org.gnome.Calculator\n"
+                      "[Desktop Action new]\nName[es]=Nueva\nIcon=otro\n");
+    EXPECT_EQ(browsedLauncher(entry)->name, QStringLiteral("Calculadora de bolsillo"));
+    EXPECT_EQ(readDesktopEntry(entry).icon, QStringLiteral("org.gnome.Calculator"));
+    writeBytes(entry, "[Desktop Entry]\nName=Calculator\n");
+    EXPECT_EQ(browsedLauncher(entry)->name, QStringLiteral("Calculator"));
+    writeBytes(entry, "[Desktop Entry]\nType=Application\n");
+    EXPECT_EQ(browsedLauncher(entry)->name, QStringLiteral("org"));
     EXPECT_EQ(browsedLauncher(QStringLiteral("/opt/Velmaro/velmaro.exe")), std::nullopt);
     EXPECT_EQ(browsedLauncher(QStringLiteral("/opt/x/VelMaro.Exe.bak")), std::nullopt);
     // The running program itself, under another name for the same file.

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -76,6 +77,7 @@ private:
     QList<QColor> m_pickerOpenedOn;
     std::optional<QColor> m_pick;
     QString m_chosen;
+    QStringList m_filters;
 
     template <typename T> T* find(const char* name) const
     {
@@ -113,7 +115,10 @@ private:
             m_pickerOpenedOn << initial;
             return m_pick;
         });
-        m_dialog->setFileChooser([this](const QString&, const QStringList&) { return m_chosen; });
+        m_dialog->setFileChooser([this](const QString&, const QStringList& filters) {
+            m_filters = filters;
+            return m_chosen;
+        });
     }
     void open()
     {
@@ -159,6 +164,17 @@ private slots:
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(stored(u"General", u"Width"), QStringLiteral("283"));
         QCOMPARE(m_host.width, 300);
+
+        // Typed and confirmed with "Aceptar" while the box still has the focus: taken,
+        // brought into range.
+        for (const auto& [typed, expected] : {std::pair{"320", 320}, std::pair{"9000", 640}}) {
+            open();
+            width->setFocus();
+            width->selectAll();
+            QTest::keyClicks(width, QLatin1String(typed));
+            ok();
+            QCOMPARE(m_host.width, expected);
+        }
     }
 
     void fontColoursAndTransparency()
@@ -277,6 +293,23 @@ private slots:
         QCOMPARE(m_messages.shown.size(), 2);
     }
 
+    void theLauncherChooserListsProgramsByTheirExecuteBit()
+    {
+        start("[General]\r\n", false);
+        QDir::Filters listed;
+        QTimer::singleShot(0, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* chooser = qobject_cast<QFileDialog*>(w);
+                    chooser && chooser->isVisible()) {
+                    listed = chooser->filter();
+                    chooser->reject();
+                }
+            }
+        });
+        m_settings->dialog().findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+        QVERIFY(listed.testFlag(QDir::Executable) && listed.testFlag(QDir::AllDirs));
+    }
+
     void launcherRowsToolbarAndClicks()
     {
         const QString program = m_dir.filePath(QStringLiteral("Calc.Plus.sh"));
@@ -309,12 +342,26 @@ private slots:
         QVERIFY(find<QCheckBox>("chkProg3")->isChecked());
         QVERIFY(!find<QLabel>("img3")->pixmap().isNull());
         QCOMPARE(m_host.buttons[2].first, 11);
+        QCOMPARE(m_filters, (QStringList{QStringLiteral("Programas (*)"),
+                                         QStringLiteral("Accesos directos (*.desktop)"),
+                                         QStringLiteral("Todos los archivos (*)")}));
         m_dialog->launcherClick(3);
         QCOMPARE(m_shell.started, QStringList{program});
+        // The desktop finds later that nothing opens it: said as for a missing file.
+        m_messages.shown.clear();
+        m_shell.failLater();
+        QCOMPARE(m_messages.shown,
+                 QStringList{QStringLiteral("No se ha podido ejecutar ") + program});
 
         m_chosen = QStringLiteral("/opt/Velmaro/VELMARO.exe");
         QTest::mouseClick(find<QToolButton>("SpeedButton3"), Qt::LeftButton);
         QCOMPARE(find<QLineEdit>("edtPrgFile3")->text(), program);
+
+        // The picture chooser offers every kind of picture the program reads.
+        m_chosen.clear();
+        QTest::mouseClick(find<QToolButton>("SpeedButton7"), Qt::LeftButton);
+        for (const char* pattern : {"*.png", "*.jpeg", "*.jpg", "*.svg", "*.bmp", "*.emf"})
+            QVERIFY2(m_filters.value(0).contains(QLatin1String(pattern)), pattern);
 
         find<QLineEdit>("edtPrgFile1")->clear();
         ok();

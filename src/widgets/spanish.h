@@ -1,0 +1,16 @@
+#pragma once
+// The program speaks Spanish: its own texts are written so, and Qt's standard dialogs
+// and message-box buttons ("Guardar", "Abrir", "Imprimir", "Cancelar", "Aceptar")
+// take Qt's Spanish catalogue, the one Debian ships in qt6-translations-l10n.
+
+class QCoreApplication;
+
+namespace velmaro {
+
+// Makes Spanish of Spain the default locale and installs Qt's Spanish catalogue for
+// the widgets, dialogs and printing (qtbase_es only: nothing else shows Qt's texts).
+// Before any window exists. False, logged, when the catalogue is not there; the
+// program then runs with Qt's English standard texts.
+bool useSpanish(QCoreApplication& app);
+
+} // namespace velmaro
