@@ -3,7 +3,7 @@
 // into a neighbour, no wrapped text or calendar heading is cut, a text area too small
 // for its text scrolls. Qt's standard buttons read Spanish.
 
-#include "notes/noteeditor.h"
+#include "editor/noteeditor.h"
 #include "output/aboutwindow.h"
 #include "output/calendarwindow.h"
 #include "output/helpwindow.h"
