@@ -76,7 +76,10 @@ TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritte
         session.open();
         FAIL() << "no error";
     } catch (const StoreError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile);
+        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile +
+                                   QStringLiteral("\n\nNo se pueden guardar los cambios: en su "
+                                                  "lugar hay una carpeta. Las notas quedan "
+                                                  "como están en el archivo."));
     }
     EXPECT_FALSE(session.store().isOpen());
     EXPECT_THROW(
@@ -89,6 +92,8 @@ TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritte
         session.notes().add(QStringLiteral("y"), QStringLiteral("black"), QString(), QString());
         FAIL() << "no error";
     } catch (const StoreError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile);
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Unable to write to ") +
+                                           paths.settingsFile + u'\n'));
+        EXPECT_TRUE(e.message().contains(u"en su lugar hay una carpeta"));
     }
 }
