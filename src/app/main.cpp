@@ -5,6 +5,7 @@
 #include "app/platformchoice.h"
 #include "app/services.h"
 #include "app/session.h"
+#include "app/startupmessages.h"
 #include "app/storage.h"
 #include "app/terminationsignal.h"
 #include "notes/codec.h"
@@ -84,8 +85,10 @@ int main(int argc, char* argv[])
     platform::ProcessEnvironment environment;
     platform::DBusNotifier notifier(environment);
     platform::XdgShellStart shellStart;
-    Services services{clock, shell,       messages, links,     sound,
-                      bell,  environment, notifier, shellStart};
+    // One cause that stops several start-up steps is told once.
+    StartupMessages startMessages(messages);
+    Services services{clock, shell,       startMessages, links,     sound,
+                      bell,  environment, notifier,      shellStart};
     Session session(StoragePaths::resolve(environment), clock);
     CommandImages images;
 
@@ -95,7 +98,7 @@ int main(int argc, char* argv[])
     // Right after the strip, the settings' start-up pass applies the stored settings
     // to the strip again and writes them back; the dialog is made when first opened.
     SettingsOnDemand settings(
-        {session.store(), session.settings(), strip, images, services.shellStart, messages},
+        {session.store(), session.settings(), strip, images, services.shellStart, startMessages},
         &strip);
     strip.setSettingsDialog(&settings);
     if (session.store().isOpen())
@@ -147,5 +150,6 @@ int main(int argc, char* argv[])
     if (session.isFirstRun())
         QTimer::singleShot(0, &strip, [&output] { output.welcome(); });
 
+    startMessages.startupDone();
     return app.exec();
 }

@@ -11,8 +11,15 @@ Session::Session(const StoragePaths& paths, const platform::Clock& clock)
 
 void Session::open()
 {
-    runFileSetup(m_paths, m_clock.now().date());
     m_firstRun = false;
+    try {
+        runFileSetup(m_paths, m_clock.now().date());
+    } catch (const StoreError&) {
+        m_store.open(m_paths.settingsFile);
+        if (!m_store.isReadable())
+            m_store.setPath(m_paths.settingsFile);
+        throw;
+    }
     m_store.open(m_paths.settingsFile);
 }
 

@@ -138,9 +138,11 @@ void TForm1::FormCreate()
     hide();
     m_closeGuard = true;
     m_mover->cancelDrag();
-    // A folder that cannot be made or a stamp that cannot be written (a settings path
-    // that is a folder or a FIFO, a read-only folder, a full disk) is told to the user;
-    // the strip is still shown, without its notes.
+    // A folder that cannot be made, or a settings path that cannot be read (a folder,
+    // a FIFO, a file of another user), is told to the user; the strip is still shown,
+    // without notes. A file that can be read but not written (immutable, a full disk,
+    // a read-only file system) is told too, and the start goes on: the notes show and
+    // their alarms ring, and every write is refused until the file can be written.
     try {
         m_session.open();
     } catch (const SetupError& e) {
@@ -148,7 +150,8 @@ void TForm1::FormCreate()
         return;
     } catch (const StoreError& e) {
         m_services.messages.error(e.message());
-        return;
+        if (!m_session.store().isOpen())
+            return;
     }
     loadLogo(QStringLiteral("logo1"));
     if (!readSettings())
@@ -181,10 +184,9 @@ bool TForm1::readSettings()
         m_services.messages.error(e.message());
         return false;
     } catch (const StoreError& e) {
-        // Everything was read; only the stamp could not be written.
-        applyStartupSettings();
+        // Everything was read; only the start-up mark could not be written, and the
+        // start goes on without it.
         m_services.messages.error(e.message());
-        return false;
     }
     if (!m_session.settings().noteCountProblem.isEmpty())
         m_services.messages.error(m_session.settings().noteCountProblem);

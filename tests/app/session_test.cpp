@@ -66,6 +66,36 @@ TEST_F(SessionStart, AStoppedReadKeepsTheCountSoANewNoteNeverOverwritesAStoredOn
     EXPECT_EQ(again.notes().count(), 3);
 }
 
+TEST_F(SessionStart, AFileThatCanBeReadButNotWrittenShowsItsNotesAndRefusesEveryWrite)
+{
+    // No version stamp and no start-up mark: the start has two writes to make.
+    const QByteArray file = QByteArray(kThreeNotes)
+                                .replace("[GENERAL]\r\nCurrentVersion=2,3\r\n", "")
+                                .replace("rem=103\r\n", "");
+    writeBytes(paths.settingsFile, file);
+    Session session(paths, clock);
+    {
+        FileSizeLimit limit(file.size());
+        EXPECT_THROW(session.open(), StoreError);
+        ASSERT_TRUE(session.store().isOpen());
+        EXPECT_THROW(session.readStartupSettings(), StoreError);
+        EXPECT_EQ(session.notes().count(), 3);
+        session.notes().load();
+        ASSERT_EQ(session.notes().notes().size(), 3u);
+        EXPECT_EQ(session.notes().note(3).text, u"tres");
+        EXPECT_THROW(session.notes().add(QStringLiteral("cuatro"), QStringLiteral("black"),
+                                         QString(), QString()),
+                     StoreError);
+        EXPECT_EQ(session.notes().count(), 3);
+    }
+    EXPECT_EQ(readBytes(paths.settingsFile), file);
+
+    // Room again: the next write goes through, without opening anything anew.
+    session.notes().add(QStringLiteral("cuatro"), QStringLiteral("black"), QString(), QString());
+    EXPECT_EQ(stored(QStringLiteral("Sentence1")), u"uno");
+    EXPECT_EQ(stored(QStringLiteral("Sentence4")), u"cuatro");
+}
+
 TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritten)
 {
     // A folder where the settings file should be reads as unreadable, so its stamp is

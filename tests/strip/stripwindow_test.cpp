@@ -3,6 +3,7 @@
 
 #include "strip/stripwindow.h"
 
+#include "notes/storetestutil.h"
 #include "output/links.h"
 #include "strip/striprig.h"
 
@@ -726,6 +727,24 @@ void StripWindowTest::startupErrorsStopTheTimer()
                  QStringLiteral("a"));
         QCOMPARE(rig.session->store().readString(u"Data", u"Sentence3", kAbsent),
                  QStringLiteral("c"));
+    }
+    {
+        // A file that can be read but not written (here: no room for its start-up
+        // mark): told once, and the notes show and their alarms are checked.
+        Rig rig;
+        rig.writeConfig(QStringLiteral("TotalData=2\r\n"),
+                        note(1, QStringLiteral("a"), QStringLiteral("red")) +
+                            note(2, QStringLiteral("b"), QStringLiteral("red")));
+        const QByteArray before = readBytes(rig.paths.settingsFile);
+        FileSizeLimit limit(before.size());
+        TForm1& s = rig.create();
+        QCOMPARE(rig.messages.shown.size(), 1);
+        QVERIFY(rig.messages.shown[0].startsWith(QStringLiteral("Unable to write to ") +
+                                                 rig.paths.settingsFile +
+                                                 QStringLiteral("\n\nNo se pueden guardar")));
+        QCOMPARE(s.noteLineCount(), 2);
+        QVERIFY(s.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(readBytes(rig.paths.settingsFile), before);
     }
 }
 
