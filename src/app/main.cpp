@@ -93,7 +93,25 @@ int main(int argc, char* argv[])
     CommandImages images;
 
     TForm1 strip(services, session, images);
+    // The end of the desktop session ends the program whatever box or dialog is up, at
+    // start-up too: the strip's close writes what it writes (whole or not at all), then
+    // every event loop is left, the modal ones included, and the start-up goes no
+    // further.
+    bool ending = false;
+    const auto endSession = [&strip, &ending] {
+        if (ending)
+            return;
+        ending = true;
+        strip.closeForSessionEnd();
+        QCoreApplication::exit(0);
+    };
+    QObject::connect(&termination, &TerminationSignal::requested, &strip, endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
+                     [endSession](QSessionManager&) { endSession(); });
+
     strip.FormCreate();
+    if (ending)
+        return 0;
 
     // Right after the strip, the settings' start-up pass applies the stored settings
     // to the strip again and writes them back; the dialog is made when first opened.
@@ -141,15 +159,12 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&strip, &TForm1::closeAccepted, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // The end of the desktop session closes the strip as an accepted close request does.
-    QObject::connect(&termination, &TerminationSignal::requested, &strip, &QWidget::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
-                     [&strip](QSessionManager&) { strip.close(); });
-
     // The first start greets the user once the strip shows and the loop runs.
     if (session.isFirstRun())
         QTimer::singleShot(0, &strip, [&output] { output.welcome(); });
 
     startMessages.startupDone();
+    if (ending)
+        return 0;
     return app.exec();
 }

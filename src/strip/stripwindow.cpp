@@ -17,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -28,6 +29,8 @@
 namespace velmaro {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcExit, "velmaro.exit", QtCriticalMsg)
 
 constexpr int kTimerInterval = 15000;
 
@@ -410,20 +413,38 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     SettingsStore& store = m_session.store();
-    if (store.isOpen()) {
+    // Ended before the strip was ever shown (a start-up message up): it has no place
+    // of its own yet.
+    if (store.isOpen() && (m_shownOnce || !m_sessionEnding)) {
         try {
             SettingsStore::WriteGroup group(store);
             store.writeInteger(keys::kGeneral, keys::kLeft, x());
             store.writeInteger(keys::kGeneral, keys::kTop, y());
             group.commit();
         } catch (const StoreError& e) {
-            m_services.messages.error(e.message());
+            // The file keeps what it held.
+            if (m_sessionEnding)
+                qCWarning(lcExit, "%s", qUtf8Printable(e.message()));
+            else
+                m_services.messages.error(e.message());
         }
-        m_session.close();
     }
+    m_session.close();
     Timer1->stop();
     event->accept();
     emit closeAccepted();
+}
+
+void TForm1::closeForSessionEnd()
+{
+    m_sessionEnding = true;
+    close();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_shownOnce = true;
 }
 
 void TForm1::changeEvent(QEvent* event)

@@ -85,6 +85,11 @@ public:
     // Width, topmost state, colours and toolbar from the in-memory settings.
     void applySettings();
 
+    // The end of the desktop session (a signal, the session manager): the close's
+    // writes, with a failure logged rather than shown, since a box now would hold up
+    // the logout; a strip not shown yet has no place of its own to write.
+    void closeForSessionEnd();
+
     void setCloseGuard(bool set) { m_closeGuard = set; }
     bool closeGuard() const { return m_closeGuard; }
     bool isScrollBarShown() const { return m_scrollBarShown; }
@@ -140,6 +145,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createBands();
@@ -177,6 +183,8 @@ private:
     OutputWindows* m_output = nullptr;
 
     bool m_closeGuard = true;
+    bool m_shownOnce = false;
+    bool m_sessionEnding = false;
     bool m_scrollBarShown = false;
     bool m_inResize = false;
 

@@ -491,6 +491,24 @@ void StripWindowTest::closeGuardAndPositionWrite()
     QCOMPARE(still.stored(QStringLiteral("General"), QStringLiteral("top")),
              QString::number(at.y()));
     QVERIFY(t.close());
+
+    // The end of the session shows nothing: a strip never shown (a start-up message
+    // up) writes no place, and a write that fails is only logged.
+    for (const bool shown : {false, true}) {
+        Rig ending;
+        ending.writeConfig(QStringLiteral("rem=103\r\nleft=40\r\ntop=30\r\n"));
+        TForm1& u = ending.create();
+        if (shown)
+            u.show();
+        u.move(70, 80);
+        const QByteArray before = readBytes(ending.paths.settingsFile);
+        FileSizeLimit limit(shown ? rlim_t(before.size()) - 1 : rlim_t(1) << 20);
+        QSignalSpy ended(&u, &TForm1::closeAccepted);
+        u.closeForSessionEnd();
+        QCOMPARE(ended.size(), 1);
+        QVERIFY(ending.messages.shown.isEmpty());
+        QCOMPARE(readBytes(ending.paths.settingsFile), before);
+    }
 }
 
 void StripWindowTest::linkOpeningClearsTheGuardMeanwhile()
