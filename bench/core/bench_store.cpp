@@ -174,7 +174,9 @@ BENCHMARK(BM_Serialize99)->Unit(benchmark::kMicrosecond);
 
 // The large shapes, each about 1 MB, each after the 99-note file so that the notes are
 // read through whatever follows or precedes them.
-enum Shape { HugeLine, ManySections, ManyKeys, DuplicateKeys, ShapeCount };
+// The last one is the damage that made reads slow: with its count unreadable the
+// start-up looks for the stored notes key by key, through every repeated header.
+enum Shape { HugeLine, ManySections, ManyKeys, DuplicateKeys, DamagedCount, ShapeCount };
 
 QByteArray shapedFile(int shape)
 {
@@ -188,6 +190,11 @@ QByteArray shapedFile(int shape)
     case ManySections:
         for (int i = 0; i < kMany; ++i)
             out += "[Data]\r\n";
+        break;
+    case DamagedCount:
+        for (int i = 0; i < kMany * 7 / 10; ++i)
+            out += "[Data]\r\nk=v\r\n";
+        out.replace("TotalData=99", "TotalData=99 notas");
         break;
     case ManyKeys:
         for (int i = 0; i < kMany; ++i)
@@ -203,8 +210,9 @@ QByteArray shapedFile(int shape)
 
 const char* shapeName(int shape)
 {
-    static const char* const names[] = {"one 1 MB line", "100,000 [Data] headers", "100,000 keys",
-                                        "100,000 duplicate keys"};
+    static const char* const names[ShapeCount] = {"one 1 MB line", "100,000 [Data] headers",
+                                                  "100,000 keys", "100,000 duplicate keys",
+                                                  "70,000 sections with a key, count damaged"};
     return names[shape];
 }
 
