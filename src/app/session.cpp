@@ -13,14 +13,15 @@ void Session::open()
 {
     m_firstRun = false;
     try {
-        runFileSetup(m_paths, m_clock.now().date());
+        runFileSetup(m_paths, m_clock.now().date(), m_store);
+    } catch (const SetupError&) {
+        m_store.setPath(m_paths.settingsFile);
+        throw;
     } catch (const StoreError&) {
-        m_store.open(m_paths.settingsFile);
         if (!m_store.isReadable())
             m_store.setPath(m_paths.settingsFile);
         throw;
     }
-    m_store.open(m_paths.settingsFile);
 }
 
 void Session::readStartupSettings()
