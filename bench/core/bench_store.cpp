@@ -1,11 +1,16 @@
 // Timings of the settings store on a file holding 99 notes: one write, deleting the
 // first note (one replacement of the file with its renumbering), the same followed by
-// the reload the strip does, and parsing the file.
+// the reload the strip does, and parsing the file. Then the same store on files of
+// about 1 MB in the shapes hand edits and crashes give them (one huge line, 100,000
+// section headers, 100,000 keys, one key repeated 100,000 times): opening with the
+// start-up read and the note load, one write, and the exit's write and close; each
+// should stay well under 200 ms.
 //
 // The files go to $VELMARO_BENCH_DIR, else to the system temporary folder unless that
 // is a RAM file system (where syncing to disk costs nothing and the figures would
 // flatter), else to the current folder.
 
+#include "app/startupsettings.h"
 #include "notes/datetime.h"
 #include "notes/notecollection.h"
 #include "notes/settingsstore.h"
@@ -19,6 +24,7 @@
 
 #include <cstdio>
 #include <linux/magic.h>
+#include <memory>
 #include <sys/vfs.h>
 
 using namespace velmaro;
@@ -165,6 +171,130 @@ void BM_Serialize99(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Serialize99)->Unit(benchmark::kMicrosecond);
+
+// The large shapes, each about 1 MB, each after the 99-note file so that the notes are
+// read through whatever follows or precedes them.
+// The last one is the damage that made reads slow: with its count unreadable the
+// start-up looks for the stored notes key by key, through every repeated header.
+enum Shape { HugeLine, ManySections, ManyKeys, DuplicateKeys, DamagedCount, ShapeCount };
+
+QByteArray shapedFile(int shape)
+{
+    constexpr int kMany = 100000;
+    QByteArray out = fullFile();
+    out.reserve(out.size() + (1 << 20) + 64);
+    switch (shape) {
+    case HugeLine:
+        out += "Sentence100=" + QByteArray(1 << 20, 'x') + "\r\n";
+        break;
+    case ManySections:
+        for (int i = 0; i < kMany; ++i)
+            out += "[Data]\r\n";
+        break;
+    case DamagedCount:
+        for (int i = 0; i < kMany * 7 / 10; ++i)
+            out += "[Data]\r\nk=v\r\n";
+        out.replace("TotalData=99", "TotalData=99 notas");
+        break;
+    case ManyKeys:
+        for (int i = 0; i < kMany; ++i)
+            out += "k" + QByteArray::number(i) + "=v\r\n";
+        break;
+    case DuplicateKeys:
+        for (int i = 0; i < kMany; ++i)
+            out += "Sentence1=copia\r\n";
+        break;
+    }
+    return out;
+}
+
+const char* shapeName(int shape)
+{
+    static const char* const names[ShapeCount] = {"one 1 MB line", "100,000 [Data] headers",
+                                                  "100,000 keys", "100,000 duplicate keys",
+                                                  "70,000 sections with a key, count damaged"};
+    return names[shape];
+}
+
+QString shapedPath(int shape)
+{
+    static QByteArray made[ShapeCount];
+    if (made[shape].isEmpty())
+        made[shape] = shapedFile(shape);
+    const QString path = workDir().filePath(QStringLiteral("tw-shape.cfg"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        f.write(made[shape]) != made[shape].size())
+        std::abort();
+    return path;
+}
+
+void BM_LargeParse(benchmark::State& state)
+{
+    const int shape = int(state.range(0));
+    const QByteArray bytes = shapedFile(shape);
+    for (auto _ : state) {
+        IniDocument doc = IniDocument::parse(bytes);
+        benchmark::DoNotOptimize(&doc);
+    }
+    state.SetLabel(shapeName(shape));
+}
+BENCHMARK(BM_LargeParse)->DenseRange(0, ShapeCount - 1)->Unit(benchmark::kMillisecond);
+
+// What a start does with the file: open, the start-up settings read (which writes its
+// mark once), the note load.
+void BM_LargeOpenAndLoad(benchmark::State& state)
+{
+    const int shape = int(state.range(0));
+    platform::FakeClock clock;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QString path = shapedPath(shape);
+        state.ResumeTiming();
+        SettingsStore store(path);
+        StartupSettings settings;
+        readStartupSettings(store, settings);
+        NoteCollection notes(store, clock);
+        notes.setCount(settings.noteCount);
+        notes.load();
+        benchmark::DoNotOptimize(notes.notes().data());
+    }
+    state.SetLabel(shapeName(shape));
+}
+BENCHMARK(BM_LargeOpenAndLoad)->DenseRange(0, ShapeCount - 1)->Unit(benchmark::kMillisecond);
+
+void BM_LargeWriteOneKey(benchmark::State& state)
+{
+    const int shape = int(state.range(0));
+    SettingsStore store(shapedPath(shape));
+    int i = 0;
+    for (auto _ : state)
+        store.writeInteger(u"General", u"left", 600 + (++i % 2));
+    state.SetLabel(shapeName(shape));
+}
+BENCHMARK(BM_LargeWriteOneKey)->DenseRange(0, ShapeCount - 1)->Unit(benchmark::kMillisecond);
+
+// The exit: the position in one replacement, then the store closed and dropped.
+void BM_LargeExit(benchmark::State& state)
+{
+    const int shape = int(state.range(0));
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto store = std::make_unique<SettingsStore>(shapedPath(shape));
+        state.ResumeTiming();
+        {
+            SettingsStore::WriteGroup group(*store);
+            store->writeInteger(u"General", u"left", 600 + (++i % 2));
+            store->writeInteger(u"General", u"top", 120);
+            group.commit();
+        }
+        store->close();
+        store.reset();
+    }
+    state.SetLabel(shapeName(shape));
+}
+BENCHMARK(BM_LargeExit)->DenseRange(0, ShapeCount - 1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

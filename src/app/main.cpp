@@ -5,6 +5,7 @@
 #include "app/platformchoice.h"
 #include "app/services.h"
 #include "app/session.h"
+#include "app/startupmessages.h"
 #include "app/storage.h"
 #include "app/terminationsignal.h"
 #include "notes/codec.h"
@@ -87,20 +88,40 @@ int main(int argc, char* argv[])
     platform::ProcessEnvironment environment;
     platform::DBusNotifier notifier(environment);
     platform::XdgShellStart shellStart;
-    Services services{clock, shell,       messages, links,     sound,
-                      bell,  environment, notifier, shellStart};
+    // One cause that stops several start-up steps is told once.
+    StartupMessages startMessages(messages);
+    Services services{clock, shell,       startMessages, links,     sound,
+                      bell,  environment, notifier,      shellStart};
     Session session(StoragePaths::resolve(environment), clock);
     CommandImages images;
 
     TForm1 strip(services, session, images);
     // Every other window opens over the strip; made before any of them shows.
     DialogOwner dialogOwner(strip, [&strip] { return strip.isStripShown(); });
+    // The end of the desktop session ends the program whatever box or dialog is up, at
+    // start-up too: the strip's close writes what it writes (whole or not at all), then
+    // every event loop is left, the modal ones included, and the start-up goes no
+    // further.
+    bool ending = false;
+    const auto endSession = [&strip, &ending] {
+        if (ending)
+            return;
+        ending = true;
+        strip.closeForSessionEnd();
+        QCoreApplication::exit(0);
+    };
+    QObject::connect(&termination, &TerminationSignal::requested, &strip, endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
+                     [endSession](QSessionManager&) { endSession(); });
+
     strip.FormCreate();
+    if (ending)
+        return 0;
 
     // Right after the strip, the settings' start-up pass applies the stored settings
     // to the strip again and writes them back; the dialog is made when first opened.
     SettingsOnDemand settings(
-        {session.store(), session.settings(), strip, images, services.shellStart, messages},
+        {session.store(), session.settings(), strip, images, services.shellStart, startMessages},
         &strip);
     strip.setSettingsDialog(&settings);
     if (session.store().isOpen())
@@ -143,14 +164,12 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&strip, &TForm1::closeAccepted, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // The end of the desktop session closes the strip as an accepted close request does.
-    QObject::connect(&termination, &TerminationSignal::requested, &strip, &QWidget::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &strip,
-                     [&strip](QSessionManager&) { strip.close(); });
-
     // The first start greets the user once the strip shows and the loop runs.
     if (session.isFirstRun())
         QTimer::singleShot(0, &strip, [&output, &strip] { output.welcome(strip); });
 
+    startMessages.startupDone();
+    if (ending)
+        return 0;
     return app.exec();
 }

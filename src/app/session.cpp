@@ -11,9 +11,17 @@ Session::Session(const StoragePaths& paths, const platform::Clock& clock)
 
 void Session::open()
 {
-    runFileSetup(m_paths, m_clock.now().date());
     m_firstRun = false;
-    m_store.open(m_paths.settingsFile);
+    try {
+        runFileSetup(m_paths, m_clock.now().date(), m_store);
+    } catch (const SetupError&) {
+        m_store.setPath(m_paths.settingsFile);
+        throw;
+    } catch (const StoreError&) {
+        if (!m_store.isReadable())
+            m_store.setPath(m_paths.settingsFile);
+        throw;
+    }
 }
 
 void Session::readStartupSettings()

@@ -30,9 +30,12 @@ public:
     bool isFirstRun() const { return m_firstRun; }
     void clearFirstRun() { m_firstRun = false; }
 
-    // The file setup of today (throws SetupError, or StoreError when the version stamp
-    // cannot be written), then the store opened on the settings file. After a failure
-    // the store stays closed, so that nothing is written on a count never read.
+    // The file setup of today, then the store opened on the settings file. A folder
+    // that cannot be made throws SetupError and leaves the store closed. A version
+    // stamp that cannot be written throws StoreError: when the file can be read the
+    // store is open all the same (the notes show, every write is refused until the
+    // file can be written again); when it cannot, the store stays closed, so that
+    // nothing is ever written on a count never read.
     void open();
     // The start-up settings read into settings(). The first-run flag and the note count
     // are taken over however far the read got; its ConversionError and StoreError pass

@@ -97,16 +97,22 @@ bool templateMoveDue(double storedVersion)
 
 double runFileSetup(const StoragePaths& paths, QDate today)
 {
+    SettingsStore store;
+    const double stamp = runFileSetup(paths, today, store);
+    store.close();
+    return stamp;
+}
+
+double runFileSetup(const StoragePaths& paths, QDate today, SettingsStore& store)
+{
     ensurePerUserFolder(paths.perUserFolder);
     runStartupHousekeeping(paths.settingsFile, today);
 
     double stamp = kBuiltInVersion;
     const bool settingsExisted = QFileInfo::exists(paths.settingsFile);
-    if (settingsExisted) {
-        SettingsStore store(paths.settingsFile);
+    store.open(paths.settingsFile);
+    if (settingsExisted)
         stamp = store.readFloat(keys::kGeneralStamp, u"CurrentVersion", kBuiltInVersion);
-        store.close();
-    }
     if (!templateMoveDue(stamp))
         return stamp;
 
@@ -121,10 +127,9 @@ double runFileSetup(const StoragePaths& paths, QDate today)
     if (!moveReplacing(from + QStringLiteral("logo1.jpg"), to + QStringLiteral("logo1.jpg")))
         moveReplacing(from + QStringLiteral("logo1.jpg"), to + QStringLiteral("logo1.jpg"));
 
-    SettingsStore store(paths.settingsFile);
+    // A template moved in meanwhile is read by the store before it writes.
     store.writeFloat(keys::kGeneralStamp, u"CurrentVersion", stamp);
     store.flush();
-    store.close();
     return stamp;
 }
 

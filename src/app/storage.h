@@ -2,6 +2,7 @@
 // Where the per-user files live, and the start-up file setup that moves the template
 // files an installation leaves beside the executable into the per-user folder.
 
+#include "notes/settingsstore.h"
 #include "platform/environment.h"
 
 #include <QDate>
@@ -42,5 +43,9 @@ bool templateMoveDue(double storedVersion);
 // when the folder cannot be made; copy and delete failures are silent.
 // Returns the version stamp read.
 double runFileSetup(const StoragePaths& paths, QDate today = QDate::currentDate());
+// The same through `store`, which is left open on the settings file (read once, as the
+// start-up goes on to use it). A stamp that cannot be written throws StoreError with
+// the store still open.
+double runFileSetup(const StoragePaths& paths, QDate today, SettingsStore& store);
 
 } // namespace velmaro

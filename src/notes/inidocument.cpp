@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <vector>
 
 namespace velmaro {
@@ -62,18 +63,33 @@ struct Line {
 };
 
 struct Section {
-    QString name;             // as written between the brackets, trimmed
-    bool hasHeader = false;   // false only for the lines before the first header
-    std::vector<Line> lines;  // the header line first when there is one
-    QHash<QString, int> keys; // folded key -> index of its first entry line
-    int lastEntry = -1;       // index of the last entry line, -1 when none
+    bool hasHeader = false;  // false only for the lines before the first header
+    std::vector<Line> lines; // the header line first when there is one
+    int lastEntry = -1;      // index of the last entry line, -1 when none
+};
+
+// Where a read finds a key: its first entry in the first section of that name that
+// holds it at all.
+struct EntryRef {
+    int section = -1;
+    int line = -1;
+};
+
+// Every section that carries one name (a hand-edited file may repeat a header many
+// times), indexed once so that a lookup costs the same whatever the repetitions.
+struct SectionName {
+    int first = -1;                // the first section with this name
+    QHash<QString, EntryRef> keys; // folded key -> first entry
 };
 
 } // namespace
 
 struct IniDocument::Data {
     std::vector<Section> sections;
-    QHash<QString, std::vector<int>> index; // folded section name -> sections, in order
+    QHash<QString, SectionName> index; // folded section name -> its sections' keys
+    // While parsing: the name of the last section read (the index only grows at a
+    // header, so the pointer stays good until the next one).
+    SectionName* current = nullptr;
     // Read from a Unicode file: written back as UTF-8 whatever its text.
     bool utf8 = false;
 
@@ -88,18 +104,17 @@ void IniDocument::Data::addLine(QString text)
         const qsizetype close = t.lastIndexOf(u']');
         if (close > 0) {
             Section s;
-            s.name = trimBlanks(t.mid(1, close - 1)).toString();
             s.hasHeader = true;
-            index[s.name.toCaseFolded()].push_back(int(sections.size()));
+            current = &index[foldName(t.mid(1, close - 1))];
+            if (current->first < 0)
+                current->first = int(sections.size());
             s.lines.push_back(Line{std::move(text), -1});
             sections.push_back(std::move(s));
             return;
         }
     }
-    if (sections.empty()) {
+    if (sections.empty())
         sections.push_back(Section{});
-        index[QString()].push_back(0);
-    }
     Section& s = sections.back();
     // An entry needs a section, a key and "="; comments and junk stay plain lines.
     qsizetype eq = text.indexOf(u'=');
@@ -110,8 +125,8 @@ void IniDocument::Data::addLine(QString text)
         eq = -1;
     if (eq > 0) {
         s.lastEntry = int(s.lines.size());
-        if (!s.keys.contains(key))
-            s.keys.insert(key, s.lastEntry);
+        if (!current->keys.contains(key))
+            current->keys.insert(key, EntryRef{int(sections.size()) - 1, s.lastEntry});
     }
     s.lines.push_back(Line{std::move(text), eq});
 }
@@ -121,21 +136,14 @@ const Line* IniDocument::Data::find(QStringView section, QStringView key, int* s
     const auto it = index.constFind(foldName(section));
     if (it == index.constEnd())
         return nullptr;
-    const QString k = foldName(key);
-    for (int si : *it) {
-        const Section& s = sections[size_t(si)];
-        if (!s.hasHeader)
-            continue;
-        const auto kit = s.keys.constFind(k);
-        if (kit != s.keys.constEnd()) {
-            if (sec)
-                *sec = si;
-            if (line)
-                *line = *kit;
-            return &s.lines[size_t(*kit)];
-        }
-    }
-    return nullptr;
+    const auto kit = it->keys.constFind(foldName(key));
+    if (kit == it->keys.constEnd())
+        return nullptr;
+    if (sec)
+        *sec = kit->section;
+    if (line)
+        *line = kit->line;
+    return &sections[size_t(kit->section)].lines[size_t(kit->line)];
 }
 
 IniDocument::IniDocument() : d(std::make_unique<Data>()) {}
@@ -160,6 +168,9 @@ IniDocument IniDocument::parse(QByteArrayView bytes)
     DecodedText decoded = decodeText(bytes);
     doc.d->utf8 = decoded.unicode;
     const QString& text = decoded.text;
+    // Room for every section at once: a file may repeat a header many times.
+    const qsizetype lineEnds = text.count(u'\n') + text.count(u'\r');
+    doc.d->sections.reserve(size_t(std::min(text.count(u'['), lineEnds)) + 1);
 
     // A line ends at CR LF, at LF alone or at CR alone.
     qsizetype start = 0;
@@ -173,6 +184,7 @@ IniDocument IniDocument::parse(QByteArrayView bytes)
             ++end;
         start = end + 1;
     }
+    doc.d->current = nullptr;
     return doc;
 }
 
@@ -224,32 +236,23 @@ void IniDocument::setValue(QStringView section, QStringView key, const QString& 
     }
 
     const QString k = singleLine(trimBlanks(key).toString());
-    Section* target = nullptr;
-    const auto it = d->index.constFind(foldName(section));
-    if (it != d->index.constEnd()) {
-        for (int i : *it) {
-            if (d->sections[size_t(i)].hasHeader) {
-                target = &d->sections[size_t(i)];
-                break;
-            }
-        }
-    }
-    if (!target) {
+    const QString name = singleLine(trimBlanks(section).toString());
+    SectionName& named = d->index[name.toCaseFolded()];
+    if (named.first < 0) {
         Section s;
-        s.name = singleLine(trimBlanks(section).toString());
         s.hasHeader = true;
-        s.lines.push_back(Line{u'[' + s.name + u']', -1});
-        d->index[s.name.toCaseFolded()].push_back(int(d->sections.size()));
+        s.lines.push_back(Line{u'[' + name + u']', -1});
+        named.first = int(d->sections.size());
         d->sections.push_back(std::move(s));
-        target = &d->sections.back();
     }
+    Section& target = d->sections[size_t(named.first)];
     // After the section's last entry, or right after its header; blank lines, comments
     // and junk that follow stay where they are. Nothing after that point is an entry,
-    // so the key index does not move.
-    const int at = target->lastEntry >= 0 ? target->lastEntry + 1 : 1;
-    target->lines.insert(target->lines.begin() + at, Line{k + u'=' + stored, k.size()});
-    target->lastEntry = at;
-    target->keys.insert(foldName(k), at);
+    // so no entry of the index moves.
+    const int at = target.lastEntry >= 0 ? target.lastEntry + 1 : 1;
+    target.lines.insert(target.lines.begin() + at, Line{k + u'=' + stored, k.size()});
+    target.lastEntry = at;
+    named.keys.insert(foldName(k), EntryRef{named.first, at});
 }
 
 } // namespace velmaro

@@ -179,6 +179,9 @@ void NoteCollection::remove(int n)
 
 QString NoteCollection::archive(int n, const QString& editorText, const QString& documentsFolder)
 {
+    // A file that has been refusing writes is tried first: the line is not appended
+    // for a removal that cannot be stored.
+    m_store.checkWritable();
     QString path = m_store.readString(u" General", u"ArchFile", QString(), kNoLimit);
     bool inDocuments = true;
     if (path.isEmpty()) {

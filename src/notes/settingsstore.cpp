@@ -3,16 +3,13 @@
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "notes/regularfile.h"
+#include "notes/writeproblem.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
-#include <fcntl.h>
+#include <cerrno>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace velmaro {
 
@@ -62,16 +59,6 @@ bool isDanglingLink(const QString& path)
     return ::lstat(QFile::encodeName(path).constData(), &sb) == 0 && S_ISLNK(sb.st_mode);
 }
 
-// Makes a rename in `folder` last across a power cut.
-void syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 struct SettingsStore::Data {
@@ -84,6 +71,9 @@ struct SettingsStore::Data {
     QByteArray diskBytes;
     // The file exists but could not be read: writing would replace what it holds.
     bool unreadable = false;
+    // The system's error number of the last failed read (while unreadable) or write.
+    int error = 0;
+    bool refusing = false; // the last write did not reach the file
     int groupDepth = 0;
     bool pending = false; // writes made inside a group, not yet on disk
     // A digest of the bytes last read or written, and how often the file held others.
@@ -94,21 +84,38 @@ struct SettingsStore::Data {
     void refresh();
     bool save();
     void write(QStringView section, QStringView key, const QString& value);
-    StoreError failure() const { return StoreError(QStringLiteral("Unable to write to ") + path); }
+    StoreError failure() const;
 };
+
+StoreError SettingsStore::Data::failure() const
+{
+    if (!open) {
+        // Closed: what stands at the path tells why.
+        QString reason = QStringLiteral("el archivo no está abierto");
+        int readError = 0;
+        if (!QFile::exists(path) && !isDanglingLink(path))
+            reason = whyNotWritten(path, ENOENT);
+        else if (!readRegularFile(path, &readError))
+            reason = whyNotRead(path, readError);
+        return StoreError(unableToWriteMessage(path, reason));
+    }
+    return StoreError(unableToWriteMessage(path, unreadable ? whyNotRead(path, error)
+                                                            : whyNotWritten(path, error)));
+}
 
 void SettingsStore::Data::load()
 {
     doc = IniDocument();
     diskBytes.clear();
     unreadable = false;
+    error = 0;
     // Stamp first: a change made while reading shows as a change at the next check.
     stamp = stampOf(path);
     if (!stamp.exists) {
         unreadable = isDanglingLink(path);
         return;
     }
-    std::optional<QByteArray> bytes = stamp.regular ? readRegularFile(path) : std::nullopt;
+    std::optional<QByteArray> bytes = stamp.regular ? readRegularFile(path, &error) : std::nullopt;
     if (!bytes) {
         unreadable = true;
         return;
@@ -139,27 +146,16 @@ bool SettingsStore::Data::save()
     if (now.exists && now == stamp && bytes == diskBytes)
         return true; // nothing changes: another reader sees the file as it was
     // Only a regular file (or a link to one) is replaced; a missing one is created.
-    if ((now.exists && !now.regular) || (!now.exists && isDanglingLink(path)))
-        return false;
-    const bool existed = now.exists;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    // An existing file keeps its mode (QSaveFile copies it); a new one is private.
-    if (!existed)
-        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    // Qt 6.4's commit() renames the file into place even when flushing its buffer
-    // failed (a full disk, a size limit) and ignores a failed sync, which would leave
-    // a cut file behind. So flush and sync here and give up on any failure.
-    if (f.write(bytes) != bytes.size() || !f.flush() || ::fdatasync(f.handle()) != 0) {
-        f.cancelWriting();
+    if ((now.exists && !now.regular) || (!now.exists && isDanglingLink(path))) {
+        error = 0;
+        refusing = true;
         return false;
     }
-    if (!f.commit())
+    error = replaceRegularFile(path, bytes);
+    refusing = error != 0;
+    if (refusing)
         return false;
     digest = digestOf(bytes);
-    // The folder that holds the file itself (a settings file may be a link).
-    syncFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath());
     stamp = stampOf(path);
     diskBytes = bytes;
     return true;
@@ -178,8 +174,9 @@ void SettingsStore::Data::write(QStringView section, QStringView key, const QStr
         return;
     }
     if (!save()) {
+        const StoreError refused = failure();
         load();
-        throw failure();
+        throw refused;
     }
 }
 
@@ -198,6 +195,7 @@ void SettingsStore::open(const QString& path)
     d->pending = false;
     d->digest = QByteArray();
     d->outsideChanges = 0;
+    d->refusing = false;
     d->load();
     // What is there now is where outside changes are counted from; a file that is
     // missing counts as empty.
@@ -224,6 +222,12 @@ void SettingsStore::setPath(const QString& path)
 bool SettingsStore::isOpen() const
 {
     return d->open;
+}
+
+bool SettingsStore::isReadable() const
+{
+    d->refresh();
+    return d->open && !d->unreadable;
 }
 
 QString SettingsStore::path() const
@@ -285,11 +289,26 @@ void SettingsStore::flush()
     if (d->groupDepth == 0 || !d->pending)
         return;
     if (!d->save()) {
+        const StoreError refused = d->failure();
         d->pending = false;
         d->load();
-        throw d->failure();
+        throw refused;
     }
     d->pending = false;
+}
+
+void SettingsStore::checkWritable()
+{
+    if (!d->open || d->unreadable)
+        throw d->failure();
+    if (!d->refusing)
+        return;
+    const FileStamp now = stampOf(d->path);
+    d->error = now.exists && !now.regular
+                   ? 0
+                   : tryReplacingRegularFile(d->path, d->doc.serialize().size() + 64);
+    if (d->error != 0 || (now.exists && !now.regular))
+        throw d->failure();
 }
 
 quint64 SettingsStore::outsideChanges() const
@@ -333,8 +352,9 @@ void SettingsStore::WriteGroup::commit()
         return;
     d.pending = false;
     if (!d.save()) {
+        const StoreError refused = d.failure();
         d.load();
-        throw d.failure();
+        throw refused;
     }
 }
 

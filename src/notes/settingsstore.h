@@ -10,7 +10,9 @@
 //  - a write replaces the value where it stands or appends the key at the end of its
 //    section, creating the section at the end of the file with the writer's spelling;
 //  - empty values are kept; keys and sections are never deleted;
-//  - a failed write raises StoreError "Unable to write to <path>".
+//  - a failed write raises StoreError "Unable to write to <path>", followed by a Spanish
+//    line that says the changes cannot be saved and why (notes/writeproblem.h); the
+//    file and the store keep what the file held, and a later write tries again.
 //
 // Every write reaches the file at once by an atomic replacement (temporary file in the
 // same folder, flushed to disk, renamed over the old one). A WriteGroup lets one user
@@ -70,6 +72,8 @@ public:
     // write is then refused with an error that names that file, until open().
     void setPath(const QString& path);
     bool isOpen() const;
+    // Open, and the file could be read (a missing one reads as empty).
+    bool isReadable() const;
     QString path() const;
 
     QString readString(QStringView section, QStringView key, const QString& defaultValue,
@@ -85,6 +89,10 @@ public:
     void writeFloat(QStringView section, QStringView key, double value);
     // Makes sure every write so far has reached the disk (a no-op outside a group).
     void flush();
+    // After a write was refused, throws that StoreError again unless a replacement of
+    // the file would go through now (tried all but the rename). For a step that
+    // changes another file before it writes here, so that it is not done in vain.
+    void checkWritable();
 
     // How often the file has been found holding other bytes than the store last read
     // or wrote, that is changed by another hand, since it was opened. Looks at the file

@@ -17,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -28,6 +29,8 @@
 namespace velmaro {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcExit, "velmaro.exit", QtCriticalMsg)
 
 constexpr int kTimerInterval = 15000;
 
@@ -138,9 +141,11 @@ void TForm1::FormCreate()
     hide();
     m_closeGuard = true;
     m_mover->cancelDrag();
-    // A folder that cannot be made or a stamp that cannot be written (a settings path
-    // that is a folder or a FIFO, a read-only folder, a full disk) is told to the user;
-    // the strip is still shown, without its notes.
+    // A folder that cannot be made, or a settings path that cannot be read (a folder,
+    // a FIFO, a file of another user), is told to the user; the strip is still shown,
+    // without notes. A file that can be read but not written (immutable, a full disk,
+    // a read-only file system) is told too, and the start goes on: the notes show and
+    // their alarms ring, and every write is refused until the file can be written.
     try {
         m_session.open();
     } catch (const SetupError& e) {
@@ -148,7 +153,8 @@ void TForm1::FormCreate()
         return;
     } catch (const StoreError& e) {
         m_services.messages.error(e.message());
-        return;
+        if (!m_session.store().isOpen())
+            return;
     }
     loadLogo(QStringLiteral("logo1"));
     if (!readSettings())
@@ -181,10 +187,9 @@ bool TForm1::readSettings()
         m_services.messages.error(e.message());
         return false;
     } catch (const StoreError& e) {
-        // Everything was read; only the stamp could not be written.
-        applyStartupSettings();
+        // Everything was read; only the start-up mark could not be written, and the
+        // start goes on without it.
         m_services.messages.error(e.message());
-        return false;
     }
     if (!m_session.settings().noteCountProblem.isEmpty())
         m_services.messages.error(m_session.settings().noteCountProblem);
@@ -408,20 +413,38 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     SettingsStore& store = m_session.store();
-    if (store.isOpen()) {
+    // Ended before the strip was ever shown (a start-up message up): it has no place
+    // of its own yet.
+    if (store.isOpen() && (m_shownOnce || !m_sessionEnding)) {
         try {
             SettingsStore::WriteGroup group(store);
             store.writeInteger(keys::kGeneral, keys::kLeft, x());
             store.writeInteger(keys::kGeneral, keys::kTop, y());
             group.commit();
         } catch (const StoreError& e) {
-            m_services.messages.error(e.message());
+            // The file keeps what it held.
+            if (m_sessionEnding)
+                qCWarning(lcExit, "%s", qUtf8Printable(e.message()));
+            else
+                m_services.messages.error(e.message());
         }
-        m_session.close();
     }
+    m_session.close();
     Timer1->stop();
     event->accept();
     emit closeAccepted();
+}
+
+void TForm1::closeForSessionEnd()
+{
+    m_sessionEnding = true;
+    close();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_shownOnce = true;
 }
 
 void TForm1::changeEvent(QEvent* event)

@@ -88,6 +88,11 @@ public:
     // Shown, not minimised, and on the workspace the user is on.
     bool isStripShown() const;
 
+    // The end of the desktop session (a signal, the session manager): the close's
+    // writes, with a failure logged rather than shown, since a box now would hold up
+    // the logout; a strip not shown yet has no place of its own to write.
+    void closeForSessionEnd();
+
     void setCloseGuard(bool set) { m_closeGuard = set; }
     bool closeGuard() const { return m_closeGuard; }
     bool isScrollBarShown() const { return m_scrollBarShown; }
@@ -143,6 +148,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createBands();
@@ -180,6 +186,8 @@ private:
     OutputWindows* m_output = nullptr;
 
     bool m_closeGuard = true;
+    bool m_shownOnce = false;
+    bool m_sessionEnding = false;
     bool m_scrollBarShown = false;
     bool m_inResize = false;
 

@@ -66,6 +66,35 @@ TEST_F(SessionStart, AStoppedReadKeepsTheCountSoANewNoteNeverOverwritesAStoredOn
     EXPECT_EQ(again.notes().count(), 3);
 }
 
+TEST_F(SessionStart, AFileThatCanBeReadButNotWrittenShowsItsNotesAndRefusesEveryWrite)
+{
+    // No version stamp and no start-up mark: the start has two writes to make.
+    const QByteArray file = QByteArray(kThreeNotes)
+                                .replace("[GENERAL]\r\nCurrentVersion=2,3\r\n", "")
+                                .replace("rem=103\r\n", "");
+    writeBytes(paths.settingsFile, file);
+    Session session(paths, clock);
+    {
+        FileSizeLimit limit(file.size());
+        EXPECT_THROW(session.open(), StoreError);
+        ASSERT_TRUE(session.store().isOpen());
+        EXPECT_THROW(session.readStartupSettings(), StoreError);
+        EXPECT_EQ(session.notes().count(), 3);
+        session.notes().load();
+        EXPECT_EQ(session.notes().note(3).text, u"tres");
+        EXPECT_THROW(session.notes().add(QStringLiteral("cuatro"), QStringLiteral("black"),
+                                         QString(), QString()),
+                     StoreError);
+        EXPECT_EQ(session.notes().count(), 3);
+    }
+    EXPECT_EQ(readBytes(paths.settingsFile), file);
+
+    // Room again: the next write goes through, without opening anything anew.
+    session.notes().add(QStringLiteral("cuatro"), QStringLiteral("black"), QString(), QString());
+    EXPECT_EQ(stored(QStringLiteral("Sentence1")), u"uno");
+    EXPECT_EQ(stored(QStringLiteral("Sentence4")), u"cuatro");
+}
+
 TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritten)
 {
     // A folder where the settings file should be reads as unreadable, so its stamp is
@@ -76,7 +105,10 @@ TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritte
         session.open();
         FAIL() << "no error";
     } catch (const StoreError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile);
+        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile +
+                                   QStringLiteral("\n\nNo se pueden guardar los cambios: en su "
+                                                  "lugar hay una carpeta. Las notas quedan "
+                                                  "como están en el archivo."));
     }
     EXPECT_FALSE(session.store().isOpen());
     EXPECT_THROW(
@@ -89,6 +121,8 @@ TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritte
         session.notes().add(QStringLiteral("y"), QStringLiteral("black"), QString(), QString());
         FAIL() << "no error";
     } catch (const StoreError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + paths.settingsFile);
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Unable to write to ") +
+                                           paths.settingsFile + u'\n'));
+        EXPECT_TRUE(e.message().contains(u"en su lugar hay una carpeta"));
     }
 }

@@ -67,6 +67,13 @@ TEST(IniDocument, DuplicatesFirstOccurrenceIsReadAndReplaced)
     d.setValue(u"Data", u"new", QStringLiteral("n"));
     EXPECT_EQ(d.serialize(),
               "[Data]\r\nk=9\r\nk=2\r\nnew=n\r\n[other]\r\n[DATA]\r\nk=3\r\nonly=5\r\n");
+    // What was just written is read back from where it went.
+    EXPECT_EQ(d.value(u"DATA", u"NEW"), u"n");
+    EXPECT_EQ(d.value(u"data", u"Only"), u"5");
+    d.setValue(u" Fresh ", u"a", QStringLiteral("1"));
+    d.setValue(u"FRESH", u"b", QStringLiteral("2"));
+    EXPECT_EQ(d.value(u"fresh", u"A"), u"1");
+    EXPECT_TRUE(d.serialize().endsWith("[Fresh]\r\na=1\r\nb=2\r\n"));
 }
 
 TEST(IniDocument, LinesItDoesNotUnderstandStayByteExact)

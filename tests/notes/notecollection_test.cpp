@@ -275,9 +275,13 @@ TEST_F(NoteCollectionTest, AFailedWriteLeavesFileAndCountAsTheyWere)
         EXPECT_THROW(notes.remove(1), StoreError);
         EXPECT_THROW(notes.add(QStringLiteral("x"), QStringLiteral("red"), QString(), QString()),
                      StoreError);
+        // An archive after a refusal appends nothing for a removal that would fail.
+        EXPECT_THROW(notes.archive(1, QStringLiteral("uno"), docs), StoreError);
     }
     EXPECT_EQ(notes.count(), 3);
     EXPECT_EQ(file(), kThree);
+    EXPECT_FALSE(QFileInfo::exists(docs + QStringLiteral("/Velmaro.txt")));
+    EXPECT_EQ(notes.archive(1, QStringLiteral("uno"), docs), docs + QStringLiteral("/Velmaro.txt"));
 }
 
 TEST_F(NoteCollectionTest, ArchiveLineForEveryStampCombination)

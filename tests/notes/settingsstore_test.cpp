@@ -223,7 +223,11 @@ TEST_F(SettingsStoreTest, AFailedWriteRaisesTheMessageAndKeepsTheOldFile)
             store.writeString(u"General", u"left", QString(100, QChar(u'9')));
             FAIL() << "no error";
         } catch (const StoreError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + path);
+            EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + path +
+                                       QStringLiteral("\n\nNo se pueden guardar los cambios: "
+                                                      "el archivo superaría el tamaño máximo "
+                                                      "permitido. Las notas quedan como están "
+                                                      "en el archivo."));
             EXPECT_EQ(std::string(e.what()), e.message().toStdString());
         }
     }

@@ -3,6 +3,7 @@
 
 #include "strip/stripwindow.h"
 
+#include "notes/storetestutil.h"
 #include "output/links.h"
 #include "strip/striprig.h"
 
@@ -490,6 +491,18 @@ void StripWindowTest::closeGuardAndPositionWrite()
     QCOMPARE(still.stored(QStringLiteral("General"), QStringLiteral("top")),
              QString::number(at.y()));
     QVERIFY(t.close());
+
+    // The end of the session shows no box: a write that fails is only logged.
+    Rig ending;
+    ending.writeConfig(QStringLiteral("rem=103\r\nleft=40\r\ntop=30\r\n"));
+    TForm1& u = ending.create();
+    u.show();
+    u.move(70, 80);
+    const QByteArray before = readBytes(ending.paths.settingsFile);
+    FileSizeLimit limit(rlim_t(before.size()) - 1);
+    u.closeForSessionEnd();
+    QVERIFY(ending.messages.shown.isEmpty());
+    QCOMPARE(readBytes(ending.paths.settingsFile), before);
 }
 
 void StripWindowTest::linkOpeningClearsTheGuardMeanwhile()
