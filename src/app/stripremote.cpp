@@ -1,0 +1,63 @@
+#include "app/stripremote.h"
+
+#include "app/session.h"
+#include "notes/noteeditor.h"
+#include "notes/noteeditorondemand.h"
+#include "strip/stripwindow.h"
+
+#include <QTimer>
+
+namespace velmaro {
+
+StripRemote::StripRemote(TForm1& strip, NoteEditorOnDemand& editor, Session& session,
+                         std::function<void()> reload)
+    : m_strip(strip), m_editor(editor), m_session(session), m_reload(std::move(reload))
+{
+}
+
+void StripRemote::newNote()
+{
+    // After the answer: the editor for a new note is modal and waits for the user.
+    QTimer::singleShot(0, &m_strip, [this] {
+        // Runs once the editor shows (or at once when it was already open).
+        QTimer::singleShot(0, &m_strip, [this] {
+            if (TfrmConfig* editor = m_editor.editor(); editor && editor->isVisible()) {
+                editor->raise();
+                editor->activateWindow();
+            }
+        });
+        // The strip's own new-note steps: the note limit, then the editor.
+        m_strip.FormDblClick();
+    });
+}
+
+void StripRemote::toggle()
+{
+    m_strip.showFromOutside(!m_strip.isShownOnScreen());
+}
+
+void StripRemote::show()
+{
+    m_strip.showFromOutside(true);
+}
+
+void StripRemote::hide()
+{
+    m_strip.showFromOutside(false);
+}
+
+void StripRemote::quit()
+{
+    // As "&Salir": a close request, which the close guard may refuse.
+    QTimer::singleShot(0, &m_strip, [this] { m_strip.close(); });
+}
+
+AddResult StripRemote::addNote(const NoteRequest& request)
+{
+    const AddResult added = velmaro::addNote(m_session.store(), m_session.notes(), request);
+    if (added.ok())
+        m_reload();
+    return added;
+}
+
+} // namespace velmaro
