@@ -55,6 +55,23 @@ NoteCollection::NoteCollection(SettingsStore& store, const platform::Clock& cloc
 {
 }
 
+NoteCollection::Change::Change(NoteCollection& notes)
+    : m_notes(notes), m_group(notes.m_store), m_count(notes.m_count)
+{
+}
+
+NoteCollection::Change::~Change()
+{
+    if (!m_done)
+        m_notes.m_count = m_count;
+}
+
+void NoteCollection::Change::commit()
+{
+    m_group.commit();
+    m_done = true;
+}
+
 DayCount NoteCollection::sentinel() const
 {
     return toDayCount(m_clock.now()) + 100000;

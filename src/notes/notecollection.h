@@ -66,6 +66,31 @@ public:
     // file used; when ArchFile was absent or empty that path has been written to it.
     QString archive(int n, const QString& editorText, const QString& documentsFolder);
 
+    // One change of the notes as one write of the settings file. Every write between
+    // its making and commit() reaches the file in one replacement. When commit() is not
+    // reached (an exception) or fails, the count goes back to what it was when the
+    // change began, or at its last keepCount(): the file keeps what it held, and so
+    // does the count.
+    class Change {
+    public:
+        explicit Change(NoteCollection& notes);
+        ~Change();
+        Change(const Change&) = delete;
+        Change& operator=(const Change&) = delete;
+
+        // The count as it stands now is the one to go back to: after the count has
+        // followed a file changed by another hand.
+        void keepCount() { m_count = m_notes.m_count; }
+        // Throws StoreError when the file cannot be written.
+        void commit();
+
+    private:
+        NoteCollection& m_notes;
+        SettingsStore::WriteGroup m_group;
+        int m_count;
+        bool m_done = false;
+    };
+
 private:
     SettingsStore& m_store;
     const platform::Clock& m_clock;

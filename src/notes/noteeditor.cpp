@@ -1,7 +1,7 @@
 #include "notes/noteeditor.h"
 
 #include "alarms/alarmsound.h"
-#include "alarms/nearalarm.h"
+#include "notes/nearalarm.h"
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "notes/notekeys.h"

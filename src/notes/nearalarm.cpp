@@ -1,4 +1,4 @@
-#include "alarms/nearalarm.h"
+#include "notes/nearalarm.h"
 
 #include "notes/notekeys.h"
 
