@@ -1,57 +1,88 @@
 #include "app/addnote.h"
 
-#include "alarms/nearalarm.h"
 #include "notes/codec.h"
 #include "notes/datetime.h"
+#include "notes/noteform.h"
 #include "notes/notekeys.h"
 
 #include <QFileInfo>
 
-#include <cstdlib>
+#include <variant>
 
 namespace velmaro {
 
 namespace {
 
-constexpr int kMaxTextLength = 30000;
-
-QString priorityWord(const QString& given)
+std::optional<Priority> priorityOf(const QString& given)
 {
     const QString p = given.trimmed().toLower();
     if (p.isEmpty() || p == u"media")
-        return QStringLiteral("black");
+        return Priority::Medium;
     if (p == u"alta")
-        return QStringLiteral("red");
+        return Priority::High;
     if (p == u"baja")
-        return QStringLiteral("green");
-    return {};
+        return Priority::Low;
+    return std::nullopt;
 }
 
-// "dd/mm/aaaa hh:mm" (seconds allowed) as the editor stores it; empty when not that form.
-QString alarmText(const QString& given)
+// "dd/mm/aaaa hh:mm", seconds allowed.
+std::optional<QDateTime> alarmOf(const QString& given)
 {
     const QStringList parts = given.simplified().split(QLatin1Char(' '));
     if (parts.size() != 2)
-        return {};
+        return std::nullopt;
     const auto date = parseDate(parts[0]);
     const auto time = parseTime(parts[1]);
     if (!date || !time)
-        return {};
-    return formatDate(*date) + QLatin1Char(' ') + formatTime(*time);
-}
-
-// Line breaks as the editor stores them: CR LF.
-QString editorText(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
+        return std::nullopt;
+    return QDateTime(*date, *time);
 }
 
 QString quoted(const QString& s)
 {
     return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+struct Prepared {
+    NoteFields fields;
+    NearWarning warning;
+};
+
+// The editor's new note, opened on the file's count and filled from the request.
+std::variant<Prepared, QString> prepare(NoteForm& form, NoteCollection& notes,
+                                        const SettingsStore& store, const NoteRequest& request)
+{
+    if (QString error = checkNoteRequest(request); !error.isEmpty())
+        return error;
+    const QString total = store.readString(keys::kGeneral, keys::kTotalData, QStringLiteral("0"));
+    const std::optional<int> count = parseInteger(total);
+    if (!count)
+        return QStringLiteral("'%1' is not a valid integer value").arg(total);
+    notes.setCount(std::max(0, *count));
+    form.openNew();
+    Prepared p{form.fields(), form.warning()};
+    p.fields.text = request.text;
+    p.fields.priority = *priorityOf(request.priority);
+    if (!request.alarm.isEmpty())
+        p.fields.alarm = alarmOf(request.alarm);
+    if (request.sound)
+        p.fields.sound = *request.sound;
+    if (request.force)
+        p.warning.on = false;
+    return p;
+}
+
+QString refusalText(const NoteResult& result)
+{
+    if (result.status == NoteResult::Status::NearAlarm) {
+        // The editor's sentence, with the way out this caller has.
+        const QString& m = result.message;
+        return m.left(m.indexOf(QLatin1Char('\r'))) +
+               QStringLiteral("\nCambie la hora o use --force para añadirla igualmente.");
+    }
+    if (result.status == NoteResult::Status::Nothing)
+        return QStringLiteral("el texto de la nota está vacío.");
+    return result.message;
 }
 
 } // namespace
@@ -60,12 +91,13 @@ QString checkNoteRequest(const NoteRequest& request)
 {
     if (request.text.isEmpty())
         return QStringLiteral("el texto de la nota está vacío.");
-    if (request.text.size() > kMaxTextLength)
-        return QStringLiteral("el texto de la nota pasa de %1 caracteres.").arg(kMaxTextLength);
-    if (priorityWord(request.priority).isEmpty())
+    if (request.text.size() > NoteForm::kMaxTextLength)
+        return QStringLiteral("el texto de la nota pasa de %1 caracteres.")
+            .arg(NoteForm::kMaxTextLength);
+    if (!priorityOf(request.priority))
         return QStringLiteral("prioridad desconocida %1: use alta, media o baja.")
             .arg(quoted(request.priority));
-    if (!request.alarm.isEmpty() && alarmText(request.alarm).isEmpty())
+    if (!request.alarm.isEmpty() && !alarmOf(request.alarm))
         return QStringLiteral("fecha de alarma no válida %1: use \"dd/mm/aaaa hh:mm\".")
             .arg(quoted(request.alarm));
     if (request.sound && !request.sound->isEmpty() && !QFileInfo(*request.sound).isFile())
@@ -73,55 +105,30 @@ QString checkNoteRequest(const NoteRequest& request)
     return {};
 }
 
-namespace {
-
-std::optional<int> storedCount(const SettingsStore& store)
+QString addRefusal(SettingsStore& store, const platform::Clock& clock, const NoteRequest& request)
 {
-    const auto count =
-        parseInteger(store.readString(keys::kGeneral, keys::kTotalData, QStringLiteral("0")));
-    return count ? std::optional<int>(std::max(0, *count)) : std::nullopt;
+    NoteCollection notes(store, clock);
+    NoteForm form(store, notes, clock);
+    const auto prepared = prepare(form, notes, store, request);
+    if (const QString* error = std::get_if<QString>(&prepared))
+        return *error;
+    const Prepared& p = std::get<Prepared>(prepared);
+    const NoteResult result = form.check(p.fields, p.warning);
+    return result.status == NoteResult::Status::Written ? QString() : refusalText(result);
 }
 
-} // namespace
-
-QString addRefusal(const SettingsStore& store, const NoteRequest& request)
+AddResult addNote(SettingsStore& store, NoteCollection& notes, const platform::Clock& clock,
+                  const NoteRequest& request)
 {
-    if (QString error = checkNoteRequest(request); !error.isEmpty())
-        return error;
-    const std::optional<int> count = storedCount(store);
-    if (!count) {
-        return QStringLiteral("'%1' is not a valid integer value")
-            .arg(store.readString(keys::kGeneral, keys::kTotalData, QString()));
-    }
-    if (*count >= kMaxNotes)
-        return QStringLiteral("Ha alcanzado el número maximo de Notas");
-    const int adv = store.readInteger(keys::kCustom, u"Adv", -30);
-    if (request.alarm.isEmpty() || adv <= 0 || request.force)
-        return {};
-    const int minutes = std::clamp(std::abs(adv), 1, 120);
-    const auto near =
-        findNearAlarm(store, *count, *parseDateTime(alarmText(request.alarm)), minutes, *count + 1);
-    if (!near)
-        return {};
-    const QString message = nearAlarmMessage(near->number, near->alarm);
-    return message.left(message.indexOf(QLatin1Char('\r'))) +
-           QStringLiteral("\nCambie la hora o use --force para añadirla igualmente.");
-}
-
-AddResult addNote(SettingsStore& store, NoteCollection& notes, const NoteRequest& request)
-{
-    if (QString error = addRefusal(store, request); !error.isEmpty())
-        return {0, error};
-    notes.setCount(*storedCount(store));
-    const QString alarm = request.alarm.isEmpty() ? QString() : alarmText(request.alarm);
-    const QString sound =
-        request.sound ? *request.sound : store.readString(keys::kCustom, u"SoundFile", QString());
-    try {
-        notes.add(editorText(request.text), priorityWord(request.priority), alarm, sound);
-    } catch (const StoreError& e) {
-        return {0, e.message()};
-    }
-    return {notes.count(), {}};
+    NoteForm form(store, notes, clock);
+    const auto prepared = prepare(form, notes, store, request);
+    if (const QString* error = std::get_if<QString>(&prepared))
+        return {0, *error};
+    const Prepared& p = std::get<Prepared>(prepared);
+    const NoteResult result = form.save(p.fields, p.warning, NoteForm::Defaults::Leave);
+    if (!result.written())
+        return {0, refusalText(result)};
+    return {result.number, {}};
 }
 
 } // namespace velmaro

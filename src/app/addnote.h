@@ -1,12 +1,14 @@
 #pragma once
 // A note added from outside the editor (velmaro --add, the AddNote call), under the
-// editor's rules: the note limit, the text, the alarm's date form, the priority as
-// one of the editor's three buttons, and the near-alarm warning, which refuses the
-// note unless the caller forces it.
+// editor's own rules (notes/noteform.h): the note limit, the text, the alarm's date
+// form, the priority as one of the editor's three buttons, the sound the editor
+// proposes, and the near-alarm warning, which refuses the note unless the caller
+// forces it. The editor's remembered defaults are left as they are.
 
 #include "app/commandline.h"
 #include "notes/notecollection.h"
 #include "notes/settingsstore.h"
+#include "platform/clock.h"
 
 #include <QString>
 
@@ -22,12 +24,13 @@ struct AddResult {
 // file. Empty when the request is fine.
 QString checkNoteRequest(const NoteRequest& request);
 
-// Why the note cannot be added to the notes `store` holds now (any check above, the
-// note limit, an unreadable count, a near alarm); empty when it can.
-QString addRefusal(const SettingsStore& store, const NoteRequest& request);
+// Why the note could not be added to the notes `store` holds now; empty when it
+// could. Writes nothing.
+QString addRefusal(SettingsStore& store, const platform::Clock& clock, const NoteRequest& request);
 
 // Checks everything and adds the note to `notes` through `store` in one write; the
 // count is taken from the file first. Writes nothing when it refuses.
-AddResult addNote(SettingsStore& store, NoteCollection& notes, const NoteRequest& request);
+AddResult addNote(SettingsStore& store, NoteCollection& notes, const platform::Clock& clock,
+                  const NoteRequest& request);
 
 } // namespace velmaro

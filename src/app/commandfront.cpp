@@ -144,11 +144,12 @@ int CommandFront::report(const platform::InstanceReply& reply) const
 int CommandFront::addAlone(const platform::Environment& env) const
 {
     const StoragePaths paths = StoragePaths::resolve(env);
-    // Refused before anything is written: the file setup below writes too.
-    if (const QString refusal = addRefusal(SettingsStore(paths.settingsFile), m_line.note);
-        !refusal.isEmpty())
-        return fail(refusal);
     platform::SystemClock clock;
+    // Refused before anything is written: the file setup below writes too.
+    SettingsStore probe(paths.settingsFile);
+    if (const QString refusal = addRefusal(probe, clock, m_line.note); !refusal.isEmpty())
+        return fail(refusal);
+    probe.close();
     Session session(paths, clock);
     try {
         session.open();
@@ -157,7 +158,7 @@ int CommandFront::addAlone(const platform::Environment& env) const
     } catch (const StoreError& e) {
         return fail(e.message());
     }
-    const AddResult added = addNote(session.store(), session.notes(), m_line.note);
+    const AddResult added = addNote(session.store(), session.notes(), clock, m_line.note);
     session.close();
     return added.ok() ? 0 : fail(added.error);
 }

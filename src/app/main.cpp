@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
         openNoteDialogs);
 
     // Other programs reach the strip: the command line, desktop actions, the session bus.
-    StripRemote remote(strip, editor, session, [&follower] { follower.reloadSoon(); });
+    StripRemote remote(strip, editor, session, clock, [&follower] { follower.reloadSoon(); });
     channels.serve(remote);
     if (front.action() == Action::NewNote)
         remote.newNote();

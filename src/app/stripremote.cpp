@@ -10,8 +10,9 @@
 namespace velmaro {
 
 StripRemote::StripRemote(TForm1& strip, NoteEditorOnDemand& editor, Session& session,
-                         std::function<void()> reload)
-    : m_strip(strip), m_editor(editor), m_session(session), m_reload(std::move(reload))
+                         const platform::Clock& clock, std::function<void()> reload)
+    : m_strip(strip), m_editor(editor), m_session(session), m_clock(clock),
+      m_reload(std::move(reload))
 {
 }
 
@@ -54,7 +55,8 @@ void StripRemote::quit()
 
 AddResult StripRemote::addNote(const NoteRequest& request)
 {
-    const AddResult added = velmaro::addNote(m_session.store(), m_session.notes(), request);
+    const AddResult added =
+        velmaro::addNote(m_session.store(), m_session.notes(), m_clock, request);
     if (added.ok())
         m_reload();
     return added;

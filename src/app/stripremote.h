@@ -3,6 +3,7 @@
 // and its notes do what the command line or the session bus asked.
 
 #include "app/remoteactions.h"
+#include "platform/clock.h"
 
 #include <functional>
 
@@ -16,7 +17,7 @@ class StripRemote final : public RemoteActions {
 public:
     // `reload`: shows the notes as stored (at once, or once the open dialogs close).
     StripRemote(TForm1& strip, NoteEditorOnDemand& editor, Session& session,
-                std::function<void()> reload);
+                const platform::Clock& clock, std::function<void()> reload);
 
     void newNote() override;
     void toggle() override;
@@ -29,6 +30,7 @@ private:
     TForm1& m_strip;
     NoteEditorOnDemand& m_editor;
     Session& m_session;
+    const platform::Clock& m_clock;
     std::function<void()> m_reload;
 };
 
