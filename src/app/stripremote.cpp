@@ -57,8 +57,9 @@ AddResult StripRemote::addNote(const NoteRequest& request)
 {
     const AddResult added =
         velmaro::addNote(m_session.store(), m_session.notes(), m_clock, request);
+    // The caller has its answer before the strip rebuilds its lines.
     if (added.ok())
-        m_reload();
+        QTimer::singleShot(0, &m_strip, m_reload);
     return added;
 }
 

@@ -97,6 +97,7 @@ class CommandLineTest(unittest.TestCase):
 
     def test_without_a_program_the_file_takes_every_note_and_the_socket_serves_the_next(self):
         with Desktop(wm=True) as d:
+            d.write_settings("[General]\nleft=100\ntop=100\n")  # not a first start
             self.assertEqual(run(d, "--add", "Primera"), (0, "", ""))
             adders = [d.spawn("add", [velmaro_bin(), "--add", "Nota %d" % n]) for n in range(20)]
             self.assertEqual([a.wait(60) for a in adders], [0] * 20)
@@ -104,9 +105,13 @@ class CommandLineTest(unittest.TestCase):
             self.assertEqual(notes[0], "Primera")
             self.assertEqual(sorted(notes[1:]), sorted("Nota %d" % n for n in range(20)))
 
-            p = d.start_velmaro()
+            # --new-note starts the program when none runs.
+            p = d.start_velmaro(["--new-note"])
             strip = d.wait_for_strip(p)
             wait_until(lambda: d.geometry(strip)[3] > 88 + 15 * 21, 10, what="21 note lines")
+            editor = d.wait_for_window(pid=p.pid, name="^Nueva Nota$")
+            d.click(editor, 264 + 12, 8 + 12)  # Cancelar
+            wait_until(lambda: not d.dialogs(p.pid), 10, what="the editor closed")
             self.assertEqual(run(d, "--add", "Por el socket", "--priority", "baja"), (0, "", ""))
             self.assertEqual(notes_in(d.read_settings())[-1], "Por el socket")
             self.assertEqual(run(d, "--quit"), (0, "", ""))
