@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <variant>
 
 namespace velmaro {
@@ -91,6 +92,13 @@ QString checkNoteRequest(const NoteRequest& request)
 {
     if (request.text.isEmpty())
         return QStringLiteral("el texto de la nota está vacío.");
+    // A byte no text file holds (a caller on the socket can send a NUL) would make
+    // tw.cfg a binary file for every other tool that reads it.
+    const auto isControl = [](QChar c) {
+        return c.unicode() < 0x20 && c != u'\t' && c != u'\r' && c != u'\n';
+    };
+    if (std::any_of(request.text.begin(), request.text.end(), isControl))
+        return QStringLiteral("el texto de la nota lleva caracteres de control.");
     if (request.text.size() > NoteForm::kMaxTextLength)
         return QStringLiteral("el texto de la nota pasa de %1 caracteres.")
             .arg(NoteForm::kMaxTextLength);

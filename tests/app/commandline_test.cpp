@@ -1,8 +1,11 @@
 #include "app/addnote.h"
+#include "app/commandfront.h"
 #include "app/commandline.h"
 #include "app/remoteactions.h"
 #include "notes/storetestutil.h"
 #include "platform/fake/fakeclock.h"
+#include "platform/fake/fakeenvironment.h"
+#include "platform/fake/fakeinstancechannel.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +78,8 @@ TEST(AddNoteTest, AddsUnderTheEditorsRulesAndRefusesWithoutWriting)
                     .startsWith("Existe una alarma anterior (en la nota número 1) configurada en "
                                 "24/12/2030 08:30:00.\nCambie la hora o use --force"));
     EXPECT_EQ(refused({"", "", "", {}, false}), "el texto de la nota está vacío.");
+    EXPECT_EQ(refused({QString("a") + QChar(0) + "b", "", "", {}, false}),
+              "el texto de la nota lleva caracteres de control.");
     EXPECT_EQ(refused({"x", "urgente", "", {}, false}),
               "prioridad desconocida \"urgente\": use alta, media o baja.");
     EXPECT_EQ(refused({"x", "", "31/02/2030 10:00", {}, false}),
@@ -138,4 +143,47 @@ TEST(RemoteActionsTest, OnlyWellFormedCallsAct)
     line.action = Action::Add;
     line.note = {"t", "baja", "", {}, true};
     EXPECT_EQ(callFor(line).args, QVariantList({"t", "baja", "", "", true}));
+}
+
+// --add from the command line: to the running program when one answers, else into the
+// file once the guard is free; bad input goes nowhere.
+TEST(CommandFrontTest, AddGoesToTheRunningProgramOrIntoTheFileUnderTheGuard)
+{
+    QTemporaryDir home;
+    platform::FakeEnvironment env;
+    env.home = home.path();
+    const QString file = home.filePath(".local/share/Velmaro/tw.cfg");
+    platform::FakeInstanceChannel program;
+    int guardsMade = 0;
+    const auto guard = [&] {
+        ++guardsMade;
+        return std::make_unique<platform::FakeInstanceGuard>(guardsMade < 3 ? 1 : 0);
+    };
+    const auto add = [&](const QStringList& args) {
+        CommandFront front(args);
+        EXPECT_FALSE(front.answerAlone(env).has_value());
+        return front.passOrWrite(program, guard, env, "velmaro");
+    };
+
+    program.listen([](const platform::InstanceCall& call) {
+        return platform::InstanceReply{call.args[0] != "no", "rechazada", 1};
+    });
+    EXPECT_EQ(add({"--add", "sí", "--sound", "."}), 2); // a folder is no sound file
+    EXPECT_EQ(add({"--add", "no"}), 1);
+    EXPECT_EQ(program.calls.size(), 1);
+    EXPECT_EQ(guardsMade, 0);
+    EXPECT_FALSE(QFile::exists(file));
+
+    // None runs; another writer holds the guard twice before it is free.
+    program.stop();
+    EXPECT_EQ(add({"--add", "Pagar la luz", "--priority=baja"}), 0);
+    EXPECT_EQ(guardsMade, 3);
+    SettingsStore store(file);
+    EXPECT_EQ(store.readString(u"Data", u"Sentence1", kAbsent), "Pagar la luz");
+    EXPECT_EQ(store.readString(u"Data", u"Color1", kAbsent), "green");
+
+    platform::FakeInstanceGuard busy(1000);
+    EXPECT_TRUE(claimInstance(*guard(), "velmaro", program));
+    program.listen([](const platform::InstanceCall&) { return platform::InstanceReply{}; });
+    EXPECT_FALSE(claimInstance(busy, "velmaro", program));
 }
