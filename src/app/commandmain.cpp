@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <exception>
+
 namespace velmaro {
 
 QStringList commandArguments(int argc, char** argv)
@@ -36,7 +38,12 @@ InstanceChannels::InstanceChannels(const QString& name)
 void InstanceChannels::serve(RemoteActions& actions)
 {
     const auto handler = [&actions](const platform::InstanceCall& call) {
-        return dispatchCall(call, actions);
+        // Whatever a caller sends, the program goes on.
+        try {
+            return dispatchCall(call, actions);
+        } catch (const std::exception& e) {
+            return platform::InstanceReply{false, QString::fromLocal8Bit(e.what()), {}};
+        }
     };
     // Where the session bus is not the caller's, the socket still is.
     m_busServer.listen(handler);
