@@ -5,6 +5,7 @@
 #include "app/remoteactions.h"
 #include "app/session.h"
 #include "notes/codec.h"
+#include "notes/notecollection.h"
 #include "notes/notekeys.h"
 
 #include "buildconfig.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace velmaro {
@@ -91,7 +93,8 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
         const std::optional<int> count = total == kAbsent ? 0 : parseInteger(total);
         if (!count)
             return fail(QStringLiteral("'%1' is not a valid integer value").arg(total));
-        print(stdout, noteListing(store, *count));
+        // As many as the strip shows: a hand-edited count may be far larger.
+        print(stdout, noteListing(store, std::min(*count, kMaxNotes + 1)));
         return 0;
     }
     default:
