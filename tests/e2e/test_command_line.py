@@ -56,9 +56,11 @@ class CommandLineTest(unittest.TestCase):
                                  "--alarm", alarm), (0, "", ""))
             d.wait_for_geometry(strip, (100, 100, 237, one + line + 15))
             top = 100 + 88 + 15 + line + 15
-            wait_until(lambda: RED in {d.grab().pixel(100 + x, top + y)
-                                       for x in range(2, 15) for y in range(line)},
-                       10, what="the red mark of the new note")
+
+            def mark_colours():
+                shot = d.grab()
+                return {shot.pixel(100 + x, top + y) for x in range(2, 15) for y in range(line)}
+            wait_until(lambda: RED in mark_colours(), 10, what="the red mark of the new note")
             ini = d.read_settings()
             self.assertEqual(ini_get(ini, "Data", "Sentence2"), "Pagar la luz")
             self.assertEqual(ini_get(ini, "Data", "Color2"), "red")
