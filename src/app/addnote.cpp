@@ -58,7 +58,7 @@ std::variant<Prepared, QString> prepare(NoteForm& form, NoteCollection& notes,
     const QString total = store.readString(keys::kGeneral, keys::kTotalData, QStringLiteral("0"));
     const std::optional<int> count = parseInteger(total);
     if (!count)
-        return QStringLiteral("'%1' is not a valid integer value").arg(total);
+        return countError(total);
     notes.setCount(std::max(0, *count));
     form.openNew();
     Prepared p{form.fields(), form.warning()};
@@ -87,6 +87,13 @@ QString refusalText(const NoteResult& result)
 }
 
 } // namespace
+
+QString countError(const QString& storedCount)
+{
+    return QStringLiteral("el archivo de notas no es válido: TotalData vale \"%1\", que no es "
+                          "un número.")
+        .arg(storedCount);
+}
 
 QString checkNoteRequest(const NoteRequest& request)
 {

@@ -24,6 +24,9 @@ struct AddResult {
 // file. Empty when the request is fine.
 QString checkNoteRequest(const NoteRequest& request);
 
+// The refusal for a note count in the settings file that is not a number.
+QString countError(const QString& storedCount);
+
 // Why the note could not be added to the notes `store` holds now; empty when it
 // could. Writes nothing.
 QString addRefusal(SettingsStore& store, const platform::Clock& clock, const NoteRequest& request);

@@ -92,7 +92,7 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
         const QString total = store.readString(keys::kGeneral, keys::kTotalData, kAbsent);
         const std::optional<int> count = total == kAbsent ? 0 : parseInteger(total);
         if (!count)
-            return fail(QStringLiteral("'%1' is not a valid integer value").arg(total));
+            return fail(countError(total));
         // As many as the strip shows: a hand-edited count may be far larger.
         print(stdout, noteListing(store, std::min(*count, kMaxNotes + 1)));
         return 0;

@@ -100,7 +100,8 @@ TEST(AddNoteTest, AddsUnderTheEditorsRulesAndRefusesWithoutWriting)
     EXPECT_EQ(refused({"La cien", "baja", "", {}, false}),
               "Ha alcanzado el número maximo de Notas");
     store.writeString(u"General", u"TotalData", "muchas");
-    EXPECT_EQ(refused({"x", "", "", {}, false}), "'muchas' is not a valid integer value");
+    EXPECT_EQ(refused({"x", "", "", {}, false}),
+              "el archivo de notas no es válido: TotalData vale \"muchas\", que no es un número.");
 }
 
 namespace {
