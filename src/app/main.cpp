@@ -52,12 +52,12 @@ std::vector<QObject*> openNoteDialogs()
 
 int main(int argc, char* argv[])
 {
-    // Under a Wayland session the strip runs on XWayland, where it can place itself.
     platform::ProcessEnvironment startEnvironment;
     // Arguments are actions: most are done without a window, or by a running program.
     CommandFront front(commandArguments(argc, argv));
     if (const std::optional<int> status = runWithoutWindows(front, argc, argv, startEnvironment))
         return *status;
+    // Under a Wayland session the strip runs on XWayland, where it can place itself.
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
     CaretBlinkTimeout caret(app);
@@ -147,8 +147,9 @@ int main(int argc, char* argv[])
         openNoteDialogs);
 
     // Other programs reach the strip: the command line, desktop actions, the session bus.
-    StripRemote remote(strip, editor, session, clock, [&follower] { follower.reloadSoon(); });
-    channels.serve(remote);
+    // Served once the loop runs, so that the strip's start does not wait for the bus.
+    StripRemote remote(strip, session, clock, [&follower] { follower.reloadSoon(); });
+    QTimer::singleShot(0, &strip, [&channels, &remote] { channels.serve(remote); });
     if (front.action() == Action::NewNote)
         remote.newNote();
 

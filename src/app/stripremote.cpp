@@ -1,18 +1,17 @@
 #include "app/stripremote.h"
 
 #include "app/session.h"
-#include "notes/noteeditor.h"
-#include "notes/noteeditorondemand.h"
 #include "strip/stripwindow.h"
 
+#include <QApplication>
 #include <QTimer>
+#include <QWidget>
 
 namespace velmaro {
 
-StripRemote::StripRemote(TForm1& strip, NoteEditorOnDemand& editor, Session& session,
-                         const platform::Clock& clock, std::function<void()> reload)
-    : m_strip(strip), m_editor(editor), m_session(session), m_clock(clock),
-      m_reload(std::move(reload))
+StripRemote::StripRemote(TForm1& strip, Session& session, const platform::Clock& clock,
+                         std::function<void()> reload)
+    : m_strip(strip), m_session(session), m_clock(clock), m_reload(std::move(reload))
 {
 }
 
@@ -20,11 +19,11 @@ void StripRemote::newNote()
 {
     // After the answer: the editor for a new note is modal and waits for the user.
     QTimer::singleShot(0, &m_strip, [this] {
-        // Runs once the editor shows (or at once when it was already open).
-        QTimer::singleShot(0, &m_strip, [this] {
-            if (TfrmConfig* editor = m_editor.editor(); editor && editor->isVisible()) {
-                editor->raise();
-                editor->activateWindow();
+        // Runs once the editor (or the note limit's message) shows, modal.
+        QTimer::singleShot(0, &m_strip, [] {
+            if (QWidget* shown = QApplication::activeModalWidget()) {
+                shown->raise();
+                shown->activateWindow();
             }
         });
         // The strip's own new-note steps: the note limit, then the editor.

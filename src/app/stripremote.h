@@ -9,15 +9,14 @@
 
 namespace velmaro {
 
-class NoteEditorOnDemand;
 class Session;
 class TForm1;
 
 class StripRemote final : public RemoteActions {
 public:
     // `reload`: shows the notes as stored (at once, or once the open dialogs close).
-    StripRemote(TForm1& strip, NoteEditorOnDemand& editor, Session& session,
-                const platform::Clock& clock, std::function<void()> reload);
+    StripRemote(TForm1& strip, Session& session, const platform::Clock& clock,
+                std::function<void()> reload);
 
     void newNote() override;
     void toggle() override;
@@ -28,7 +27,6 @@ public:
 
 private:
     TForm1& m_strip;
-    NoteEditorOnDemand& m_editor;
     Session& m_session;
     const platform::Clock& m_clock;
     std::function<void()> m_reload;
