@@ -83,6 +83,9 @@ QString refusalText(const NoteResult& result)
     }
     if (result.status == NoteResult::Status::Nothing)
         return QStringLiteral("el texto de la nota está vacío.");
+    // Every refusal says something: an empty reason would read as success.
+    if (result.message.isEmpty())
+        return QStringLiteral("la nota no se pudo añadir.");
     return result.message;
 }
 
