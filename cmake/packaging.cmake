@@ -1,7 +1,8 @@
 # Installation and the Debian package.
 #
 #   cmake --install build --prefix /usr      the binary, desktop entry, icons, metainfo,
-#                                            manual page and package documents
+#                                            manual page, bash completion and package
+#                                            documents
 #   (cd build && cpack -G DEB)               velmaro_<version>_<arch>.deb
 include(GNUInstallDirs)
 
@@ -43,6 +44,8 @@ install(FILES ${data}/icons/velmaro.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${out}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${out}/velmaro.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${data}/velmaro.bash-completion
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME velmaro)
 install(FILES ${data}/copyright ${out}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmaro)
 

@@ -1,12 +1,14 @@
 // Velmaro: a desktop notes strip.
 
 #include "alarms/lazysound.h"
+#include "app/commandmain.h"
 #include "app/notesfollower.h"
 #include "app/platformchoice.h"
 #include "app/services.h"
 #include "app/session.h"
 #include "app/startupmessages.h"
 #include "app/storage.h"
+#include "app/stripremote.h"
 #include "app/terminationsignal.h"
 #include "notes/codec.h"
 #include "editor/noteeditor.h"
@@ -53,8 +55,12 @@ std::vector<QObject*> openNoteDialogs()
 
 int main(int argc, char* argv[])
 {
-    // Under a Wayland session the strip runs on XWayland, where it can place itself.
     platform::ProcessEnvironment startEnvironment;
+    // Arguments are actions: most are done without a window, or by a running program.
+    CommandFront front(commandArguments(argc, argv));
+    if (const std::optional<int> status = runWithoutWindows(front, argc, argv, startEnvironment))
+        return *status;
+    // Under a Wayland session the strip runs on XWayland, where it can place itself.
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
     CaretBlinkTimeout caret(app);
@@ -62,9 +68,15 @@ int main(int argc, char* argv[])
 
     // One running copy per user and executable name, before any window exists.
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    InstanceChannels channels(exeName);
+    if (const std::optional<int> status = front.passToRunning(channels.running()))
+        return *status;
     platform::QtMessages messages;
     platform::FlockInstanceGuard guard;
-    if (!guard.acquire(exeName)) {
+    if (!claimInstance(guard, exeName, channels.running())) {
+        // Two such starts at once: the one that lost hands its action to the other.
+        if (const std::optional<int> status = front.passToRunning(channels.running()))
+            return *status;
         messages.inform(
             QStringLiteral("Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
                            "encuentra en la pantalla, verifique en la barra de Tareas.")
@@ -159,6 +171,13 @@ int main(int argc, char* argv[])
             strip.scrollbarCheck();
         },
         openNoteDialogs);
+
+    // Other programs reach the strip: the command line, desktop actions, the session bus.
+    // Served once the loop runs, so that the strip's start does not wait for the bus.
+    StripRemote remote(strip, session, clock, [&follower] { follower.reloadSoon(); });
+    QTimer::singleShot(0, &strip, [&channels, &remote] { channels.serve(remote); });
+    if (front.action() == Action::NewNote)
+        remote.newNote();
 
     // The program ends when the strip accepts a close, shown or hidden.
     app.setQuitOnLastWindowClosed(false);

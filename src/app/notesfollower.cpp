@@ -31,6 +31,12 @@ void NotesFollower::changedOutside()
     reloadWhenFree();
 }
 
+void NotesFollower::reloadSoon()
+{
+    m_pending = true;
+    reloadWhenFree();
+}
+
 void NotesFollower::reloadWhenFree()
 {
     if (!m_pending)

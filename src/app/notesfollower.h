@@ -26,6 +26,9 @@ public:
                   QObject* parent = nullptr);
 
     bool isPending() const { return m_pending; }
+    // The reload after a change this program made itself outside the dialogs (a note
+    // added from the command line): at once, or when the open dialogs have closed.
+    void reloadSoon();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -108,6 +108,12 @@ public:
     // loaded is reported and the background stays as it was.
     void drawImage();
 
+    // Shows or hides the strip at the asking of another program (the command line, the
+    // session bus), as the hide/show toggle does but without the taskbar check; a strip
+    // that is shown is also brought to the front.
+    void showFromOutside(bool shown);
+    bool isShownOnScreen() const { return isStripShown(); }
+
     int noteLineCount() const;
     // 1-based; nullptr outside the built lines.
     QLabel* noteLine(int n) const;

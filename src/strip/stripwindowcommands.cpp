@@ -169,6 +169,21 @@ void TForm1::showStrip()
     show();
 }
 
+void TForm1::showFromOutside(bool shown)
+{
+    if (!shown) {
+        if (isStripShown())
+            hideStrip();
+        return;
+    }
+    if (!isStripShown()) {
+        showStrip();
+        pnlHeader->searchBox()->setText(kSearchPrompt);
+    }
+    raise();
+    activateWindow();
+}
+
 void TForm1::ToolButton10Click()
 {
     if (!taskbarCheck())

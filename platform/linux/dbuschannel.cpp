@@ -1,0 +1,130 @@
+#include "platform/linux/dbuschannel.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QObject>
+
+namespace velmaro::platform {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcBus, "velmaro.bus", QtCriticalMsg)
+
+// A call that hangs in the running program must not hang the caller for long.
+constexpr int kCallTimeoutMs = 10000;
+
+} // namespace
+
+bool sessionBusConfigured()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
+}
+
+// The exported object: each call becomes an InstanceCall for the handler.
+class DBusInstanceServer::Adaptor : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "example.velmaro.Velmaro")
+public:
+    explicit Adaptor(Handler handler) : m_handler(std::move(handler)) {}
+
+public slots:
+    Q_SCRIPTABLE void NewNote() { pass(QStringLiteral("NewNote"), {}); }
+    Q_SCRIPTABLE int AddNote(const QString& text, const QString& priority, const QString& alarm,
+                             const QString& sound)
+    {
+        return AddNote(text, priority, alarm, sound, false);
+    }
+    Q_SCRIPTABLE int AddNote(const QString& text, const QString& priority, const QString& alarm,
+                             const QString& sound, bool force)
+    {
+        return pass(QStringLiteral("AddNote"), {text, priority, alarm, sound, force}).toInt();
+    }
+    Q_SCRIPTABLE void Toggle() { pass(QStringLiteral("Toggle"), {}); }
+    Q_SCRIPTABLE void Show() { pass(QStringLiteral("Show"), {}); }
+    Q_SCRIPTABLE void Hide() { pass(QStringLiteral("Hide"), {}); }
+    Q_SCRIPTABLE void Quit() { pass(QStringLiteral("Quit"), {}); }
+
+private:
+    QVariant pass(const QString& method, const QVariantList& args)
+    {
+        const InstanceReply reply = m_handler({method, args});
+        if (!reply.ok)
+            sendErrorReply(kBusRefused, reply.error);
+        return reply.result;
+    }
+
+    Handler m_handler;
+};
+
+DBusInstanceServer::DBusInstanceServer() = default;
+
+DBusInstanceServer::~DBusInstanceServer()
+{
+    if (!m_adaptor)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterObject(kBusPath);
+    bus.unregisterService(kBusService);
+}
+
+bool DBusInstanceServer::listen(Handler handler)
+{
+    if (m_adaptor || !sessionBusConfigured())
+        return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        qCWarning(lcBus) << "no session bus:" << bus.lastError().message();
+        return false;
+    }
+    auto adaptor = std::make_unique<Adaptor>(std::move(handler));
+    if (!bus.registerObject(kBusPath, adaptor.get(), QDBusConnection::ExportScriptableSlots)) {
+        qCWarning(lcBus) << "cannot export" << kBusPath;
+        return false;
+    }
+    if (!bus.registerService(kBusService)) {
+        qCWarning(lcBus) << "cannot own" << kBusService << bus.lastError().message();
+        bus.unregisterObject(kBusPath);
+        return false;
+    }
+    m_adaptor = std::move(adaptor);
+    return true;
+}
+
+bool DBusInstanceClient::reachable()
+{
+    if (!sessionBusConfigured())
+        return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface()->isServiceRegistered(kBusService).value();
+}
+
+std::optional<InstanceReply> DBusInstanceClient::send(const InstanceCall& call)
+{
+    if (!sessionBusConfigured())
+        return std::nullopt;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return std::nullopt;
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(kBusService, kBusPath, kBusInterface, call.method);
+    message.setArguments(call.args);
+    const QDBusMessage answer = bus.call(message, QDBus::Block, kCallTimeoutMs);
+    if (answer.type() == QDBusMessage::ReplyMessage)
+        return InstanceReply{true, {}, answer.arguments().value(0)};
+    if (answer.errorName() == kBusRefused)
+        return InstanceReply{false, answer.errorMessage(), {}};
+    // Nobody owns the name, or the owner went away or did not answer.
+    qCWarning(lcBus) << call.method << "not taken:" << answer.errorName() << answer.errorMessage();
+    return std::nullopt;
+}
+
+} // namespace velmaro::platform
+
+#include "dbuschannel.moc"

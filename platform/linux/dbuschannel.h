@@ -1,0 +1,52 @@
+#pragma once
+// The running program's calls on the session bus, under the program's own id:
+//
+//   service   example.velmaro.Velmaro
+//   object    /example/velmaro/Velmaro
+//   interface example.velmaro.Velmaro
+//     NewNote()
+//     AddNote(s text, s priority, s alarm, s sound) -> i note number
+//     AddNote(s text, s priority, s alarm, s sound, b force) -> i note number
+//     Toggle(), Show(), Hide(), Quit()
+//
+// A refused call answers with the error example.velmaro.Velmaro.Error.Refused and
+// its reason in Spanish.
+//
+// The bus is used only where one is set up (DBUS_SESSION_BUS_ADDRESS, or the user
+// bus at $XDG_RUNTIME_DIR/bus): otherwise libdbus would launch a bus of its own for
+// the display, which no other program would find.
+
+#include "platform/instancechannel.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace velmaro::platform {
+
+inline const QString kBusService = QStringLiteral("example.velmaro.Velmaro");
+inline const QString kBusPath = QStringLiteral("/example/velmaro/Velmaro");
+inline const QString kBusInterface = QStringLiteral("example.velmaro.Velmaro");
+inline const QString kBusRefused = QStringLiteral("example.velmaro.Velmaro.Error.Refused");
+
+// True when a session bus is set up for this process to use.
+bool sessionBusConfigured();
+
+class DBusInstanceServer final : public InstanceServer {
+public:
+    DBusInstanceServer();
+    ~DBusInstanceServer() override;
+    bool listen(Handler handler) override;
+
+private:
+    class Adaptor;
+    std::unique_ptr<Adaptor> m_adaptor;
+};
+
+class DBusInstanceClient final : public InstanceClient {
+public:
+    bool reachable() override;
+    std::optional<InstanceReply> send(const InstanceCall& call) override;
+};
+
+} // namespace velmaro::platform

@@ -1,0 +1,53 @@
+#include "app/commandmain.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace velmaro {
+
+QStringList commandArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+std::optional<int> runWithoutWindows(CommandFront& front, int argc, char** argv,
+                                     const platform::Environment& env)
+{
+    if (const std::optional<int> status = front.answerAlone(env))
+        return status;
+    if (!front.isWindowless())
+        return std::nullopt;
+    QCoreApplication app(argc, argv);
+    const QString name = QFileInfo(env.executablePath()).fileName();
+    InstanceChannels channels(name);
+    return front.passOrWrite(
+        channels.running(), [] { return std::make_unique<platform::FlockInstanceGuard>(); }, env,
+        name);
+}
+
+InstanceChannels::InstanceChannels(const QString& name)
+    : m_socketClient(name), m_running({&m_busClient, &m_socketClient}), m_socketServer(name)
+{
+}
+
+void InstanceChannels::serve(RemoteActions& actions)
+{
+    const auto handler = [&actions](const platform::InstanceCall& call) {
+        // Whatever a caller sends, the program goes on.
+        try {
+            return dispatchCall(call, actions);
+        } catch (const std::exception& e) {
+            return platform::InstanceReply{false, QString::fromLocal8Bit(e.what()), {}};
+        }
+    };
+    // Where the session bus is not the caller's, the socket still is.
+    m_busServer.listen(handler);
+    m_socketServer.listen(handler);
+}
+
+} // namespace velmaro

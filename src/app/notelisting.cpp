@@ -1,0 +1,43 @@
+#include "app/notelisting.h"
+
+#include "notes/codec.h"
+#include "notes/notekeys.h"
+
+namespace velmaro {
+
+namespace {
+
+QString priorityName(const QString& word)
+{
+    if (word == u"red")
+        return QStringLiteral("alta");
+    if (word == u"green")
+        return QStringLiteral("baja");
+    return QStringLiteral("media");
+}
+
+} // namespace
+
+QString noteListing(const SettingsStore& store, int count)
+{
+    QString out;
+    for (int n = 1; n <= count; ++n) {
+        const QString text =
+            decodeLineBreaks(store.readString(keys::kData, keys::sentence(n), kAbsent, kNoLimit));
+        const QString alarm = store.readString(keys::kData, keys::alarm(n), QString());
+        if (n > 1)
+            out += QLatin1Char('\n');
+        out += QStringLiteral("Nota %1\n").arg(n);
+        out += QStringLiteral("Prioridad: %1\n")
+                   .arg(priorityName(store.readString(keys::kData, keys::color(n), kAbsent)));
+        out +=
+            QStringLiteral("Alarma: %1\n").arg(alarm.isEmpty() ? QStringLiteral("ninguna") : alarm);
+        QString body = text;
+        body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        out += body + QLatin1Char('\n');
+    }
+    return out;
+}
+
+} // namespace velmaro

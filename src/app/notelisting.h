@@ -1,0 +1,19 @@
+#pragma once
+// The notes as plain text for velmaro --list: one block per note, with its number,
+// priority and alarm, then its text; a blank line between blocks.
+//
+//   Nota 1
+//   Prioridad: alta
+//   Alarma: 24/12/2026 08:30:00
+//   Pagar la luz
+
+#include "notes/settingsstore.h"
+
+#include <QString>
+
+namespace velmaro {
+
+// The first `count` notes of the store's section Data.
+QString noteListing(const SettingsStore& store, int count);
+
+} // namespace velmaro

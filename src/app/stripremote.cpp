@@ -1,0 +1,65 @@
+#include "app/stripremote.h"
+
+#include "app/session.h"
+#include "strip/stripwindow.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+namespace velmaro {
+
+StripRemote::StripRemote(TForm1& strip, Session& session, const platform::Clock& clock,
+                         std::function<void()> reload)
+    : m_strip(strip), m_session(session), m_clock(clock), m_reload(std::move(reload))
+{
+}
+
+void StripRemote::newNote()
+{
+    // After the answer: the editor for a new note is modal and waits for the user.
+    QTimer::singleShot(0, &m_strip, [this] {
+        // Runs once the editor (or the note limit's message) shows, modal.
+        QTimer::singleShot(0, &m_strip, [] {
+            if (QWidget* shown = QApplication::activeModalWidget()) {
+                shown->raise();
+                shown->activateWindow();
+            }
+        });
+        // The strip's own new-note steps: the note limit, then the editor.
+        m_strip.FormDblClick();
+    });
+}
+
+void StripRemote::toggle()
+{
+    m_strip.showFromOutside(!m_strip.isShownOnScreen());
+}
+
+void StripRemote::show()
+{
+    m_strip.showFromOutside(true);
+}
+
+void StripRemote::hide()
+{
+    m_strip.showFromOutside(false);
+}
+
+void StripRemote::quit()
+{
+    // As "&Salir": a close request, which the close guard may refuse.
+    QTimer::singleShot(0, &m_strip, [this] { m_strip.close(); });
+}
+
+AddResult StripRemote::addNote(const NoteRequest& request)
+{
+    const AddResult added =
+        velmaro::addNote(m_session.store(), m_session.notes(), m_clock, request);
+    // The caller has its answer before the strip rebuilds its lines.
+    if (added.ok())
+        QTimer::singleShot(0, &m_strip, m_reload);
+    return added;
+}
+
+} // namespace velmaro
