@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Prints the folder pairs under src/ and platform/ that include each other.
 
-A folder is a folder right under src/ (a subfolder counts with its parent, so
-src/strip/tray/ is part of strip) or platform/ as a whole. An include names its
-folder by its first path part ("notes/codec.h", "platform/clock.h"); includes
-without a folder are the file's own folder's.
+A folder is any folder of sources, named as the includes name it: "notes" for
+src/notes/, "strip/tray" for src/strip/tray/, "platform/fake" for platform/fake/.
+An include names its folder by its path ("notes/codec.h", "platform/clock.h");
+includes without a folder are the file's own folder's.
 
 Options:
   --graph   also print every folder's includes of other folders
@@ -22,11 +22,11 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]')
 def folders():
     """Maps each folder's name to its path on disk."""
     found = {}
-    src = os.path.join(ROOT, "src")
-    for name in sorted(os.listdir(src)):
-        if os.path.isdir(os.path.join(src, name)):
-            found[name] = os.path.join(src, name)
-    found["platform"] = os.path.join(ROOT, "platform")
+    for top, base in (("src", os.path.join(ROOT, "src")), ("platform", ROOT)):
+        for dirpath, _, _ in os.walk(os.path.join(ROOT, top)):
+            name = os.path.relpath(dirpath, base)
+            if name != ".":
+                found[name] = dirpath
     return found
 
 
@@ -38,9 +38,9 @@ def included_folders(path, known):
             match = INCLUDE.match(line)
             if not match:
                 continue
-            parts = match.group(1).split("/")
-            if len(parts) > 1 and parts[0] in known:
-                result.add(parts[0])
+            folder = os.path.dirname(match.group(1))
+            if folder in known:
+                result.add(folder)
     return result
 
 
@@ -49,15 +49,14 @@ def graph():
     known = folders()
     edges = {}
     for name, top in known.items():
-        for dirpath, _, files in os.walk(top):
-            for file in sorted(files):
-                if not file.endswith(SOURCE_SUFFIXES):
-                    continue
-                path = os.path.join(dirpath, file)
-                for other in included_folders(path, known):
-                    if other != name:
-                        rel = os.path.relpath(path, ROOT)
-                        edges.setdefault(name, {}).setdefault(other, []).append(rel)
+        for file in sorted(os.listdir(top)):
+            if not file.endswith(SOURCE_SUFFIXES):
+                continue
+            path = os.path.join(top, file)
+            for other in included_folders(path, known):
+                if other != name:
+                    rel = os.path.relpath(path, ROOT)
+                    edges.setdefault(name, {}).setdefault(other, []).append(rel)
     return edges
 
 

@@ -2,7 +2,6 @@
 // Every platform double in one place, and the Services made of them: what the ui tests
 // and the benchmarks hand to the windows. A new service is added here once.
 
-#include "app/services.h"
 #include "platform/desktopshell.h"
 #include "platform/fake/fakeclock.h"
 #include "platform/fake/fakeenvironment.h"
@@ -11,6 +10,7 @@
 #include "platform/notifier.h"
 #include "platform/shellstart.h"
 #include "platform/sound.h"
+#include "session/services.h"
 
 namespace velmaro::platform {
 

@@ -3,10 +3,10 @@
 // deleted, archived, mailed and given an alarm with a sound. Created once at start-up
 // and reused for every opening.
 
-#include "app/services.h"
-#include "app/session.h"
-#include "app/striphost.h"
 #include "notes/heldnote.h"
+#include "session/services.h"
+#include "session/session.h"
+#include "session/striphost.h"
 
 #include <QDateTime>
 #include <QDialog>

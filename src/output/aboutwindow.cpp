@@ -1,9 +1,9 @@
 #include "output/aboutwindow.h"
 
-#include "app/startupsettings.h"
 #include "notes/codec.h"
 #include "output/helpwindow.h"
 #include "output/picturefit.h"
+#include "session/startupsettings.h"
 #include "ui_aboutwindow.h"
 #include "widgets/pictureloader.h"
 

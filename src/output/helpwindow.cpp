@@ -1,6 +1,6 @@
 #include "output/helpwindow.h"
 
-#include "app/startupsettings.h"
+#include "session/startupsettings.h"
 #include "ui_helpwindow.h"
 #include "widgets/pictureloader.h"
 

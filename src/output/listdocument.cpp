@@ -1,7 +1,7 @@
 #include "output/listdocument.h"
 
-#include "app/startupsettings.h"
 #include "notes/codec.h"
+#include "session/startupsettings.h"
 
 #include <QFile>
 #include <QStringDecoder>

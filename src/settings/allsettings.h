@@ -3,8 +3,8 @@
 // the settings load (store and in-memory settings -> record) and the settings apply
 // (record -> store and in-memory settings). The dialog is a thin layer over these.
 
-#include "app/startupsettings.h"
 #include "notes/settingsstore.h"
+#include "session/startupsettings.h"
 #include "settings/launchers.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "strip/notelinespanel.h"
 
-#include "app/startupsettings.h"
 #include "notes/notecollection.h"
+#include "session/startupsettings.h"
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
 #include "strip/wincolor.h"

@@ -1,9 +1,9 @@
 #include "strip/stripmover.h"
 
-#include "app/session.h"
 #include "notes/codec.h"
 #include "notes/notekeys.h"
 #include "platform/messages.h"
+#include "session/session.h"
 #include "strip/stripheader.h"
 #include "strip/stripwidgets.h"
 

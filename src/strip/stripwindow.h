@@ -4,9 +4,9 @@
 // notes, the store and the settings belong to the session; the strip owns its parts
 // and the alarm timer.
 
-#include "app/services.h"
-#include "app/session.h"
-#include "app/striphost.h"
+#include "session/services.h"
+#include "session/session.h"
+#include "session/striphost.h"
 #include "settings/commandimages.h"
 #include "settings/settingshost.h"
 

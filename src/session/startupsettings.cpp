@@ -1,4 +1,4 @@
-#include "app/startupsettings.h"
+#include "session/startupsettings.h"
 
 #include "buildconfig.h"
 #include "notes/codec.h"

@@ -1,8 +1,8 @@
-#include "app/storage.h"
+#include "session/storage.h"
 
-#include "app/backups.h"
 #include "notes/notekeys.h"
 #include "notes/settingsstore.h"
+#include "session/backups.h"
 
 #include <QDir>
 #include <QFile>
