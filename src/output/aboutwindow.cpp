@@ -5,6 +5,7 @@
 #include "output/picturefit.h"
 #include "session/startupsettings.h"
 #include "ui_aboutwindow.h"
+#include "widgets/centring.h"
 #include "widgets/pictureloader.h"
 
 #include <QFileInfo>
@@ -12,7 +13,6 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 #include <optional>
@@ -98,8 +98,7 @@ TAboutBox::TAboutBox(OpenLink openLink, QWidget* parent)
     connect(ui->btnMakerMail, &QPushButton::clicked, this, &TAboutBox::makerMailClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::close);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, QGuiApplication::primaryScreen());
 }
 
 TAboutBox::~TAboutBox() = default;

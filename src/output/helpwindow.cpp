@@ -2,11 +2,11 @@
 
 #include "session/startupsettings.h"
 #include "ui_helpwindow.h"
+#include "widgets/centring.h"
 #include "widgets/pictureloader.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace velmaro {
 
@@ -82,8 +82,7 @@ TfrmHelp::TfrmHelp(platform::ShellStart& shellStart, OpenLink openLink, QWidget*
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TfrmHelp::SpeedButton1Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, QGuiApplication::primaryScreen());
 }
 
 TfrmHelp::~TfrmHelp() = default;

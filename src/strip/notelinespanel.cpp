@@ -4,7 +4,7 @@
 #include "session/startupsettings.h"
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
-#include "strip/wincolor.h"
+#include "widgets/wincolor.h"
 
 #include <QFontDatabase>
 #include <QRawFont>

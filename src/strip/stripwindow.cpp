@@ -11,7 +11,7 @@
 #include "strip/striptray.h"
 #include "strip/stripwidgets.h"
 #include "strip/tray/texttrayicon.h"
-#include "strip/wincolor.h"
+#include "widgets/wincolor.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
