@@ -12,21 +12,4 @@ public:
     virtual bool hasNotificationArea() const { return isRunning(); }
 };
 
-// Tests switch it.
-class FixedDesktopShell final : public DesktopShell {
-public:
-    explicit FixedDesktopShell(bool running = true, bool notificationArea = true)
-        : m_running(running), m_notificationArea(notificationArea)
-    {
-    }
-    bool isRunning() const override { return m_running; }
-    void setRunning(bool running) { m_running = running; }
-    bool hasNotificationArea() const override { return m_notificationArea; }
-    void setNotificationArea(bool present) { m_notificationArea = present; }
-
-private:
-    bool m_running;
-    bool m_notificationArea;
-};
-
 } // namespace velmaro::platform

@@ -5,7 +5,6 @@
 // help windows go through it.
 
 #include <QString>
-#include <QStringList>
 
 namespace velmaro::platform {
 
@@ -16,18 +15,6 @@ public:
     // anything else opens with the user's default application. False when nothing
     // could be started (a missing file, or nothing that opens it).
     virtual bool start(const QString& target) = 0;
-};
-
-// Records what would have been started; tests read it and choose the answer.
-class RecordingShellStart final : public ShellStart {
-public:
-    bool start(const QString& target) override
-    {
-        started << target;
-        return result;
-    }
-    QStringList started;
-    bool result = true;
 };
 
 } // namespace velmaro::platform
