@@ -1,6 +1,6 @@
 #include "alarms/nearalarm.h"
 
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include "alarms/nearalarm.h"
 #include "notes/codec.h"
 #include "notes/datetime.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 #include "output/links.h"
 
 #include <QApplication>

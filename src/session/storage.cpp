@@ -1,6 +1,6 @@
 #include "session/storage.h"
 
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 #include "notes/settingsstore.h"
 #include "session/backups.h"
 
@@ -104,7 +104,7 @@ double runFileSetup(const StoragePaths& paths, QDate today)
     const bool settingsExisted = QFileInfo::exists(paths.settingsFile);
     if (settingsExisted) {
         SettingsStore store(paths.settingsFile);
-        stamp = store.readFloat(keys::kGeneralStamp, u"CurrentVersion", kBuiltInVersion);
+        stamp = readReal(store, keys::kCurrentVersion, kBuiltInVersion);
         store.close();
     }
     if (!templateMoveDue(stamp))
@@ -122,7 +122,7 @@ double runFileSetup(const StoragePaths& paths, QDate today)
         moveReplacing(from + QStringLiteral("logo1.jpg"), to + QStringLiteral("logo1.jpg"));
 
     SettingsStore store(paths.settingsFile);
-    store.writeFloat(keys::kGeneralStamp, u"CurrentVersion", stamp);
+    writeReal(store, keys::kCurrentVersion, stamp);
     store.flush();
     store.close();
     return stamp;

@@ -18,6 +18,7 @@ class QWidget;
 namespace velmaro {
 
 class Session;
+struct SettingKey;
 class StripHeader;
 namespace platform {
 class Messages;
@@ -39,9 +40,9 @@ public:
     // The keep-on-screen corrections; each one that changes the strip is stored.
     void keepOnScreen();
     // "left" / "top" of General leniently: absent or not a number gives nullopt.
-    std::optional<int> storedPosition(const QString& key) const;
+    std::optional<int> storedPosition(const SettingKey& key) const;
     // Writes one coordinate; false, after showing the store's message, when it fails.
-    bool writePosition(const QString& key, int value);
+    bool writePosition(const SettingKey& key, int value);
     QSize screenSize() const;
 
 signals:

@@ -1,7 +1,7 @@
 #include "strip/stripwindow.h"
 
 #include "notes/codec.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 #include "output/links.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
@@ -59,7 +59,7 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmaro"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    resize(layout::kMinStripWidth, layout::kDesignedStripHeight);
+    resize(keys::kMinStripWidth, layout::kDesignedStripHeight);
 
     createBands();
     m_commands = new StripCommands(this, m_images);
@@ -411,8 +411,8 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (store.isOpen()) {
         try {
             SettingsStore::WriteGroup group(store);
-            store.writeInteger(keys::kGeneral, keys::kLeft, x());
-            store.writeInteger(keys::kGeneral, keys::kTop, y());
+            writeNumber(store, keys::kLeft, x());
+            writeNumber(store, keys::kTop, y());
             group.commit();
         } catch (const StoreError& e) {
             m_services.messages.error(e.message());
