@@ -4,6 +4,7 @@
 // notes, the store and the settings belong to the session; the strip owns its parts
 // and the alarm timer.
 
+#include "alarms/alarmring.h"
 #include "session/services.h"
 #include "session/session.h"
 #include "session/striphost.h"
@@ -29,7 +30,7 @@ class StripMover;
 class SettingsOnDemand;
 class TTextTrayIcon;
 
-class TForm1 : public QWidget, public StripHost, public SettingsHost {
+class TForm1 : public QWidget, public StripHost, public SettingsHost, public AlarmStrip {
     Q_OBJECT
 public:
     TForm1(Services& services, Session& session, CommandImages& images, QWidget* parent = nullptr);
@@ -150,12 +151,13 @@ private:
 
     bool taskbarCheck() const;
     // Shown and not minimised.
-    bool isStripShown() const;
+    bool isStripShown() const override;
     // Off the screen: hidden with a notification area to come back from, minimised
     // to the taskbar or dock without one.
     void hideStrip();
     // On the screen again, hidden or minimised before.
-    void showStrip();
+    void showStrip() override;
+    void colourAlarmLine(int n, bool opaque) override;
     void beginNewNote();
     void noteLineClicked(int n);
 
