@@ -15,6 +15,7 @@
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
 #include "platform/linux/xdgshellstart.h"
+#include "platform/logging.h"
 #include "platform/processtitle.h"
 #include "platform/singleinstance.h"
 #include "session/services.h"
@@ -108,7 +109,8 @@ int main(int argc, char* argv[])
                              try {
                                  strip.openLink(link);
                              } catch (...) {
-                                 // A link the desktop cannot open is not reported.
+                                 // A link the desktop cannot open is not shown.
+                                 qCWarning(platform::lcLinks) << "Opening failed:" << link;
                              }
                          });
     strip.setOutput(&output);

@@ -1,5 +1,6 @@
 #include "output/helpwindow.h"
 
+#include "platform/logging.h"
 #include "session/startupsettings.h"
 #include "ui_helpwindow.h"
 #include "widgets/centring.h"
@@ -77,7 +78,10 @@ TfrmHelp::TfrmHelp(platform::ShellStart& shellStart, OpenLink openLink, QWidget*
     ui->RxRichEdit1->setStyleSheet(QStringLiteral("QTextEdit { background-color: silver; }"));
     ui->RxRichEdit1->setPlainText(helpLines().join(QLatin1Char('\n')));
     markWebAddresses(ui->RxRichEdit1->document());
-    openLinksOnClick(ui->RxRichEdit1, [this](const QString& link) { m_shellStart.start(link); });
+    openLinksOnClick(ui->RxRichEdit1, [this](const QString& link) {
+        if (!m_shellStart.start(link))
+            qCWarning(platform::lcLinks) << "Nothing started for" << link;
+    });
 
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TfrmHelp::SpeedButton1Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);

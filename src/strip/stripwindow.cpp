@@ -3,6 +3,7 @@
 #include "notes/codec.h"
 #include "notes/keys.h"
 #include "output/links.h"
+#include "platform/logging.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/stripheader.h"
@@ -395,7 +396,8 @@ void TForm1::setStripEnabled(bool enabled)
 void TForm1::openLink(const QString& target)
 {
     const CloseGuardClearer clearer(*this);
-    m_services.links.open(target, m_session.paths().programFolder);
+    if (!m_services.links.open(target, m_session.paths().programFolder))
+        qCWarning(platform::lcLinks) << "The desktop did not open" << target;
 }
 
 // ---------------------------------------------------------------------------------------

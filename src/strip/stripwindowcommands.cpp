@@ -4,6 +4,7 @@
 
 #include "output/links.h"
 #include "output/outputwindows.h"
+#include "platform/logging.h"
 #include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
@@ -172,10 +173,12 @@ void TForm1::btnSearchClick()
     if (!taskbarCheck())
         return;
     // The box's text as shown, the prompt included when the user typed nothing.
+    const QString link = searchLink(pnlHeader->searchBox()->text());
     try {
-        openLink(searchLink(pnlHeader->searchBox()->text()));
+        openLink(link);
     } catch (...) {
-        // A link the desktop cannot open is not reported.
+        // A link the desktop cannot open is not shown to the user.
+        qCWarning(platform::lcLinks) << "Opening the search failed:" << link;
     }
 }
 

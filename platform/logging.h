@@ -1,0 +1,13 @@
+#pragma once
+// Failures the user is not shown (a link the desktop would not open, a notification
+// that could not be sent) are logged under these categories. They are silent unless
+// enabled, e.g. QT_LOGGING_RULES="velmaro.*.warning=true".
+
+#include <QLoggingCategory>
+
+namespace velmaro::platform {
+
+Q_DECLARE_LOGGING_CATEGORY(lcLinks)
+Q_DECLARE_LOGGING_CATEGORY(lcNotify)
+
+} // namespace velmaro::platform
