@@ -2,7 +2,6 @@
 // Modal message boxes with one OK button, captioned with the process title.
 
 #include <QString>
-#include <QStringList>
 
 namespace velmaro::platform {
 
@@ -13,14 +12,6 @@ public:
     virtual void inform(const QString& text) = 0;
     // An error that stopped the operation in progress.
     virtual void error(const QString& text) = 0;
-};
-
-// Records what would have been shown; tests read it.
-class RecordingMessages final : public Messages {
-public:
-    void inform(const QString& text) override { shown << text; }
-    void error(const QString& text) override { shown << text; }
-    QStringList shown;
 };
 
 } // namespace velmaro::platform

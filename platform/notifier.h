@@ -3,7 +3,6 @@
 // strip's alarm colours and sound.
 
 #include <QString>
-#include <QStringList>
 
 namespace velmaro::platform {
 
@@ -14,13 +13,6 @@ public:
     // alarm plays its sound). Returns at once; where the desktop has no notification
     // service nothing happens and nothing is reported.
     virtual void notify(const QString& text) = 0;
-};
-
-// Records what would have been posted; tests read it.
-class RecordingNotifier final : public Notifier {
-public:
-    void notify(const QString& text) override { posted << text; }
-    QStringList posted;
 };
 
 } // namespace velmaro::platform

@@ -5,7 +5,6 @@
 // help windows go through it.
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -23,26 +22,6 @@ public:
     // could be started (a missing file, or no opener); the opener's own verdict comes
     // afterwards, without waiting here, through `failed`.
     virtual bool start(const QString& target, LateFailure failed = {}) = 0;
-};
-
-// Records what would have been started; tests read it and choose the answer, and may
-// report a late failure through `failLater`.
-class RecordingShellStart final : public ShellStart {
-public:
-    bool start(const QString& target, LateFailure failed = {}) override
-    {
-        started << target;
-        lateFailure = std::move(failed);
-        return result;
-    }
-    void failLater()
-    {
-        if (lateFailure)
-            lateFailure();
-    }
-    QStringList started;
-    bool result = true;
-    LateFailure lateFailure;
 };
 
 } // namespace velmaro::platform

@@ -10,7 +10,7 @@
 // is a RAM file system (where syncing to disk costs nothing and the figures would
 // flatter), else to the current folder.
 
-#include "app/startupsettings.h"
+#include "session/startupsettings.h"
 #include "notes/datetime.h"
 #include "notes/notecollection.h"
 #include "notes/settingsstore.h"

@@ -4,8 +4,8 @@
 
 #include "notes/settingsstore.h"
 #include "output/listwindow.h"
-#include "platform/messages.h"
-#include "platform/shellstart.h"
+#include "platform/fake/fakemessages.h"
+#include "platform/fake/fakeshellstart.h"
 
 #include <QApplication>
 #include <QFile>

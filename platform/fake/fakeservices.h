@@ -2,15 +2,15 @@
 // Every platform double in one place, and the Services made of them: what the ui tests
 // and the benchmarks hand to the windows. A new service is added here once.
 
-#include "app/services.h"
-#include "platform/desktopshell.h"
 #include "platform/fake/fakeclock.h"
+#include "platform/fake/fakedesktopshell.h"
 #include "platform/fake/fakeenvironment.h"
-#include "platform/linkopener.h"
-#include "platform/messages.h"
-#include "platform/notifier.h"
-#include "platform/shellstart.h"
-#include "platform/sound.h"
+#include "platform/fake/fakelinkopener.h"
+#include "platform/fake/fakemessages.h"
+#include "platform/fake/fakenotifier.h"
+#include "platform/fake/fakeshellstart.h"
+#include "platform/fake/fakesound.h"
+#include "session/services.h"
 
 namespace velmaro::platform {
 

@@ -1,7 +1,10 @@
 #include "platform/linux/dbusnotifier.h"
 
+#include "platform/logging.h"
+
 #include <QAtomicInteger>
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QFileInfo>
 #include <QVariantMap>
@@ -76,8 +79,10 @@ QString DBusNotifier::bodyText(const QString& text)
 
 void DBusNotifier::notify(const QString& text)
 {
-    if (!connectBus())
+    if (!connectBus()) {
+        qCWarning(lcNotify) << "No session bus: the notification is not shown";
         return;
+    }
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("suppress-sound"), true}};
@@ -85,7 +90,9 @@ void DBusNotifier::notify(const QString& text)
          << qint32(-1);
     // Sent without waiting: the answer (an id, or an error when no service runs) is
     // of no use, and the alarm tick must not wait for the desktop.
-    QDBusConnection(m_connectionName).send(call);
+    QDBusConnection bus(m_connectionName);
+    if (!bus.send(call))
+        qCWarning(lcNotify) << "The notification could not be sent:" << bus.lastError().message();
 }
 
 } // namespace velmaro::platform

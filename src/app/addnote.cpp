@@ -3,7 +3,7 @@
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "notes/noteform.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 #include <QFileInfo>
 

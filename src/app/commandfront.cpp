@@ -3,10 +3,10 @@
 #include "app/addnote.h"
 #include "app/notelisting.h"
 #include "app/remoteactions.h"
-#include "app/session.h"
+#include "session/session.h"
 #include "notes/codec.h"
 #include "notes/notecollection.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 #include "buildconfig.h"
 

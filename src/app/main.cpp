@@ -4,10 +4,7 @@
 #include "app/commandmain.h"
 #include "app/notesfollower.h"
 #include "app/platformchoice.h"
-#include "app/services.h"
-#include "app/session.h"
 #include "app/startupmessages.h"
-#include "app/storage.h"
 #include "app/stripremote.h"
 #include "app/terminationsignal.h"
 #include "notes/codec.h"
@@ -21,8 +18,12 @@
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
 #include "platform/linux/xdgshellstart.h"
+#include "platform/logging.h"
 #include "platform/processtitle.h"
 #include "platform/singleinstance.h"
+#include "session/services.h"
+#include "session/session.h"
+#include "session/storage.h"
 #include "settings/commandimages.h"
 #include "settings/settingsdialog.h"
 #include "settings/settingsondemand.h"
@@ -146,7 +147,8 @@ int main(int argc, char* argv[])
                              try {
                                  strip.openLink(link);
                              } catch (...) {
-                                 // A link the desktop cannot open is not reported.
+                                 // A link the desktop cannot open is not shown.
+                                 qCWarning(platform::lcLinks) << "Opening failed:" << link;
                              }
                          });
     strip.setOutput(&output);

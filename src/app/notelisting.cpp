@@ -1,7 +1,7 @@
 #include "app/notelisting.h"
 
 #include "notes/codec.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 namespace velmaro {
 

@@ -1,7 +1,7 @@
 #include "app/notesfollower.h"
 
 #include "notes/codec.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -24,7 +24,7 @@ void NotesFollower::changedOutside()
     // The count follows the file at once: whatever an open dialog writes next (a new
     // note, the count itself) then goes after the notes the file holds now, not over
     // them. The note lines wait.
-    const auto count = parseInteger(m_store.readString(keys::kGeneral, keys::kTotalData, kAbsent));
+    const auto count = parseInteger(readText(m_store, keys::kTotalData));
     if (count)
         m_notes.setCount(std::max(0, *count));
     m_pending = true;

@@ -1,6 +1,6 @@
 #include "app/stripremote.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>

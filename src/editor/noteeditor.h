@@ -4,9 +4,9 @@
 // and reused for every later one. What it decides is NoteForm's; the dialog shows the
 // form's fields in its controls and hands back what the user made of them.
 
-#include "app/services.h"
-#include "app/session.h"
-#include "app/striphost.h"
+#include "session/services.h"
+#include "session/session.h"
+#include "session/striphost.h"
 #include "notes/noteform.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "editor/noteeditor.h"
 
 #include "alarms/alarmsound.h"
-#include "strip/wincolor.h"
+#include "widgets/wincolor.h"
 #include "ui_noteeditor.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // and with them every image reader, which the start-up need not wait for; it is kept
 // from then on, as the editor made at start-up would be.
 
-#include "app/striphost.h"
+#include "session/striphost.h"
 
 #include <memory>
 

@@ -1,13 +1,13 @@
 #include "notes/heldnote.h"
 
 #include "notes/codec.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 namespace velmaro {
 
 std::optional<int> HeldNote::storedCount(const SettingsStore& store)
 {
-    const auto count = parseInteger(store.readString(keys::kGeneral, keys::kTotalData, kAbsent));
+    const auto count = parseInteger(readText(store, keys::kTotalData));
     if (!count)
         return std::nullopt;
     return std::max(0, *count);

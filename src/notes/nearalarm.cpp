@@ -1,7 +1,7 @@
 #include "notes/nearalarm.h"
 
 #include "notes/codec.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "notes/codec.h"
 #include "notes/encoding.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,7 +115,7 @@ void NoteCollection::add(const QString& text, const QString& priority, const QSt
         SettingsStore::WriteGroup group(m_store);
         const int c = m_count + 1;
         m_count = c;
-        m_store.writeInteger(kGeneral, keys::kTotalData, c);
+        writeNumber(m_store, keys::kTotalData, c);
         m_store.writeString(kData, keys::date(c), formatDateTime(m_clock.now()));
         m_store.writeString(kData, keys::sentence(c), encodeLineBreaks(text));
         m_store.writeString(kData, keys::color(c), priority);
@@ -151,7 +151,7 @@ void NoteCollection::remove(int n)
         SettingsStore::WriteGroup group(m_store);
         const int c = m_count - 1;
         m_count = c;
-        m_store.writeInteger(kGeneral, keys::kTotalData, c);
+        writeNumber(m_store, keys::kTotalData, c);
         const QString sentinelText = formatDateTime(sentinel());
         for (int k = n; k <= c; ++k) {
             const int from = k + 1;
@@ -182,11 +182,12 @@ QString NoteCollection::archive(int n, const QString& editorText, const QString&
     // A file that has been refusing writes is tried first: the line is not appended
     // for a removal that cannot be stored.
     m_store.checkWritable();
-    QString path = m_store.readString(u" General", u"ArchFile", QString(), kNoLimit);
+    const SettingKey& archFile = keys::kArchFile;
+    QString path = m_store.readString(archFile.readSection, archFile.readKey, QString(), kNoLimit);
     bool inDocuments = true;
     if (path.isEmpty()) {
         path = documentsFolder + QStringLiteral("/Velmaro.txt");
-        m_store.writeString(kGeneral, u"ArchFile", path);
+        writeText(m_store, archFile, path);
     } else if (QDir::isRelativePath(path)) {
         // A bare name ("Velmaro.txt", the settings dialog's default) lives in the
         // documents folder, not wherever the process happened to start.
@@ -198,13 +199,13 @@ QString NoteCollection::archive(int n, const QString& editorText, const QString&
         QDir().mkpath(QFileInfo(path).absolutePath());
 
     QString line = flattenForArchive(editorText);
-    if (m_store.readString(kGeneral, u"AlarmTime", QString()) == u"True")
+    if (readFlag(m_store, keys::kAlarmTime))
         line +=
             QStringLiteral(" ;") + m_store.readString(kData, keys::alarm(n), QString(), kNoLimit);
-    if (m_store.readString(kGeneral, u"LastUpdate", QString()) == u"True")
+    if (readFlag(m_store, keys::kLastUpdate))
         line +=
             QStringLiteral(" ;") + m_store.readString(kData, keys::date(n), QString(), kNoLimit);
-    if (m_store.readString(kGeneral, u"ExitTime", QString()) == u"True")
+    if (readFlag(m_store, keys::kExitTime))
         line += QStringLiteral(" ;") + formatDateTime(m_clock.now());
 
     QFile file(path);

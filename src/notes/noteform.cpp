@@ -1,7 +1,7 @@
 #include "notes/noteform.h"
 
 #include "notes/datetime.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 
 #include <algorithm>
 

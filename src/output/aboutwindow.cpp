@@ -1,11 +1,12 @@
 #include "output/aboutwindow.h"
 
-#include "app/startupsettings.h"
 #include "notes/codec.h"
 #include "output/helpwindow.h"
 #include "output/links.h"
 #include "output/picturefit.h"
+#include "session/startupsettings.h"
 #include "ui_aboutwindow.h"
+#include "widgets/centring.h"
 #include "widgets/pictureloader.h"
 
 #include <QFileInfo>
@@ -13,7 +14,6 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 #include <optional>
@@ -101,8 +101,7 @@ TAboutBox::TAboutBox(OpenLink openLink, QWidget* parent)
     connect(ui->btnMakerMail, &QPushButton::clicked, this, &TAboutBox::makerMailClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::close);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, QGuiApplication::primaryScreen());
 }
 
 TAboutBox::~TAboutBox() = default;

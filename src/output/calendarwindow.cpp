@@ -2,11 +2,11 @@
 
 #include "notes/datetime.h"
 #include "ui_calendarwindow.h"
+#include "widgets/centring.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QStyle>
 
 namespace velmaro {
@@ -57,8 +57,7 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
     connect(ui->btnCancel, &QToolButton::clicked, this, &QDialog::close);
     goToToday();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, QGuiApplication::primaryScreen());
 }
 
 TfrmCalendar::~TfrmCalendar() = default;

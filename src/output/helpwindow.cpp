@@ -1,13 +1,14 @@
 #include "output/helpwindow.h"
 
-#include "app/startupsettings.h"
 #include "output/links.h"
+#include "platform/logging.h"
+#include "session/startupsettings.h"
 #include "ui_helpwindow.h"
+#include "widgets/centring.h"
 #include "widgets/pictureloader.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace velmaro {
 
@@ -78,13 +79,15 @@ TfrmHelp::TfrmHelp(platform::ShellStart& shellStart, OpenLink openLink, QWidget*
     ui->RxRichEdit1->setStyleSheet(QStringLiteral("QTextEdit { background-color: silver; }"));
     ui->RxRichEdit1->setPlainText(helpLines().join(QLatin1Char('\n')));
     markWebAddresses(ui->RxRichEdit1->document());
-    openLinksOnClick(ui->RxRichEdit1, [this](const QString& link) { m_shellStart.start(link); });
+    openLinksOnClick(ui->RxRichEdit1, [this](const QString& link) {
+        if (!m_shellStart.start(link))
+            qCWarning(platform::lcLinks) << "Nothing started for" << link;
+    });
 
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TfrmHelp::SpeedButton1Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, QGuiApplication::primaryScreen());
 }
 
 TfrmHelp::~TfrmHelp() = default;

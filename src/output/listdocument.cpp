@@ -1,7 +1,8 @@
 #include "output/listdocument.h"
 
-#include "app/startupsettings.h"
 #include "notes/codec.h"
+#include "notes/keys.h"
+#include "session/startupsettings.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -12,11 +13,6 @@ namespace velmaro {
 namespace {
 
 const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
-
-QString noteKey(QStringView name, int n)
-{
-    return name.toString() + QString::number(n);
-}
 
 } // namespace
 
@@ -35,14 +31,14 @@ QString listText(const SettingsStore& store, int count)
     QString text;
     for (int n = 1; n <= count; ++n) {
         // Read afresh for every note.
-        if (store.readString(u"General", u"AlarmTime", QString()) == u"True") {
+        if (readFlag(store, keys::kAlarmTime)) {
             const QString alarm =
-                store.readString(u"Data", noteKey(u"Alarm", n), QString(), kNoLimit);
+                store.readString(keys::kData, keys::alarm(n), QString(), kNoLimit);
             if (!alarm.isEmpty())
                 text += QStringLiteral("Alarma: ") + alarm + QStringLiteral("\r\n");
         }
         text +=
-            decodeLineBreaks(store.readString(u"Data", noteKey(u"Sentence", n), kAbsent, kNoLimit));
+            decodeLineBreaks(store.readString(keys::kData, keys::sentence(n), kAbsent, kNoLimit));
         text += QStringLiteral("\r\r\n");
     }
     return text;

@@ -3,6 +3,7 @@
 #include "output/linktext.h"
 #include "output/listdocument.h"
 #include "output/printmodule.h"
+#include "platform/logging.h"
 #include "ui_listwindow.h"
 #include "widgets/moduleloader.h"
 
@@ -66,7 +67,10 @@ TfrmPrint::TfrmPrint(platform::Messages& messages, platform::ShellStart& shellSt
     font.setPixelSize(13);
     ui->rchEdit->setFont(font);
     ui->rchEdit->document()->setDefaultFont(font);
-    openLinksOnClick(ui->rchEdit, [this](const QString& link) { m_shellStart.start(link); });
+    openLinksOnClick(ui->rchEdit, [this](const QString& link) {
+        if (!m_shellStart.start(link))
+            qCWarning(platform::lcLinks) << "Nothing started for" << link;
+    });
 
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TfrmPrint::SpeedButton1Click);
     connect(ui->SpeedButton2, &QToolButton::clicked, this, &TfrmPrint::SpeedButton2Click);

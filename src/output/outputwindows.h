@@ -3,11 +3,11 @@
 // The windows that do not show at start-up are made at their first use; the list
 // window is made anew for every listing.
 
-#include "app/session.h"
 #include "output/linktext.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/shellstart.h"
+#include "session/session.h"
 
 #include <QPointer>
 #include <QString>

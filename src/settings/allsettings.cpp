@@ -1,13 +1,10 @@
 #include "settings/allsettings.h"
 
 #include "notes/codec.h"
-#include "settings/settingkeys.h"
 
 #include <algorithm>
 
 namespace velmaro {
-
-namespace keys = settingkeys;
 
 namespace {
 
@@ -91,7 +88,7 @@ void loadAllSettings(const SettingsStore& store, const StartupSettings& memory,
         return f.compare(memory.fontName, Qt::CaseInsensitive) == 0;
     });
     form.fontName = face == fontFaces.end() ? QString() : *face;
-    form.fontSize = std::clamp(memory.fontSize, kMinFontSize, kMaxFontSize);
+    form.fontSize = std::clamp(memory.fontSize, keys::kFontSize.minimum, keys::kFontSize.maximum);
     form.fontColor = memory.fontColor;
     form.alarmColor = memory.alarmColor;
     form.alarmBackTransparent = memory.alarmBackTransparent;
@@ -103,8 +100,8 @@ void loadAllSettings(const SettingsStore& store, const StartupSettings& memory,
                          ? memory.backImageMode
                          : kImageProportional;
 
-    form.widthMinimum = kMinStripWidth + strip.scrollBarWidth;
-    form.width = std::min(strip.width, kMaxStripWidth);
+    form.widthMinimum = keys::kWidth.minimum + strip.scrollBarWidth;
+    form.width = std::min(strip.width, keys::kWidth.maximum);
 
     loadLaunchers(store, form);
     form.alwaysOnTop = memory.alwaysOnTop;

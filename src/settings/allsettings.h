@@ -3,8 +3,9 @@
 // the settings load (store and in-memory settings -> record) and the settings apply
 // (record -> store and in-memory settings). The dialog is a thin layer over these.
 
-#include "app/startupsettings.h"
+#include "notes/keys.h"
 #include "notes/settingsstore.h"
+#include "session/startupsettings.h"
 #include "settings/launchers.h"
 
 #include <QString>
@@ -14,10 +15,6 @@
 
 namespace velmaro {
 
-inline constexpr int kMinStripWidth = 237;
-inline constexpr int kMaxStripWidth = 640;
-inline constexpr int kMinFontSize = 8;
-inline constexpr int kMaxFontSize = 24;
 // The dialog's face colour, a system colour: the alarm sample's background while
 // "Transparente :" is checked.
 inline constexpr int kButtonFaceColor = int(0x8000000Fu);
@@ -29,13 +26,13 @@ inline const QString kImageProportional = QStringLiteral("proportional");
 // One field per control of the dialog, holding what the control shows.
 struct AllSettings {
     int width = 240; // spEdWidth
-    int widthMinimum = kMinStripWidth;
+    int widthMinimum = keys::kWidth.minimum;
     QString archiveFile = QStringLiteral("Velmaro.txt"); // edtFile
     bool stampAlarm = true;                              // chkAlarm
     bool stampLastUpdate = false;                        // chkLastUpd
     bool stampArchived = false;                          // chkAchieve
     QString fontName; // cboFontStyle's text: empty while no entry is selected
-    int fontSize = kMinFontSize;
+    int fontSize = keys::kFontSize.minimum;
     int fontColor = 0;      // pnlFontSample's text
     int alarmColor = 0;     // pnlAlarmFontSample's text
     int alarmBackColor = 0; // pnlAlarmFontSample's background
@@ -53,7 +50,7 @@ struct AllSettings {
 
 // What the load and the apply need of the strip.
 struct StripMetrics {
-    int width = kMinStripWidth;
+    int width = keys::kWidth.minimum;
     int scrollBarWidth = 0; // 0 while the strip's scroll bar is hidden
 };
 

@@ -1,7 +1,7 @@
 #include "settings/launchers.h"
 
+#include "notes/keys.h"
 #include "settings/desktopentry.h"
-#include "settings/settingkeys.h"
 
 #include <QFileInfo>
 
@@ -11,10 +11,10 @@ LauncherMenu launcherMenu(const SettingsStore& store)
 {
     LauncherMenu menu;
     for (int i = 0; i < kLauncherCount; ++i) {
-        if (readText(store, settingkeys::kProgChk[i]) != QLatin1String("True"))
+        if (readText(store, keys::kProgChk[i]) != QLatin1String("True"))
             continue;
         menu.entries[i].visible = true;
-        menu.entries[i].caption = readText(store, settingkeys::kProgName[i]);
+        menu.entries[i].caption = readText(store, keys::kProgName[i]);
         menu.separators = true;
     }
     return menu;

@@ -2,13 +2,13 @@
 
 #include "settings/launchers.h"
 #include "settings/settingssteps.h"
-#include "strip/wincolor.h"
 #include "ui_settingsdialog.h"
+#include "widgets/centring.h"
 #include "widgets/pictureloader.h"
+#include "widgets/wincolor.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QScreen>
 
 namespace velmaro {
 
@@ -166,8 +166,7 @@ void TfrmAllConfig::setCustomFields(const QString& web, const QString& email,
 void TfrmAllConfig::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        if (const QScreen* screen = this->screen())
-            move(screen->geometry().center() - rect().center());
+        centreOnScreen(*this, screen());
         settingsLoad();
     }
     QDialog::showEvent(event);

@@ -4,8 +4,8 @@
 #include "settings/launchers.h"
 #include "settings/settingsdialog.h"
 #include "settings/settingssteps.h"
-#include "strip/wincolor.h"
 #include "ui_settingsdialog.h"
+#include "widgets/wincolor.h"
 
 #include <QCoreApplication>
 #include <QDir>

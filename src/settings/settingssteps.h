@@ -3,10 +3,10 @@
 // settings dialog and by the start-up pass, which runs them on the stored settings
 // without making the dialog.
 
-#include "app/startupsettings.h"
 #include "notes/settingsstore.h"
 #include "platform/messages.h"
 #include "platform/shellstart.h"
+#include "session/startupsettings.h"
 #include "settings/allsettings.h"
 #include "settings/commandimages.h"
 #include "settings/settingshost.h"

@@ -1,10 +1,10 @@
 #include "strip/notelinespanel.h"
 
-#include "app/startupsettings.h"
 #include "notes/notecollection.h"
+#include "session/startupsettings.h"
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
-#include "strip/wincolor.h"
+#include "widgets/wincolor.h"
 
 #include <QFontDatabase>
 #include <QRawFont>
@@ -24,6 +24,48 @@ QString displayText(const QString& text)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
+}
+
+// A note line with its text, font and colours; `height` gets its height at lineWidth.
+NoteLine* makeNoteLine(QWidget* parent, int n, const QString& noteText, const QFont& font,
+                       const QPalette& colours, int lineWidth, int& height)
+{
+    auto* line = new NoteLine(n, parent);
+    line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(true);
+    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    line->setFont(font);
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::WindowText, colours.color(QPalette::WindowText));
+    pal.setColor(QPalette::Window, colours.color(QPalette::Window));
+    line->setPalette(pal);
+    line->setAutoFillBackground(false);
+    line->setCursor(Qt::PointingHandCursor);
+    const QString text = displayText(noteText);
+    line->setText(text);
+    // An empty text still takes one line, as a blank would.
+    if (text.isEmpty())
+        line->setText(QStringLiteral(" "));
+    height = line->heightForWidth(lineWidth);
+    if (text.isEmpty())
+        line->setText(QString());
+    return line;
+}
+
+// The priority diamond of note n, in its priority's colour when it has one.
+QLabel* makePriorityMark(QWidget* parent, int n, const QString& priority, const QFont& font,
+                         const QPalette& base)
+{
+    auto* mark = new QLabel(QString(QChar(char16_t(kDiamond))), parent);
+    mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
+    mark->setTextFormat(Qt::PlainText);
+    mark->setFont(font);
+    if (const auto color = priorityMarkColor(priority)) {
+        QPalette markPal = mark->palette();
+        markPal.setColor(QPalette::WindowText, toQColor(*color, base, QPalette::WindowText));
+        mark->setPalette(markPal);
+    }
+    return mark;
 }
 
 } // namespace
@@ -130,52 +172,26 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
     if (!settings.fontName.isEmpty())
         lineFont.setFamily(settings.fontName);
     lineFont.setPointSize(settings.fontSize > 0 ? settings.fontSize : 8);
-    const QColor textColor = toQColor(settings.fontColor, base, QPalette::WindowText);
-    const QColor backColor = toQColor(settings.backColor, base, QPalette::Window);
+    QPalette colours;
+    colours.setColor(QPalette::WindowText,
+                     toQColor(settings.fontColor, base, QPalette::WindowText));
+    colours.setColor(QPalette::Window, toQColor(settings.backColor, base, QPalette::Window));
 
     QFont markFont(diamondFontFamily());
     markFont.setPointSize(9);
     markFont.setBold(true);
 
-    std::vector<int> heights;
-    heights.reserve(count);
+    std::vector<int> heights(count);
     m_lines.reserve(count);
     m_marks.reserve(count);
     for (int n = 1; n <= count; ++n) {
         const Note& note = notes.note(n);
-        auto* line = new NoteLine(n, this);
-        line->setTextFormat(Qt::PlainText);
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        line->setFont(lineFont);
-        QPalette pal = line->palette();
-        pal.setColor(QPalette::WindowText, textColor);
-        pal.setColor(QPalette::Window, backColor);
-        line->setPalette(pal);
-        line->setAutoFillBackground(false);
-        line->setCursor(Qt::PointingHandCursor);
-        const QString text = displayText(note.text);
-        line->setText(text);
-        // An empty text still takes one line, as a blank would.
-        if (text.isEmpty())
-            line->setText(QStringLiteral(" "));
-        heights.push_back(line->heightForWidth(lineWidth));
-        if (text.isEmpty())
-            line->setText(QString());
+        NoteLine* line =
+            makeNoteLine(this, n, note.text, lineFont, colours, lineWidth, heights[n - 1]);
         connect(line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
                 Qt::QueuedConnection);
         m_lines.push_back(line);
-
-        auto* mark = new QLabel(QString(QChar(char16_t(kDiamond))), this);
-        mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
-        mark->setTextFormat(Qt::PlainText);
-        mark->setFont(markFont);
-        if (const auto color = priorityMarkColor(note.priority)) {
-            QPalette markPal = mark->palette();
-            markPal.setColor(QPalette::WindowText, toQColor(*color, base, QPalette::WindowText));
-            mark->setPalette(markPal);
-        }
-        m_marks.push_back(mark);
+        m_marks.push_back(makePriorityMark(this, n, note.priority, markFont, base));
     }
 
     const std::vector<int> tops = layout::noteLineTops(heights);

@@ -6,8 +6,8 @@
 #include "strip/backgroundlayout.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
-#include "strip/wincolor.h"
 #include "widgets/pictureloader.h"
+#include "widgets/wincolor.h"
 
 #include <QLabel>
 

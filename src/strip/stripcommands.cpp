@@ -1,6 +1,6 @@
 #include "strip/stripcommands.h"
 
-#include "app/startupsettings.h"
+#include "session/startupsettings.h"
 #include "strip/striplayout.h"
 
 #include <QAction>

@@ -21,7 +21,6 @@ inline constexpr int kLowerRuleTop = 86;
 // Top of the note-lines panel at scroll position 0, and of the scrollbar.
 inline constexpr int kNotesTop = 88;
 
-inline constexpr int kMinStripWidth = 237;
 inline constexpr int kDesignedStripHeight = 140;
 inline constexpr int kScrollBarWidth = 17;
 inline constexpr int kScrollMax = 25;

@@ -1,9 +1,9 @@
 #include "strip/stripmover.h"
 
-#include "app/session.h"
 #include "notes/codec.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 #include "platform/messages.h"
+#include "session/session.h"
 #include "strip/stripheader.h"
 #include "strip/stripwidgets.h"
 
@@ -90,8 +90,8 @@ void StripMover::moveBy(int dx, int dy)
     if (store.isOpen()) {
         try {
             SettingsStore::WriteGroup group(store);
-            store.writeInteger(keys::kGeneral, keys::kLeft, m_strip->x());
-            store.writeInteger(keys::kGeneral, keys::kTop, m_strip->y());
+            writeNumber(store, keys::kLeft, m_strip->x());
+            writeNumber(store, keys::kTop, m_strip->y());
             group.commit();
         } catch (const StoreError& e) {
             m_messages.error(e.message());
@@ -169,21 +169,21 @@ void StripMover::keepOnScreen(bool store)
     }
 }
 
-std::optional<int> StripMover::storedPosition(const QString& key) const
+std::optional<int> StripMover::storedPosition(const SettingKey& key) const
 {
-    const QString text = m_session.store().readString(keys::kGeneral, key, kAbsent);
-    if (text == kAbsent)
+    const std::optional<QString> text = readPresent(m_session.store(), key);
+    if (!text)
         return std::nullopt;
-    return parseInteger(text);
+    return parseInteger(*text);
 }
 
-bool StripMover::writePosition(const QString& key, int value)
+bool StripMover::writePosition(const SettingKey& key, int value)
 {
     SettingsStore& store = m_session.store();
     if (!store.isOpen())
         return true;
     try {
-        store.writeInteger(keys::kGeneral, key, value);
+        writeNumber(store, key, value);
     } catch (const StoreError& e) {
         m_messages.error(e.message());
         return false;

@@ -19,6 +19,7 @@ class QWidget;
 namespace velmaro {
 
 class Session;
+struct SettingKey;
 class StripHeader;
 namespace platform {
 class Messages;
@@ -40,9 +41,9 @@ public:
     // The keep-on-screen corrections; each one that changes the strip is stored.
     void keepOnScreen();
     // "left" / "top" of General leniently: absent or not a number gives nullopt.
-    std::optional<int> storedPosition(const QString& key) const;
+    std::optional<int> storedPosition(const SettingKey& key) const;
     // Writes one coordinate; false, after showing the store's message, when it fails.
-    bool writePosition(const QString& key, int value);
+    bool writePosition(const SettingKey& key, int value);
     // The monitor that holds most of the strip (the nearest when it is on none), in
     // desktop coordinates; its origin need not be (0, 0).
     QRect monitorGeometry() const;

@@ -1,8 +1,7 @@
 #include "strip/stripwindow.h"
 
 #include "notes/codec.h"
-#include "notes/notekeys.h"
-#include "output/links.h"
+#include "notes/keys.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/stripheader.h"
@@ -11,26 +10,18 @@
 #include "strip/striptray.h"
 #include "strip/stripwidgets.h"
 #include "strip/tray/texttrayicon.h"
-#include "strip/wincolor.h"
+#include "widgets/wincolor.h"
 
-#include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QLoggingCategory>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWindow>
 
 #include <optional>
 
 namespace velmaro {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcExit, "velmaro.exit", QtCriticalMsg)
 
 constexpr int kTimerInterval = 15000;
 
@@ -41,18 +32,6 @@ QFrame* makeRule(QWidget* parent, const QString& name)
     return rule;
 }
 
-// Restores the close guard however the shell call ends.
-class CloseGuardClearer {
-public:
-    explicit CloseGuardClearer(TForm1& strip) : m_strip(strip) { m_strip.setCloseGuard(false); }
-    ~CloseGuardClearer() { m_strip.setCloseGuard(true); }
-    CloseGuardClearer(const CloseGuardClearer&) = delete;
-    CloseGuardClearer& operator=(const CloseGuardClearer&) = delete;
-
-private:
-    TForm1& m_strip;
-};
-
 } // namespace
 
 TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWidget* parent)
@@ -62,7 +41,7 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmaro"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    resize(layout::kMinStripWidth, layout::kDesignedStripHeight);
+    resize(keys::kMinStripWidth, layout::kDesignedStripHeight);
 
     createBands();
     m_commands = new StripCommands(this, m_images);
@@ -366,115 +345,6 @@ void TForm1::scrollbarCheck()
 void TForm1::scroll(int position)
 {
     pnlSentences->scrollTo(position, ScrollBar1->height());
-}
-
-// ---------------------------------------------------------------------------------------
-// Window stack, enabling, links
-
-void TForm1::applyAlwaysOnTop()
-{
-    setStripOnTop(m_session.settings().alwaysOnTop);
-}
-
-void TForm1::setStripOnTop(bool onTop)
-{
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (flags == windowFlags())
-        return;
-    if (QWindow* window = windowHandle()) {
-        // Changed on the live window: no re-creation, the strip keeps its place and
-        // visibility.
-        overrideWindowFlags(flags);
-        window->setFlags(flags);
-    } else {
-        setWindowFlags(flags);
-    }
-}
-
-void TForm1::setStripEnabled(bool enabled)
-{
-    setEnabled(enabled);
-}
-
-void TForm1::openLink(const QString& target)
-{
-    const CloseGuardClearer clearer(*this);
-    m_services.links.open(target, m_session.paths().programFolder);
-}
-
-// ---------------------------------------------------------------------------------------
-// Window events
-
-void TForm1::closeEvent(QCloseEvent* event)
-{
-    if (!m_closeGuard) {
-        event->ignore();
-        return;
-    }
-    SettingsStore& store = m_session.store();
-    // Ended before the strip was ever shown (a start-up message up): it has no place
-    // of its own yet.
-    if (store.isOpen() && (m_shownOnce || !m_sessionEnding)) {
-        try {
-            SettingsStore::WriteGroup group(store);
-            store.writeInteger(keys::kGeneral, keys::kLeft, x());
-            store.writeInteger(keys::kGeneral, keys::kTop, y());
-            group.commit();
-        } catch (const StoreError& e) {
-            // The file keeps what it held.
-            if (m_sessionEnding)
-                qCWarning(lcExit, "%s", qUtf8Printable(e.message()));
-            else
-                m_services.messages.error(e.message());
-        }
-    }
-    m_session.close();
-    Timer1->stop();
-    event->accept();
-    emit closeAccepted();
-}
-
-void TForm1::closeForSessionEnd()
-{
-    m_sessionEnding = true;
-    close();
-}
-
-void TForm1::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    m_shownOnce = true;
-}
-
-void TForm1::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        raise();
-    // Restored from the taskbar after the toggle minimised it: shown as the toggle
-    // shows it.
-    if (event->type() == QEvent::WindowStateChange && m_minimisedAsHidden && !isMinimized()) {
-        m_minimisedAsHidden = false;
-        pnlHeader->searchBox()->setText(kSearchPrompt);
-    }
-}
-
-void TForm1::contextMenuEvent(QContextMenuEvent* event)
-{
-    m_commands->menu()->popup(event->globalPos());
-    event->accept();
-}
-
-void TForm1::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (event->button() != Qt::LeftButton)
-        return;
-    // Only the bare surface: the window itself and its two panels.
-    QWidget* target = childAt(event->position().toPoint());
-    if (target == nullptr || target == pnlHeader || target == pnlSentences)
-        FormDblClick();
 }
 
 } // namespace velmaro

@@ -4,9 +4,10 @@
 // notes, the store and the settings belong to the session; the strip owns its parts
 // and the alarm timer.
 
-#include "app/services.h"
-#include "app/session.h"
-#include "app/striphost.h"
+#include "alarms/alarmring.h"
+#include "session/services.h"
+#include "session/session.h"
+#include "session/striphost.h"
 #include "settings/commandimages.h"
 #include "settings/settingshost.h"
 
@@ -29,7 +30,7 @@ class StripMover;
 class SettingsOnDemand;
 class TTextTrayIcon;
 
-class TForm1 : public QWidget, public StripHost, public SettingsHost {
+class TForm1 : public QWidget, public StripHost, public SettingsHost, public AlarmStrip {
     Q_OBJECT
 public:
     TForm1(Services& services, Session& session, CommandImages& images, QWidget* parent = nullptr);
@@ -86,7 +87,7 @@ public:
     void applySettings();
 
     // Shown, not minimised, and on the workspace the user is on.
-    bool isStripShown() const;
+    bool isStripShown() const override;
 
     // The end of the desktop session (a signal, the session manager): the close's
     // writes, with a failure logged rather than shown, since a box now would hold up
@@ -168,7 +169,8 @@ private:
     // to the taskbar or dock without one.
     void hideStrip();
     // On the screen again, hidden or minimised before.
-    void showStrip();
+    void showStrip() override;
+    void colourAlarmLine(int n, bool opaque) override;
     // While hidden, shows the strip again once the notification area is gone.
     void watchNotificationArea();
     void beginNewNote();

@@ -2,10 +2,9 @@
 
 #include "strip/stripwindow.h"
 
-#include "alarms/alarmcheck.h"
-#include "alarms/alarmsound.h"
 #include "output/links.h"
 #include "output/outputwindows.h"
+#include "platform/logging.h"
 #include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
@@ -220,10 +219,12 @@ void TForm1::btnSearchClick()
     if (!taskbarCheck())
         return;
     // The box's text as shown, the prompt included when the user typed nothing.
+    const QString link = searchLink(pnlHeader->searchBox()->text());
     try {
-        openLink(searchLink(pnlHeader->searchBox()->text()));
+        openLink(link);
     } catch (...) {
-        // A link the desktop cannot open is not reported.
+        // A link the desktop cannot open is not shown to the user.
+        qCWarning(platform::lcLinks) << "Opening the search failed:" << link;
     }
 }
 
@@ -246,27 +247,20 @@ void TForm1::Timer1Timer()
 
 void TForm1::alarmCheck()
 {
-    NoteCollection& notes = m_session.notes();
-    const std::vector<int> due = takeDueAlarms(notes, m_services.clock.now());
-    for (int n : due) {
-        pnlSentences->colourLine(n, m_session.settings(), true);
-        playSoundOrRing(m_services.sound, m_services.bell, notes.note(n).sound);
-        // Seen as well as heard, also when the strip is covered or on another desktop.
-        m_services.notifier.notify(notes.note(n).text);
-        if (!isStripShown())
-            showStrip();
-        update();
-    }
+    ringDueAlarms(m_session.notes(), m_services.clock.now(), *this,
+                  {m_services.sound, m_services.bell, m_services.notifier});
 }
 
 void TForm1::pastAlarmMarking()
 {
-    const std::vector<int> due = takeDueAlarms(m_session.notes(), m_services.clock.now());
-    const bool opaque = !m_session.settings().alarmBackTransparent;
-    for (int n : due) {
-        pnlSentences->colourLine(n, m_session.settings(), opaque);
-        update();
-    }
+    markPastAlarms(m_session.notes(), m_services.clock.now(), *this,
+                   !m_session.settings().alarmBackTransparent);
+}
+
+void TForm1::colourAlarmLine(int n, bool opaque)
+{
+    pnlSentences->colourLine(n, m_session.settings(), opaque);
+    update();
 }
 
 } // namespace velmaro

@@ -1,6 +1,7 @@
 #include "alarms/alarmsound.h"
 
 #include "notes/settingsstore.h"
+#include "platform/fake/fakesound.h"
 
 #include <QDir>
 #include <QFile>

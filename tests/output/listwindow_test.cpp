@@ -6,6 +6,8 @@
 #include "notes/settingsstore.h"
 #include "output/listdocument.h"
 #include "output/printmodule.h"
+#include "platform/fake/fakemessages.h"
+#include "platform/fake/fakeshellstart.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -8,6 +8,8 @@
 #include "output/helpwindow.h"
 #include "platform/fake/fakeclock.h"
 #include "platform/fake/fakeenvironment.h"
+#include "platform/fake/fakemessages.h"
+#include "platform/fake/fakeshellstart.h"
 
 #include <QApplication>
 #include <QDir>

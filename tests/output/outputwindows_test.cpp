@@ -5,6 +5,7 @@
 #include "output/helpwindow.h"
 
 #include "platform/fake/fakeclock.h"
+#include "platform/fake/fakeshellstart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -5,6 +5,8 @@
 #include "settings/settingsondemand.h"
 
 #include "notes/storetestutil.h"
+#include "platform/fake/fakemessages.h"
+#include "platform/fake/fakeshellstart.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // A strip window over a real settings file in a temporary folder, with fake platform
 // services and a recording note editor; shared by the strip's ui tests.
 
-#include "app/session.h"
 #include "notes/settingsstore.h"
 #include "platform/fake/fakeservices.h"
+#include "session/session.h"
 #include "settings/commandimages.h"
 #include "strip/stripwindow.h"
 

@@ -4,6 +4,8 @@
 
 #include "alarms/lazysound.h"
 #include "output/listwindow.h"
+#include "platform/fake/fakemessages.h"
+#include "platform/fake/fakeshellstart.h"
 #include "settings/commandimages.h"
 #include "strip/striplayout.h"
 #include "widgets/moduleloader.h"

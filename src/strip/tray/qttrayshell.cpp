@@ -1,7 +1,7 @@
 #include "strip/tray/qttrayshell.h"
 
 #include "strip/tray/cooltrayicon.h"
-#include "strip/wincolor.h"
+#include "widgets/wincolor.h"
 
 #include <QApplication>
 #include <QCursor>

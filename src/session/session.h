@@ -4,11 +4,11 @@
 // first-run flag. main creates it; the start-up sequence opens it and the exit closes
 // it. The strip and the dialogs reach the store and the notes through it.
 
-#include "app/startupsettings.h"
-#include "app/storage.h"
 #include "notes/notecollection.h"
 #include "notes/settingsstore.h"
 #include "platform/clock.h"
+#include "session/startupsettings.h"
+#include "session/storage.h"
 
 namespace velmaro {
 

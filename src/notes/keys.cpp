@@ -1,4 +1,4 @@
-#include "settings/settingkeys.h"
+#include "notes/keys.h"
 
 #include "notes/codec.h"
 
@@ -28,11 +28,29 @@ int readNumber(const SettingsStore& store, const SettingKey& key)
     return key.kind == SettingKey::Kind::Number && value == -1 ? key.defaultNumber : value;
 }
 
-bool readFlag(const SettingsStore& store, const SettingKey& key)
+namespace {
+
+bool flagValue(const SettingKey& key, const QString& text)
 {
-    const QString text = readText(store, key);
     return key.kind == SettingKey::Kind::ExactFlag ? text == QLatin1String("True")
                                                    : textToBool(text);
+}
+
+} // namespace
+
+bool readFlag(const SettingsStore& store, const SettingKey& key)
+{
+    return flagValue(key, readText(store, key));
+}
+
+bool defaultFlag(const SettingKey& key)
+{
+    return flagValue(key, key.defaultText.toString());
+}
+
+double readReal(const SettingsStore& store, const SettingKey& key, double fallback)
+{
+    return store.readFloat(key.readSection, key.readKey, fallback);
 }
 
 void writeText(SettingsStore& store, const SettingKey& key, const QString& value)
@@ -53,6 +71,11 @@ void writeTrueFalse(SettingsStore& store, const SettingKey& key, bool value)
 void writeYesNo(SettingsStore& store, const SettingKey& key, bool value)
 {
     writeText(store, key, value ? QStringLiteral("S") : QStringLiteral("N"));
+}
+
+void writeReal(SettingsStore& store, const SettingKey& key, double value)
+{
+    store.writeFloat(key.section, key.key, value);
 }
 
 } // namespace velmaro

@@ -1,5 +1,5 @@
-#include "app/startupsettings.h"
 #include "notes/codec.h"
+#include "session/startupsettings.h"
 
 #include <gtest/gtest.h>
 

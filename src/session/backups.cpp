@@ -1,4 +1,4 @@
-#include "app/backups.h"
+#include "session/backups.h"
 
 #include "notes/regularfile.h"
 

@@ -1,6 +1,6 @@
-#include "app/backups.h"
-#include "app/storage.h"
 #include "platform/fake/fakeenvironment.h"
+#include "session/backups.h"
+#include "session/storage.h"
 
 #include <gtest/gtest.h>
 

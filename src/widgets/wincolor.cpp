@@ -1,4 +1,4 @@
-#include "strip/wincolor.h"
+#include "widgets/wincolor.h"
 
 #include "notes/codec.h"
 

@@ -1,8 +1,8 @@
-#include "app/storage.h"
+#include "session/storage.h"
 
-#include "app/backups.h"
-#include "notes/notekeys.h"
+#include "notes/keys.h"
 #include "notes/settingsstore.h"
+#include "session/backups.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,7 +112,7 @@ double runFileSetup(const StoragePaths& paths, QDate today, SettingsStore& store
     const bool settingsExisted = QFileInfo::exists(paths.settingsFile);
     store.open(paths.settingsFile);
     if (settingsExisted)
-        stamp = store.readFloat(keys::kGeneralStamp, u"CurrentVersion", kBuiltInVersion);
+        stamp = readReal(store, keys::kCurrentVersion, kBuiltInVersion);
     if (!templateMoveDue(stamp))
         return stamp;
 
@@ -128,7 +128,7 @@ double runFileSetup(const StoragePaths& paths, QDate today, SettingsStore& store
         moveReplacing(from + QStringLiteral("logo1.jpg"), to + QStringLiteral("logo1.jpg"));
 
     // A template moved in meanwhile is read by the store before it writes.
-    store.writeFloat(keys::kGeneralStamp, u"CurrentVersion", stamp);
+    writeReal(store, keys::kCurrentVersion, stamp);
     store.flush();
     return stamp;
 }

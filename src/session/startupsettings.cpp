@@ -1,20 +1,15 @@
-#include "app/startupsettings.h"
+#include "session/startupsettings.h"
 
 #include "buildconfig.h"
 #include "notes/codec.h"
-#include "notes/notekeys.h"
-#include "settings/settingkeys.h"
+#include "notes/keys.h"
 
 namespace velmaro {
 
 namespace {
 
-constexpr int kMinWidth = 237;
-constexpr int kMessageLength = 180;
 // How far the recovery looks for stored notes when TotalData is unreadable.
 constexpr int kRecoveryScan = 999;
-
-using keys::kGeneral;
 
 // The highest note number with anything stored under it. Keys emptied by a deletion
 // are empty, so they do not count.
@@ -32,12 +27,12 @@ int recoverNoteCount(const SettingsStore& store)
     return highest;
 }
 
-std::optional<int> readPositionKey(const SettingsStore& store, QStringView key)
+std::optional<int> readPositionKey(const SettingsStore& store, const SettingKey& key)
 {
-    const QString text = store.readString(u" General", key, kAbsent);
-    if (text == kAbsent)
+    const std::optional<QString> text = readPresent(store, key);
+    if (!text)
         return std::nullopt;
-    return strToInt(text);
+    return strToInt(*text);
 }
 
 } // namespace
@@ -60,9 +55,9 @@ QString defaultCustomMessage()
 
 void readStartupSettings(SettingsStore& store, StartupSettings& s)
 {
-    s.firstRun = store.readString(kGeneral, u"Top", kAbsent) == kAbsent;
+    s.firstRun = !readPresent(store, keys::kTop);
 
-    namespace k = settingkeys;
+    namespace k = keys;
     const std::optional<QString> total = readPresent(store, k::kTotalData);
     if (!total) {
         s.noteCount = 0;
@@ -79,13 +74,13 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
         s.noteCount = recoverNoteCount(store);
     }
 
-    s.width = std::max(kMinWidth, readNumber(store, k::kWidth));
+    s.width = std::max(k::kWidth.minimum, readNumber(store, k::kWidth));
 
     s.email = readPresent(store, k::kEmail).value_or(makerEmail());
     s.alwaysOnTop = readFlag(store, k::kAlwaysOnTop);
     s.web = readPresent(store, k::kWeb).value_or(makerWeb());
     s.customMessage =
-        readPresent(store, k::kShow).value_or(defaultCustomMessage()).left(kMessageLength);
+        readPresent(store, k::kShow).value_or(defaultCustomMessage()).left(k::kShow.maximum);
 
     s.fontName = readText(store, k::kFontStyle);
     s.fontSize = readNumber(store, k::kFontSize);
@@ -99,17 +94,17 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
     s.backImageMode = readText(store, k::kBackImageMode);
     s.backImagePath = readText(store, k::kBackImage);
 
-    store.writeString(kGeneral, u"rem", QStringLiteral("103"));
+    writeText(store, k::kRem, k::kRem.defaultText.toString());
 }
 
 std::optional<int> readStoredLeft(const SettingsStore& store)
 {
-    return readPositionKey(store, u"left");
+    return readPositionKey(store, keys::kLeft);
 }
 
 std::optional<int> readStoredTop(const SettingsStore& store)
 {
-    return readPositionKey(store, u"top");
+    return readPositionKey(store, keys::kTop);
 }
 
 } // namespace velmaro

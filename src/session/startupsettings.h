@@ -1,6 +1,7 @@
 #pragma once
 // The start-up settings read: the in-memory copies the strip keeps for the whole run.
 
+#include "notes/keys.h"
 #include "notes/settingsstore.h"
 
 #include <QString>
@@ -14,23 +15,25 @@ QString makerWeb();
 // The custom message shown when SHOW is absent.
 QString defaultCustomMessage();
 
+// Before the read, each field holds its key's default (the addresses and the message
+// are filled in by the read).
 struct StartupSettings {
     bool firstRun = false;
-    int noteCount = 0;
-    int width = 237;
+    int noteCount = keys::kTotalData.defaultNumber;
+    int width = keys::kWidth.defaultNumber;
     QString email;
-    bool alwaysOnTop = false;
+    bool alwaysOnTop = defaultFlag(keys::kAlwaysOnTop);
     QString web;
-    QString customMessage; // at most 180 characters
-    QString fontName = QStringLiteral("MS Sans Serif");
-    int fontSize = 8;
-    int fontColor = 0;
-    int alarmColor = 16777215;
-    int alarmBackColor = 255;
-    bool alarmBackTransparent = false;
-    int backColor = 13828050;
-    QString backImageMode = QStringLiteral("empty");
-    QString backImagePath;
+    QString customMessage; // at most keys::kShow.maximum characters
+    QString fontName = keys::kFontStyle.defaultText.toString();
+    int fontSize = keys::kFontSize.defaultNumber;
+    int fontColor = keys::kFontColor.defaultNumber;
+    int alarmColor = keys::kAlarmColor.defaultNumber;
+    int alarmBackColor = keys::kAlarmBackColor.defaultNumber;
+    bool alarmBackTransparent = defaultFlag(keys::kAlarmBackTransparent);
+    int backColor = keys::kBackColor.defaultNumber;
+    QString backImageMode = keys::kBackImageMode.defaultText.toString();
+    QString backImagePath = keys::kBackImage.defaultText.toString();
     // Set when TotalData held something that is not a number: the message the user
     // must see; noteCount then holds the count recovered from the stored notes.
     QString noteCountProblem;

@@ -1,6 +1,6 @@
-#include "app/storage.h"
 #include "notes/settingsstore.h"
 #include "platform/fake/fakeenvironment.h"
+#include "session/storage.h"
 
 #include <gtest/gtest.h>
 

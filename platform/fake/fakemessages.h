@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/messages.h"
+
+#include <QStringList>
+
+namespace velmaro::platform {
+
+// Records what would have been shown; tests read it.
+class RecordingMessages final : public Messages {
+public:
+    void inform(const QString& text) override { shown << text; }
+    void error(const QString& text) override { shown << text; }
+    QStringList shown;
+};
+
+} // namespace velmaro::platform

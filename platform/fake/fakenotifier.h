@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/notifier.h"
+
+#include <QStringList>
+
+namespace velmaro::platform {
+
+// Records what would have been posted; tests read it.
+class RecordingNotifier final : public Notifier {
+public:
+    void notify(const QString& text) override { posted << text; }
+    QStringList posted;
+};
+
+} // namespace velmaro::platform

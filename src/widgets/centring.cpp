@@ -1,0 +1,17 @@
+#include "widgets/centring.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace velmaro {
+
+void centreOnScreen(QWidget& window, const QScreen* screen)
+{
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    window.move(area.x() + (area.width() - window.width()) / 2,
+                area.y() + (area.height() - window.height()) / 2);
+}
+
+} // namespace velmaro

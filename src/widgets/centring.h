@@ -1,0 +1,14 @@
+#pragma once
+// Where the program's dialogs open: in the middle of the whole screen (panels and
+// docks included), by integer halves, the way the strip centres itself.
+
+class QScreen;
+class QWidget;
+
+namespace velmaro {
+
+// Moves `window` so that its frame sits in the middle of `screen`; nothing when there
+// is no screen.
+void centreOnScreen(QWidget& window, const QScreen* screen);
+
+} // namespace velmaro

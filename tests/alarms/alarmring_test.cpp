@@ -1,0 +1,67 @@
+#include "alarms/alarmring.h"
+#include "platform/fake/fakeclock.h"
+#include "platform/fake/fakenotifier.h"
+#include "platform/fake/fakesound.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+using namespace velmaro;
+
+namespace {
+
+struct RecordingStrip final : AlarmStrip {
+    void colourAlarmLine(int n, bool opaque) override { coloured.push_back({n, opaque}); }
+    bool isStripShown() const override { return shown; }
+    void showStrip() override { shown = true, ++shows; }
+    std::vector<std::pair<int, bool>> coloured;
+    bool shown = false;
+    int shows = 0;
+};
+
+struct AlarmRing : ::testing::Test {
+    QTemporaryDir dir;
+    platform::FakeClock clock;
+    SettingsStore store;
+    NoteCollection notes{store, clock};
+    platform::FakeSoundPlayer sound;
+    platform::CountingBell bell;
+    platform::RecordingNotifier notifier;
+    RecordingStrip strip;
+    const QDateTime later{QDate(2026, 3, 5), QTime(11, 0)};
+
+    void SetUp() override
+    {
+        store.open(dir.path() + QStringLiteral("/tw.cfg"));
+        const QString due = QStringLiteral("05/03/2026 10:01:00");
+        notes.add(QStringLiteral("uno"), QStringLiteral("red"), due, QStringLiteral("/a.wav"));
+        notes.add(QStringLiteral("dos"), QStringLiteral("red"), QString(), QString());
+        notes.add(QStringLiteral("tres"), QStringLiteral("red"), due, QStringLiteral("/b.wav"));
+        notes.load();
+        sound.playable << QStringLiteral("/a.wav");
+    }
+};
+
+} // namespace
+
+TEST_F(AlarmRing, ADueAlarmColoursSoundsNotifiesAndBringsTheStripBackOnce)
+{
+    ringDueAlarms(notes, later, strip, {sound, bell, notifier});
+    EXPECT_EQ(strip.coloured, (std::vector<std::pair<int, bool>>{{1, true}, {3, true}}));
+    EXPECT_EQ(sound.played, QStringList{QStringLiteral("/a.wav")});
+    EXPECT_EQ(bell.rings, 1); // the sound that cannot play
+    EXPECT_EQ(notifier.posted, (QStringList{QStringLiteral("uno"), QStringLiteral("tres")}));
+    EXPECT_EQ(strip.shows, 1);
+
+    ringDueAlarms(notes, later.addDays(1), strip, {sound, bell, notifier});
+    EXPECT_EQ(strip.coloured.size(), 2u);
+}
+
+TEST_F(AlarmRing, PastAlarmsAreOnlyColoured)
+{
+    markPastAlarms(notes, later, strip, false);
+    EXPECT_EQ(strip.coloured, (std::vector<std::pair<int, bool>>{{1, false}, {3, false}}));
+    EXPECT_TRUE(sound.played.isEmpty() && notifier.posted.isEmpty());
+    EXPECT_EQ(bell.rings + strip.shows, 0);
+}
