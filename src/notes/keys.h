@@ -3,8 +3,8 @@
 // program writes them, the spelling its readers use (sections and keys match without
 // regard to case and surrounding blanks, so both name the same entry), the kind of
 // value, the default, the range the program keeps it in and whether a read converts
-// strictly. The keys of the notes themselves follow the table. Every reader and writer
-// of the file, and the tests, name keys through this header.
+// strictly. The keys of the notes themselves follow the table. Readers and writers of
+// the file name their keys through this header.
 
 #include "notes/settingsstore.h"
 
@@ -55,6 +55,7 @@ inline constexpr QStringView kDataPadded = u" Data";
 // start-up as "CUSTOM".
 inline constexpr QStringView kCustom = u"Custom";
 inline constexpr QStringView kCustomRead = u"CUSTOM";
+// The written spelling, for code that holds section names as QString.
 inline const QString kCustomWritten = kCustom.toString();
 inline constexpr QStringView kPrograms = u"Programs";
 
