@@ -17,6 +17,15 @@ namespace {
 
 constexpr char32_t kDiamond = 0x2666;
 
+// The priority marks' font in `family`.
+QFont markFont(const QString& family)
+{
+    QFont font(family);
+    font.setPointSize(9);
+    font.setBold(true);
+    return font;
+}
+
 // Stored note texts carry CR LF; a label wants LF alone.
 QString displayText(const QString& text)
 {
@@ -77,7 +86,9 @@ QString NoteLinesPanel::diamondFontFamily()
             // seldom one with the diamond.
             if (!installed.contains(candidate, Qt::CaseInsensitive))
                 continue;
-            const QRawFont raw = QRawFont::fromFont(QFont(candidate));
+            // Tried in the marks' own size and weight: the face loaded here is the one
+            // the marks are measured and drawn with, not a second one.
+            const QRawFont raw = QRawFont::fromFont(markFont(candidate));
             if (raw.isValid() && raw.supportsCharacter(kDiamond))
                 return raw.familyName();
         }
@@ -133,9 +144,7 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
     const QColor textColor = toQColor(settings.fontColor, base, QPalette::WindowText);
     const QColor backColor = toQColor(settings.backColor, base, QPalette::Window);
 
-    QFont markFont(diamondFontFamily());
-    markFont.setPointSize(9);
-    markFont.setBold(true);
+    const QFont marksFont = markFont(diamondFontFamily());
 
     std::vector<int> heights;
     heights.reserve(count);
@@ -169,7 +178,7 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
         auto* mark = new QLabel(QString(QChar(char16_t(kDiamond))), this);
         mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
         mark->setTextFormat(Qt::PlainText);
-        mark->setFont(markFont);
+        mark->setFont(marksFont);
         if (const auto color = priorityMarkColor(note.priority)) {
             QPalette markPal = mark->palette();
             markPal.setColor(QPalette::WindowText, toQColor(*color, base, QPalette::WindowText));
