@@ -145,6 +145,8 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
     const QColor backColor = toQColor(settings.backColor, base, QPalette::Window);
 
     const QFont marksFont = markFont(diamondFontFamily());
+    const QString diamondText{QChar(char16_t(kDiamond))};
+    auto diamond = std::make_shared<WrappedText>();
 
     std::vector<int> heights;
     heights.reserve(count);
@@ -175,7 +177,8 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
                 Qt::QueuedConnection);
         m_lines.push_back(line);
 
-        auto* mark = new QLabel(QString(QChar(char16_t(kDiamond))), this);
+        auto* mark = new PriorityMark(diamond, this);
+        mark->setText(diamondText);
         mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
         mark->setTextFormat(Qt::PlainText);
         mark->setFont(marksFont);
@@ -188,8 +191,10 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
     }
 
     const std::vector<int> tops = layout::noteLineTops(heights);
-    // Every mark shows the same character in the same font: measured once.
+    // Every mark shows the same character in the same font: measured and laid out once.
     const QSize markSize = count > 0 ? m_marks[0]->sizeHint() : QSize();
+    if (count > 0)
+        diamond->layOut(diamondText, m_marks[0]->font(), WrappedText::kUnwrapped);
     for (int i = 0; i < count; ++i) {
         m_lines[i]->setGeometry(layout::kLineLeft, tops[i], lineWidth, heights[i]);
         m_marks[i]->setGeometry(QRect(QPoint(layout::kMarkLeft, tops[i]), markSize));

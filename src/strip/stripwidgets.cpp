@@ -132,17 +132,41 @@ bool WrappedText::holds(const QString& text, const QFont& font, int width) const
            font.resolveMask() == m_font.resolveMask();
 }
 
-void WrappedText::draw(QPainter& painter, const QRect& rect) const
+void WrappedText::draw(QPainter& painter, const QRect& rect, Qt::Alignment vertical) const
 {
-    const bool clip = !QRectF(rect).contains(m_bounds.translated(rect.topLeft()));
+    QPointF origin = rect.topLeft();
+    if (vertical & Qt::AlignVCenter)
+        origin.ry() += (rect.height() - m_bounds.height()) / 2;
+    const bool clip = !QRectF(rect).contains(m_bounds.translated(origin));
     if (clip) {
         painter.save();
         painter.setClipRect(rect, Qt::IntersectClip);
     }
     for (int i = 0; i < m_layout.lineCount(); ++i)
-        m_layout.lineAt(i).draw(&painter, rect.topLeft());
+        m_layout.lineAt(i).draw(&painter, origin);
     if (clip)
         painter.restore();
+}
+
+PriorityMark::PriorityMark(std::shared_ptr<const WrappedText> diamond, QWidget* parent)
+    : QLabel(parent), m_diamond(std::move(diamond))
+{
+}
+
+void PriorityMark::paintEvent(QPaintEvent* event)
+{
+    if (!isEnabled() || !m_diamond || textFormat() != Qt::PlainText || wordWrap() ||
+        alignment() != (Qt::AlignLeft | Qt::AlignVCenter) || margin() != 0 || indent() > 0 ||
+        frameWidth() != 0 || !contentsMargins().isNull() || text().isRightToLeft() ||
+        text().isEmpty() || !m_diamond->holds(text(), font(), WrappedText::kUnwrapped)) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+    m_diamond->draw(painter, contentsRect(), Qt::AlignVCenter);
 }
 
 RaisedRule::RaisedRule(QWidget* parent) : QFrame(parent)

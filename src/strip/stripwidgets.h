@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QTextLayout>
 
+#include <memory>
+
 namespace velmaro {
 
 // A label that reports a left click: press and release inside it.
@@ -35,9 +37,12 @@ public:
     // height of its lines, rounded up as drawText's bounding rectangle is.
     int layOut(const QString& text, const QFont& font, int width);
     bool holds(const QString& text, const QFont& font, int width) const;
-    // The lines from `rect`'s top-left corner in the painter's pen, clipped to `rect`
-    // when they reach beyond it.
-    void draw(QPainter& painter, const QRect& rect) const;
+    // The lines at the top of `rect`, or centred in its height, from its left edge in
+    // the painter's pen, clipped to `rect` when they reach beyond it.
+    void draw(QPainter& painter, const QRect& rect, Qt::Alignment vertical = Qt::AlignTop) const;
+
+    // Wide enough for any line: a label's text that is not wrapped.
+    static constexpr int kUnwrapped = 0x01000000;
 
 private:
     QTextLayout m_layout;
@@ -70,6 +75,20 @@ private:
 
     int m_number;
     mutable WrappedText m_wrapped;
+};
+
+// A note's priority mark: the diamond in the note's colour. The marks of the strip all
+// draw one layout of it, made once for them.
+class PriorityMark : public QLabel {
+    Q_OBJECT
+public:
+    PriorityMark(std::shared_ptr<const WrappedText> diamond, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::shared_ptr<const WrappedText> m_diamond;
 };
 
 // A raised line two pixels high: a light row over a dark one, the edge of a raised

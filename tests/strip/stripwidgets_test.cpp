@@ -10,6 +10,7 @@ class StripWidgetsTest : public QObject {
     Q_OBJECT
 private slots:
     void noteLineMeasuresAndDrawsAsALabel();
+    void priorityMarkDrawsAsALabel();
 };
 
 // Same height and same pixels as a label with the same text, font and width: short,
@@ -37,6 +38,26 @@ void StripWidgetsTest::noteLineMeasuresAndDrawsAsALabel()
             QCOMPARE(line.grab().toImage(), label.grab().toImage());
         }
     }
+}
+
+// The shared diamond, centred in the mark's height, in the mark's own colour.
+void StripWidgetsTest::priorityMarkDrawsAsALabel()
+{
+    QFont font(QStringLiteral("DejaVu Sans"), 9);
+    font.setBold(true);
+    auto diamond = std::make_shared<WrappedText>();
+    PriorityMark mark(diamond, nullptr);
+    QLabel label;
+    for (QLabel* l : {static_cast<QLabel*>(&mark), &label}) {
+        l->setFont(font);
+        l->setText(QString(QChar(0x2666)));
+        QPalette palette = l->palette();
+        palette.setColor(QPalette::WindowText, Qt::red);
+        l->setPalette(palette);
+        l->resize(l->sizeHint() + QSize(0, 3));
+    }
+    diamond->layOut(mark.text(), mark.font(), WrappedText::kUnwrapped);
+    QCOMPARE(mark.grab().toImage(), label.grab().toImage());
 }
 
 QTEST_MAIN(StripWidgetsTest)
