@@ -55,7 +55,7 @@ std::variant<Prepared, QString> prepare(NoteForm& form, NoteCollection& notes,
 {
     if (QString error = checkNoteRequest(request); !error.isEmpty())
         return error;
-    const QString total = store.readString(keys::kGeneral, keys::kTotalData, QStringLiteral("0"));
+    const QString total = store.readString(keys::kTotalData.readSection, keys::kTotalData.readKey, QStringLiteral("0"));
     const std::optional<int> count = parseInteger(total);
     if (!count)
         return countError(total);

@@ -89,7 +89,7 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
         return 0;
     case Action::List: {
         const SettingsStore store(StoragePaths::resolve(env).settingsFile);
-        const QString total = store.readString(keys::kGeneral, keys::kTotalData, kAbsent);
+        const QString total = store.readString(keys::kTotalData.readSection, keys::kTotalData.readKey, kAbsent);
         const std::optional<int> count = total == kAbsent ? 0 : parseInteger(total);
         if (!count)
             return fail(countError(total));

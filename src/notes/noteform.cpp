@@ -10,7 +10,6 @@ namespace velmaro {
 namespace {
 
 using keys::kData;
-const QString kCustom = keys::kCustomWritten;
 
 const QString kLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
 const QString kSavedAsNew = QStringLiteral(
@@ -80,8 +79,8 @@ void NoteForm::openNew()
     m_number = m_notes.count() + 1;
     m_held.takeNew(m_store);
     m_fields = NoteFields();
-    m_fields.sound = m_store.readString(kCustom, u"SoundFile", QString());
-    m_warning = NearWarning::fromStored(m_store.readInteger(kCustom, u"Adv", -30));
+    m_fields.sound = readText(m_store, keys::kSoundFile);
+    m_warning = NearWarning::fromStored(readNumber(m_store, keys::kAdv));
     m_lastModified = QStringLiteral("-");
 }
 
@@ -97,7 +96,7 @@ void NoteForm::openNote(int n, const QString& shownText, int markColor)
     if (const std::optional<DayCount> moment = parseDateTime(alarm))
         m_fields.alarm = wholeSeconds(fromDayCount(*moment));
     m_fields.sound = m_store.readString(kData, keys::sound(n), QString());
-    m_warning = NearWarning::fromStored(m_store.readInteger(kCustom, u"Adv", -30));
+    m_warning = NearWarning::fromStored(readNumber(m_store, keys::kAdv));
     m_lastModified = m_store.readString(kData, keys::date(n), QStringLiteral("-"));
 }
 
@@ -147,8 +146,8 @@ NoteResult NoteForm::save(const NoteFields& fields, const NearWarning& warning, 
         const bool moved = m_held.catchUp(m_store, m_notes);
         change.keepCount();
         if (defaults == Defaults::Remember) {
-            m_store.writeString(kCustom, u"SoundFile", fields.sound);
-            m_store.writeString(kCustom, u"Adv", warning.stored());
+            writeText(m_store, keys::kSoundFile, fields.sound);
+            writeText(m_store, keys::kAdv, warning.stored());
         }
         const bool asNew = !m_editMode || moved;
         NoteResult r = refusal(fields, warning, asNew);

@@ -10,12 +10,22 @@
 #include <QRawFont>
 
 #include <algorithm>
+#include <memory>
 
 namespace velmaro {
 
 namespace {
 
 constexpr char32_t kDiamond = 0x2666;
+
+// The priority marks' font in `family`.
+QFont markFont(const QString& family)
+{
+    QFont font(family);
+    font.setPointSize(9);
+    font.setBold(true);
+    return font;
+}
 
 // Stored note texts carry CR LF; a label wants LF alone.
 QString displayText(const QString& text)
@@ -54,9 +64,10 @@ NoteLine* makeNoteLine(QWidget* parent, int n, const QString& noteText, const QF
 
 // The priority diamond of note n, in its priority's colour when it has one.
 QLabel* makePriorityMark(QWidget* parent, int n, const QString& priority, const QFont& font,
-                         const QPalette& base)
+                         const QPalette& base, std::shared_ptr<WrappedText> diamond)
 {
-    auto* mark = new QLabel(QString(QChar(char16_t(kDiamond))), parent);
+    auto* mark = new PriorityMark(std::move(diamond), parent);
+    mark->setText(QString(QChar(char16_t(kDiamond))));
     mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
     mark->setTextFormat(Qt::PlainText);
     mark->setFont(font);
@@ -119,7 +130,9 @@ QString NoteLinesPanel::diamondFontFamily()
             // seldom one with the diamond.
             if (!installed.contains(candidate, Qt::CaseInsensitive))
                 continue;
-            const QRawFont raw = QRawFont::fromFont(QFont(candidate));
+            // Tried in the marks' own size and weight: the face loaded here is the one
+            // the marks are measured and drawn with, not a second one.
+            const QRawFont raw = QRawFont::fromFont(markFont(candidate));
             if (raw.isValid() && raw.supportsCharacter(kDiamond))
                 return raw.familyName();
         }
@@ -177,9 +190,9 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
                      toQColor(settings.fontColor, base, QPalette::WindowText));
     colours.setColor(QPalette::Window, toQColor(settings.backColor, base, QPalette::Window));
 
-    QFont markFont(diamondFontFamily());
-    markFont.setPointSize(9);
-    markFont.setBold(true);
+    const QFont marksFont = markFont(diamondFontFamily());
+    const QString diamondText{QChar(char16_t(kDiamond))};
+    auto diamond = std::make_shared<WrappedText>();
 
     std::vector<int> heights(count);
     m_lines.reserve(count);
@@ -191,12 +204,14 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
         connect(line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
                 Qt::QueuedConnection);
         m_lines.push_back(line);
-        m_marks.push_back(makePriorityMark(this, n, note.priority, markFont, base));
+        m_marks.push_back(makePriorityMark(this, n, note.priority, marksFont, base, diamond));
     }
 
     const std::vector<int> tops = layout::noteLineTops(heights);
-    // Every mark shows the same character in the same font: measured once.
+    // Every mark shows the same character in the same font: measured and laid out once.
     const QSize markSize = count > 0 ? m_marks[0]->sizeHint() : QSize();
+    if (count > 0)
+        diamond->layOut(diamondText, m_marks[0]->font(), WrappedText::kUnwrapped);
     for (int i = 0; i < count; ++i) {
         m_lines[i]->setGeometry(layout::kLineLeft, tops[i], lineWidth, heights[i]);
         m_marks[i]->setGeometry(QRect(QPoint(layout::kMarkLeft, tops[i]), markSize));

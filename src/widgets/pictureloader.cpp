@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 
 namespace velmaro {
 
@@ -116,14 +118,78 @@ QPixmap builtInPicture(const QString& name)
     return builtInPixmap(name + QStringLiteral(".png"), 1.0);
 }
 
+namespace {
+
+// A built-in picture's icon that reads the drawing at twice the size only when a scaled
+// screen first asks for it; on screens at their natural size it is never decoded.
+// Requests are answered by an icon of the drawings read so far, at scale 1 exactly as
+// one holding both would answer them.
+class SharpOnDemandEngine : public QIconEngine {
+public:
+    explicit SharpOnDemandEngine(const QString& name) : m_name(name)
+    {
+        m_icon.addPixmap(builtInPixmap(name + QStringLiteral(".png"), 1.0));
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (painter->device())
+            readSharpFor(painter->device()->devicePixelRatio());
+        m_icon.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    // In device-independent pixels: the size of the pixmap drawn at scale 1.
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_icon.pixmap(size, 1.0, mode, state).size();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_icon.pixmap(size, 1.0, mode, state);
+    }
+    // `size` is in device pixels.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        if (!(scale > 1.0))
+            return pixmap(size, mode, state);
+        readSharpFor(scale);
+        return m_icon.pixmap(size / scale, scale, mode, state);
+    }
+    void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        m_icon.addPixmap(pixmap, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        readSharpFor(2.0);
+        return m_icon.availableSizes(mode, state);
+    }
+    bool isNull() override { return m_icon.isNull(); }
+    QIconEngine* clone() const override { return new SharpOnDemandEngine(*this); }
+
+private:
+    SharpOnDemandEngine(const SharpOnDemandEngine&) = default;
+
+    void readSharpFor(qreal scale)
+    {
+        if (!(scale > 1.0) || m_sharpRead)
+            return;
+        m_sharpRead = true;
+        const QPixmap sharp = builtInPixmap(m_name + QStringLiteral("@2x.png"), 2.0);
+        if (!sharp.isNull())
+            m_icon.addPixmap(sharp);
+    }
+
+    QString m_name;
+    QIcon m_icon;
+    bool m_sharpRead = false;
+};
+
+} // namespace
+
 QIcon builtInIcon(const QString& name)
 {
-    QIcon icon;
-    icon.addPixmap(builtInPixmap(name + QStringLiteral(".png"), 1.0));
-    const QPixmap sharp = builtInPixmap(name + QStringLiteral("@2x.png"), 2.0);
-    if (!sharp.isNull())
-        icon.addPixmap(sharp);
-    return icon;
+    return QIcon(new SharpOnDemandEngine(name));
 }
 
 QIcon programIcon()

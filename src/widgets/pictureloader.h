@@ -25,7 +25,8 @@ QStringList pictureExtensions();
 // Qt's own PNG reader, so that no image format plugin is loaded for it. On a screen
 // scaled up the sharper one is returned, at the same size in device-independent pixels.
 QPixmap builtInPicture(const QString& name);
-// Both drawings of a built-in picture, for buttons and menus on any screen.
+// Both drawings of a built-in picture, for buttons and menus on any screen; the one at
+// twice the size is read when a scaled screen first asks for it.
 QIcon builtInIcon(const QString& name);
 // The program's own icon, transparent, at 16, 22, 24, 32, 48 and 64 pixels.
 QIcon programIcon();

@@ -12,6 +12,7 @@
 #include "widgets/pictureloader.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,6 +42,15 @@ private slots:
             CommandImages::builtIn(CommandImages::Exit).pixmap(QSize(16, 16), 2.0);
         QCOMPARE(sharp.size(), QSize(32, 32));
         QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        // Painted on such a screen (a button's face) too.
+        QImage face(32, 32, QImage::Format_ARGB32_Premultiplied);
+        face.setDevicePixelRatio(2.0);
+        face.fill(Qt::transparent);
+        {
+            QPainter painter(&face);
+            CommandImages::builtIn(CommandImages::Exit).paint(&painter, QRect(0, 0, 16, 16));
+        }
+        QCOMPARE(face, sharp.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void aModuleWithoutItsEntryPointsDoesNotLoad()
