@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 # Installation and the Debian package.
 #
 #   cmake --install build --prefix /usr      the binary, desktop entry, icons, metainfo,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // One pass of the date-time fuzz target, shared with the unit test that replays its
 // corpus. The input is taken as text for the parsers and, when it is long enough, its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // libFuzzer entry point over the settings-file parser and the value encodings.
 
 #include "fuzz/fuzz_ini_body.h"

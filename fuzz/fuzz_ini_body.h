@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // One pass of the settings-file fuzz target, shared with the unit test that replays
 // the corpus and every crash found so far. Returns a description of the first broken

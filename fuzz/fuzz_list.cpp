@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // libFuzzer entry point over the list file's encoding and the RTF writer.
 
 #include "fuzz/fuzz_list_body.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // One pass of the list-document fuzz target, shared with the unit test that replays
 // its corpus: the list file's encoding, its line split and the RTF writer, fed with

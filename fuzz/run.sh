@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 # Fuzzes the settings-file parser, the date-time parsers and writer, and the list
 # file's encoding with the RTF writer, sharing a time budget.
 #

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The taskbar check: commands of the strip act only while a desktop shell is running,
 // meaning an EWMH window manager or a notification area is present. Also the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What the process learns from its surroundings: environment variables, the home
 // folder and the path of the running executable.

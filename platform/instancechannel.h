@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // How a second start of the program reaches the running one: the running program
 // serves a few named calls (NewNote, AddNote, Toggle, Show, Hide, Quit), and a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Hands a URL, mailto link or document path to the desktop (xdg-open), as one
 // argument, never through a shell.

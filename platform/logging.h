@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Failures the user is not shown (a link the desktop would not open, a notification
 // that could not be sent) are logged under these categories. They are silent unless

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Desktop notifications: a short message the desktop shows on its own, beside the
 // strip's alarm colours and sound.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The process-wide title: the caption of the program's message boxes. Until it is set,
 // it is the platform's default, derived from the executable's file name.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The shell start: hands a program, a desktop entry, a document or a web address to
 // the desktop the way a file manager would, never through a shell command string and

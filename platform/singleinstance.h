@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // One running copy per user and executable name. The Linux implementation holds an
 // flock on a file in $XDG_RUNTIME_DIR (or the temporary folder) named after the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 # Builds the Debian package from a configured build folder and checks it:
 #
 #   scripts/check-package.sh BUILD_DIR

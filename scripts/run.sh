@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 # Builds and starts Velmaro.
 #
 # With a display ($DISPLAY set) the program simply runs there. Without one, a

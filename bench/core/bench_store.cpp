@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // Timings of the settings store on a file holding 99 notes: one write, deleting the
 // first note (one replacement of the file with its renumbering), the same followed by
 // the reload the strip does, and parsing the file. Then the same store on files of

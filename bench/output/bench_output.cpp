@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The list-all command with 99 notes of mixed length, on the offscreen platform:
 // the list file written and read back, the window made and its document filled.
 //   bench_output [benchmark options]

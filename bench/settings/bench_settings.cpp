@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The settings dialog with 99 notes on the offscreen platform: OK in the open dialog
 // (the apply's writes as one replacement of the file, the notes read again, the 99
 // lines rebuilt and marked, the launcher toolbar), the start-up pass, and the first

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // A borderless 237x140 window filled with one colour.
 //   velmaro_bare_window [--tray] [--tick] [x y [#rrggbb]]
 // Without a position it is centred on the screen; the colour defaults to #d2ffd2.

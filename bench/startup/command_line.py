@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """How long `velmaro --add` takes against a running strip, side by side with
 `velmaro --version` (the cost of starting the executable at all).
 

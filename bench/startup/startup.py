@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Start-up time, memory and idle CPU of velmaro against a bare Qt window.
 
 Measured as a new user meets the program: a private Xvfb desktop with a tray host

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip's note-line rebuild with 99 notes of mixed length, on the offscreen
 // platform: build every line and mark, measure the wrapped text, place the strip.
 // And moving the strip: from the release of a drag on the header to the position

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // Build tool: draws one of the program's built-in SVG pictures into a PNG file, so
 // that the program shows PNGs and never draws an SVG (nor loads Qt Svg) to start;
 // it also draws the program's icon at the icon theme's sizes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // A running program in the same process, and a single-instance guard that tests hold
 // or free: what the command line's front works against in the tests.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Every platform double in one place, and the Services made of them: what the ui tests
 // and the benchmarks hand to the windows. A new service is added here once.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Message boxes with no owner window and one OK button, captioned with the process
 // title (platform/processtitle.h).

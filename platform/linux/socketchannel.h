@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The running program's calls over a local socket, for a desktop without a session
 // bus: the socket "velmaro-<executable name>.socket" in $XDG_RUNTIME_DIR, or in the

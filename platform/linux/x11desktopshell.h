@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The desktop-shell check on X11: a shell counts as running while an EWMH window
 // manager announces itself on the root window or a client owns the notification-area

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The shell start on a freedesktop.org desktop: programs run directly, desktop
 // entries through `gio launch`, documents and addresses through xdg-open. Every

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Alarm timing over the loaded notes. Both passes take every note whose alarm moment
 // is strictly earlier than now (a moment equal to now is not yet due) and move it to

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What a due alarm does, in one place: its note line takes the alarm colours, its
 // sound plays (the bell when it cannot), the desktop shows the note's text, and a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // How a sound name becomes a played sound, shared by the alarm check and the note
 // editor's sound test.

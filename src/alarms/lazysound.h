@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The sound player and the bell as the program holds them: the sound module (Qt
 // Multimedia, libsndfile, the sound server's client) is loaded when the first sound

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // Entry points of the sound module: the sound player and the bell over Qt
 // Multimedia and libsndfile, made for the program when it first needs a sound.
 

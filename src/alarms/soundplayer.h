@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The program's one sound player and the desktop bell, over Qt Multimedia's audio
 // output and libsndfile's decoders (WAV, AIFF, FLAC, Ogg Vorbis and more).

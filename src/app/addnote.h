@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // A note added from outside the editor (velmaro --add, the AddNote call), under the
 // editor's own rules (notes/noteform.h): the note limit, the text, the alarm's date

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The command line: one action, and for --add the note's fields. A plain start has no
 // argument; every option is an action, none is a setting.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The process's top for starts with arguments: the calls to a running program and
 // the channels the running program serves, over their Linux implementations.

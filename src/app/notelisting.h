@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The notes as plain text for velmaro --list: one block per note, with its number,
 // priority and alarm, then its text; a blank line between blocks.

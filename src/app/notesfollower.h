@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Shows notes changed by another hand: when the settings file changes outside, the
 // strip reloads its notes as after a save in the note editor. While a dialog that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Which Qt platform the strip starts on. The strip places itself on the screen,
 // which only an X server lets a window do; under a Wayland session it therefore

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The calls the running program takes from outside (the command line, the session
 // bus, the local socket), and how one call becomes one of its actions.

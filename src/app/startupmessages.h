@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The messages of one start. Several start-up steps can fail for one cause (a settings
 // file that cannot be written refuses the version stamp, the start-up mark and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The running program's answers to calls from outside: the strip, its note editor
 // and its notes do what the command line or the session bus asked.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the event loop, so that the end
 // of a desktop session closes the program the orderly way.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The note editor: the one dialog through which a single note is created, changed,
 // deleted, archived, mailed and given an alarm with a sound. Made on its first opening

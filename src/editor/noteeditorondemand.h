@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The note editor made on its first opening. Building it loads the style's pictures
 // and with them every image reader, which the start-up need not wait for; it is kept

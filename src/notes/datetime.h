@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Date-time values are day counts since 30 December 1899 with the time of day as the
 // fraction. Texts use one fixed Spanish locale on every machine, for writing and

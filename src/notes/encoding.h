@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The text encodings of the files the program reads and writes: Windows-1252 (the
 // settings file's usual form), UTF-8 with or without a byte-order mark, and UTF-16 of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What the note editor took from the settings file when it opened, so that its
 // Accept, Delete and Archive can tell whether another hand (a sync tool, a text

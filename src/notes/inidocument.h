@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The text of one INI file as the settings store reads and writes it: sections and
 // keys matched without regard to letter case and surrounding blanks, values read back

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The keys of the settings file, in one table: for each, the section and key as this
 // program writes them, the spelling its readers use (sections and keys match without

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The notes of section "Data" as the strip holds them, and the operations that change
 // them. The store is the only lasting copy: every change is written through it at

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What the note editor decides, without its widgets: the fields of one note as an
 // opening fills them, the near-alarm warning, and the writes of a new or changed note,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Reading a file that may not be what its name says (a hand-made settings path can be
 // a FIFO, a device or a folder), and replacing one in a single step.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Notices when the settings file is changed by another hand: a sync tool bringing in
 // another machine's notes, or the user editing it while the strip runs.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What the user reads when the settings file cannot be written: the runtime's own
 // text, and under it, in Spanish, that changes cannot be saved and why.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The about window (TAboutBox): product and maker, and the custom area whose picture,
 // link, message and e-mail address the user sets.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Two windows side by side on one screen: a window that opens next to the strip
 // without covering it, and both wholly on the screen.

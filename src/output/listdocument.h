@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The list-all document: the list file (lista.txt) built from the stored notes, its
 // bytes on disk, and the lines the list window shows.

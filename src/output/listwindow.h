@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The list window (TfrmPrint): every note under a title line, to save, copy or print.
 // Made anew for every listing and destroyed when it closes.

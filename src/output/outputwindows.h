@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The strip's output commands: the listing, the calendar, help and about windows.
 // The windows that do not show at start-up are made at their first use; the list

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The about window's custom picture: the box keeps its designed width or height and
 // takes the picture's proportions in the other direction.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Printing over Qt Print Support, in a module of its own (libvelmaro_print.so) that
 // the list window loads when the user first prints.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // A small RTF writer for the documents the program saves: paragraphs of plain, bold
 // or underlined runs, left or centred, with a first-line indent and space before.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Daily copies of the settings file, and the removal of the temporary files that a
 // write cut short by a crash leaves beside it.

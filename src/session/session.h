@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What one run of the program keeps: where its files are, the settings store open on
 // the settings file, the note collection over it, the in-memory settings and the

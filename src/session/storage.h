@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Where the per-user files live, and the start-up file setup that moves the template
 // files an installation leaves beside the executable into the per-user folder.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The window operations the dialogs ask of the strip, and the note editor's openings
 // the strip asks for. The notes and the store are reached through the session; these

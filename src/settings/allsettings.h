@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The settings dialog's values as a plain record, and the two operations over it:
 // the settings load (store and in-memory settings -> record) and the settings apply

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The command image list: 13 icons of 16 x 16 on silver, at fixed indexes, from which
 // the strip's toolbar buttons and menu items take their images. The launcher entries

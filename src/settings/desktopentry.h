@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What a launcher takes from a desktop entry (a .desktop file): the name a menu shows,
 // in Spanish when the entry has it, and the icon.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The icon a desktop shows for a launcher's file: a desktop entry's own icon, an
 // executable's icon from the icon theme, a document's MIME-type icon.

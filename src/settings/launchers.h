@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The three launchers: what the settings dialog's rows hold, the menu entries derived
 // from the stored keys, the toolbar images and what a browsed file fills in.

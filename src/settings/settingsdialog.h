@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The settings dialog TfrmAllConfig: the controls of one AllSettings record, the
 // start-up pass, the colour picker and the file choosers, the launcher rows and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The settings dialog as the program holds it: the start-up pass runs on the stored
 // settings without it, and the dialog itself (some sixty controls and the list of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The steps of the settings load and confirm that act on the strip, shared by the
 // settings dialog and by the start-up pass, which runs them on the stored settings

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The strip width box: besides the arrows it takes any typed number, and a value
 // outside its range is brought to the nearest bound when the box loses the focus

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Sizes of the strip's pictures as plain arithmetic: the logo fitted into its box
 // with its proportions, and the background picture's layouts.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The strip's note-lines panel pnlSentences: one word-wrapped line per note with its
 // priority mark, the alarm colours of a line, the background picture ImgBkGrnd under

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip window's colours and pictures: background colour, logo and the
 // background picture behind the note lines.
 

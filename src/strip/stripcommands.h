@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The strip's commands: one action each, the strip menu RxPopupMenu1 that lists them
 // and the toolbar ToolBar1 with ToolButton1..ToolButton10. The strip and the tray icon

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The strip's header pnlHeader: the logo Image2, the about picture Image1, the search
 // box edtSearchStr and its button btnSearch, laid out for the strip's width.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Geometry of the strip window as plain arithmetic: note-line placement, the strip's
 // height after a rebuild, centring, the scrollbar and the scroll offset, the toolbar

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Where the strip stands. The strip has no caption, so it moves by a drag of its own:
 // a press on the strip's bare surface, its header or its note-lines panel, and the

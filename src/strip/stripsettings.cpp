@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip's side of the settings dialog: what the dialog's load and apply change on
 // the strip, the launcher buttons and menu entries, and the launcher clicks. The
 // background picture is in stripbackground.cpp.

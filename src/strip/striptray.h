@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The strip's tray icon, RxTrayIcon1, as the program sets it up: the program's own icon,
 // the hint "Velmaro", the strip menu on a left or a right press, in the notification

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Small widgets of the strip window: clickable pictures, the note lines and the raised
 // rules between the bands.

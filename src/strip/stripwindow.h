@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The strip window: a narrow borderless window listing the notes one under another,
 // with a header (logo, about picture, web search), a toolbar and the strip menu. The

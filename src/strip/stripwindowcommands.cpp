@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip window's command handlers and its alarm timer.
 
 #include "strip/stripwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip window's place in the window stack, its links and its window events.
 
 #include "strip/stripwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The text caret blinks for a while after the last key press, click or focus change
 // and then stays lit, as desktops set it up (GTK's cursor-blink-timeout), so that an

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Where the program's dialogs open: in the middle of the whole screen (panels and
 // docks included), by integer halves, the way the strip centres itself.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Keeps every window the program opens above the strip. Each top-level window shown
 // without an owner window of its own (dialogs, message boxes, the editor, the list,

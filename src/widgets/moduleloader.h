@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Parts of the program that start-up does not need (sound, metafile and SVG pictures,
 // printing) are shared modules of their own, loaded when first used, so that a start

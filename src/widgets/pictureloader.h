@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Pictures chosen by the user: background, logo, about picture. The file name's
 // extension picks the reader: BMP, JPEG, GIF, ICO and PNG through Qt's image readers;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The pictures module: SVG drawings through Qt Svg, Windows metafiles (WMF) through
 // libwmf and enhanced metafiles (EMF) through libemf2svg, both turned into SVG first.
 

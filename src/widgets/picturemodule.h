@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The entry point of the pictures module (libvelmaro_pictures.so), which draws the
 // pictures that need Qt Svg, libwmf or libemf2svg; pictureloader.cpp loads it at

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The program speaks Spanish: its own texts are written so, and Qt's standard dialogs
 // and message-box buttons ("Guardar", "Abrir", "Imprimir", "Cancelar", "Aceptar")

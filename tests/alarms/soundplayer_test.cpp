@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The sound player and the bell over the real decoders. Audio output may be missing
 // where the tests run, so nothing here listens for sound: it checks what is decoded,
 // what is refused and that starting a sound does not wait for it.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """End-to-end harness: the real velmaro binary on a private X desktop.
 
 A test script does

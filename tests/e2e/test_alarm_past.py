@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """An alarm that came due while the program was not running is shown in the alarm
 colours from the start and never rings."""
 

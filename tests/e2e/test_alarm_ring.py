@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Alarms that come due while the program runs: the note line takes the alarm colours
 (white text on red), the note's sound plays once, or the bell sounds when the note has
 no sound file."""

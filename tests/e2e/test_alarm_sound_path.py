@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """A sound file under a folder whose name holds a blank plays, at the alarm and in the
 note editor's sound test, whether the settings file holds its name in quotes (as the
 browse button shows it, and as an earlier version stored it) or without them. The

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The command-line actions with the real program: a note added to a running strip
 (session bus) and to no program at all (the file, under the single-instance lock),
 twenty added at once, hide and show, a new note, the listing, the refusals that

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The installed desktop entry names the strip's window class, so that docks and
 task bars put the running strip under the entry's icon."""
 

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Windows as the window manager shows them: the note editor's title in both modes
 exactly as given (no program name appended), a fixed-size editor that asks for neither
 minimise nor maximise, and the strip's two rules drawn as raised lines."""

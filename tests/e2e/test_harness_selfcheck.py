@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Checks the end-to-end harness itself against a plain Qt window (the bare window
 of bench/startup), so that a failing velmaro test is not a failing harness."""
 

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Notes changed by another hand while the strip runs (a sync tool, a text editor):
 the strip follows an atomic replacement of the settings file, leaves an open note
 editor alone until it closes, never reads a sync tool's conflict copy, and an editor

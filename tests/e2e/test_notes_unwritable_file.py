@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """A settings file that can be read but not written: immutable, on a full tmpfs, or
 root's while the program runs as nobody. The strip shows every note (a past alarm in
 its colours), the start says once why changes cannot be saved, a new note is refused

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The output windows from the real strip: the first-start help, the listing, the
 calendar and its copy, the web search handed to xdg-open, the about window."""
 

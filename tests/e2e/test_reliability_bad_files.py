@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Settings files a person edited by hand or a crash cut short: the program never
 crashes or hangs on them, says so where the rules ask for a message, and after an
 orderly exit every note the file held is still there, character for character.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """SIGKILL at random moments of the start-up writes: the settings file is always the
 old state, the new one or a step on the way between them, never torn, empty or mixed,
 and no stored note is ever lost.

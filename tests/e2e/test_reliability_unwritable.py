@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """A settings file that cannot be written: an immutable file, and a full disk (a small
 tmpfs, which only root may mount). The program reports the failed write with a
 message, does not crash, and leaves the file as it was: when the write fails at the

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The settings dialog and the launchers in the real program: Ctrl+G opens the
 dialog; an active launcher runs its file from its toolbar button and from its menu
 entry; a missing file is reported; an inactive launcher shows the placeholder and

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The end of the session ends the program whatever is open, at start-up too: SIGTERM
 with the message about a FIFO in tw.cfg's place up, SIGHUP with the one about a file
 it may not read, SIGTERM with the note editor holding unsaved text. Exit code 0; the

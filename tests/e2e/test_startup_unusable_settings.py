@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """A settings path the program can neither read nor replace: a folder, a FIFO, an
 immutable file. The start-up shows the store's message instead of ending the process
 or blocking, the strip still comes up and answers, and the path is left as it was."""

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Hiding and showing the strip, its tray icon and the exit, with the real program:
 Ctrl+O and the tray icon's menu, the search prompt put back, the exit of a hidden
 program, an alarm that shows a hidden strip, always on top, the icon back after the

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The strip window of the real program on an X desktop: its size from the note
 lines, the priority marks by their pixels, and the scrollbar of a strip that runs
 below the screen."""

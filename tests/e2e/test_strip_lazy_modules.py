@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """What start-up does not need is loaded when first used: a start with 99 notes maps
 neither the modules (sound, pictures, printing) nor the libraries behind them; an
 SVG background brings in the pictures module and shows; printing from the list

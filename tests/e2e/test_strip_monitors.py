@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Two monitors side by side (1280x1024 at the left, 1024x768 at the right): the strip
 lives on either, a drag beyond the right one is kept on it, the first start centres
 on the primary, and the right monitor going away pulls the strip back and stores it."""

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Moving the real strip with the mouse on an X desktop: it jumps on release by the
 distance dragged, the position is stored at once, the keep-on-screen step pulls it
 back at the left and bottom edges, and a press on a note line drags nothing. A

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """A hand edit that stops or spoils the start-up read (a Width that is no number, a
 negative TotalData) never costs a stored note: a new note added by a double-click on
 the strip goes after the stored ones. Settings files saved as UTF-16 or with CR line

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The note limit of the real program: with 99 notes a new note is refused with a
 message, from the keyboard and by a double-click on the strip. Without a desktop
 shell the keyboard command is inert while the double-click still answers."""

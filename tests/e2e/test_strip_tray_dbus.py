@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """The tray icon on a desktop whose tray speaks StatusNotifierItem over D-Bus (KDE,
 GNOME's AppIndicator extension, Xfce's status tray, waybar), played here by a
 stand-in watcher on the desktop's private session bus: the icon registers with the

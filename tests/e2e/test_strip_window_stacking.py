@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Every window the strip opens stacks above it, also above a strip kept always on
 top at its first-start place, and the strip answers again once the window closes."""
 

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Workspaces: a strip left on another workspace counts as hidden, so the tray menu's
 toggle brings it to the one the user is on; a window opened from the tray while the
 strip is out of sight opens where the user is."""

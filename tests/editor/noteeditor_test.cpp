@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The note editor driven through its controls, over a real settings file and note
 // collection, with a stand-in strip that records what it is asked to do. What the
 // editor decides is tested with its core part (noteform_test.cpp); these walks check

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // Replays the fuzz corpora and every crash input kept so far through the fuzz targets'
 // checks, so a fault the fuzzer once found stays found.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The note editor's decisions over a real settings file: what an opening fills in,
 // what Accept, Delete and Archive write or refuse, and how a file changed by another
 // hand while the editor is open is never written over.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The list window over a real settings file: its document, saving, copying, printing
 // to a PDF file and its links.
 

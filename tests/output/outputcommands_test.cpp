@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The output commands over a session: windows made at their first use, the listing
 // written into the per-user folder, the custom message settled and refreshed.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The calendar, help and about windows driven by object name.
 
 #include "output/aboutwindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The notifier against a stand-in notifications service on a private session bus.
 
 #include "platform/fake/fakeenvironment.h"

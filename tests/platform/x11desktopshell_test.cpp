@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // Runs a private Xvfb and plays the parts of a window manager and a tray host by
 // hand (the root property, the check window, the selection), so that every answer
 // of the check can be forced.

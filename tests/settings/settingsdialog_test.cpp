@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The settings dialog driven by its controls' object names over a real settings file,
 // with a recording strip, shell and message boxes.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The picture arithmetic of the strip: logo fit, background modes and sizes, and the
 // exact half-to-even rounding they share.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip following notes changed by another hand: the real strip, store, watcher
 // and follower over a settings file that the test replaces as a sync tool does.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip's drag, keep-on-screen, logo and background picture, driven through
 // mouse events and the settings over a real settings file.
 

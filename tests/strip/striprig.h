@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // A strip window over a real settings file in a temporary folder, with fake platform
 // services and a recording note editor; shared by the strip's ui tests.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The note line drawn from the layout it measured, against a plain label.
 
 #include "strip/stripwidgets.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The strip window driven through its controls over a real settings file, with fake
 // platform services and a recording note editor.
 

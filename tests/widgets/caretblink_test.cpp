@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // A focused text box stops repainting its caret once the user has been idle for the
 // timeout, and blinks again at the next key press.
 

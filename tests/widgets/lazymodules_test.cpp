@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // What start-up no longer loads: the built-in pictures come as PNGs drawn at build
 // time, and when a module (sound, pictures, printing) cannot be found, its commands
 // fail with the loader's reason instead of ending the program.

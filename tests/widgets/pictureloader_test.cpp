@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // Picture loading by extension, over small files the test writes itself: the Qt
 // readers, SVG, a Windows metafile and an enhanced metafile, and the refusals.
 

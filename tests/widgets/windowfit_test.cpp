@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // Every window opened as the user sees it, at the scale the test runs in (1 and 2):
 // no caption of a label, check box, radio button or button is cut by its room or runs
 // into a neighbour, no wrapped text or calendar heading is cut, a text area too small

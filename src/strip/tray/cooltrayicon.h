@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // A notification-area icon: an image from an icon list or of its own, a tip, a popup
 // menu on a left or right press, single and double clicks told apart, pointer enter and

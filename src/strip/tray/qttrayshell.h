@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // The tray icon's desktop side over QSystemTrayIcon, which reaches both an XEmbed
 // notification area (trayer, Xfce, MATE) and a StatusNotifierItem host (KDE).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // Window-less timers: an interval, a callback and a running flag. All timers of the
 // process are driven by one shared handler, made by the first timer that needs it and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // A tray icon that can draw a short text, one or more lines, into its 16 x 16 image,
 // over a colour or over a background icon, with an optional border.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // What a tray icon needs from the desktop: the notification-area operations (add,
 // modify, remove an icon with a tip), the pointer, the keyboard, the popup menu, the

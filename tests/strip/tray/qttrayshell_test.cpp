@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The tray icon over QSystemTrayIcon: a press opens the strip's menu, and the text
 // icon is painted into 16 x 16 pixels.
 

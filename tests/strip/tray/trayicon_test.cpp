@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmaro developers
 // The tray icon's rules: what reaches the notification area, clicks told from double
 // clicks, cycling, hovering, the popup menu, the timers and the text icon's layout.
 
