@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 # Installs every Debian 12 package that building Velmaro, running it and running all
 # of its tests need. Safe to run again: when everything is present it only asks dpkg
 # and returns.
@@ -27,6 +29,8 @@ packages=(
     unrtf poppler-utils xclip
     # the Debian package and its checks
     dpkg-dev file desktop-file-utils appstream lintian
+    # the tree's licence check
+    reuse
 )
 
 missing=()

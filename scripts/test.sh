@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 # Builds and runs the whole test suite:
 #   1. the full build (RelWithDebInfo, build-test/) and every test: unit, ui and
 #      end-to-end (the end-to-end tests start their own X servers);
 #   2. the core library and its unit tests with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (build-asan/);
 #   3. the fuzz targets for 90 s in all, when fuzz/run.sh exists;
-#   4. the Debian package from build-test/, with its checks (scripts/check-package.sh).
+#   4. the Debian package from build-test/, with its checks (scripts/check-package.sh);
+#   5. before all of it, the tree's own checks: folders include one way only
+#      (scripts/check-includes.py) and every file carries its licence (reuse lint).
 # Every step runs even when an earlier one failed; the exit code is non-zero when
 # any step failed. A summary ends the output.
 set -uo pipefail
@@ -81,6 +85,13 @@ run_all_tests() {
 }
 
 step "install dependencies" scripts/install-deps.sh || true
+
+# The tree itself: no two source folders include each other, and every file says
+# its licence (REUSE).
+source_checks() {
+    python3 scripts/check-includes.py && reuse lint --quiet
+}
+step "source checks: include directions, licences" source_checks || true
 
 if step "build (RelWithDebInfo)" build "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
     step "tests: unit, ui, e2e" run_all_tests "$root/build-test" || true

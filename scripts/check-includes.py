@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Prints the folder pairs under src/ and platform/ that include each other.
 
 A folder is any folder of sources, named as the includes name it: "notes" for
