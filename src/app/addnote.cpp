@@ -111,7 +111,7 @@ QString checkNoteRequest(const NoteRequest& request)
     };
     if (std::any_of(request.text.begin(), request.text.end(), isControl))
         return QStringLiteral("el texto de la nota lleva caracteres de control.");
-    if (request.text.size() > NoteForm::kMaxTextLength)
+    if (NoteForm::textLength(request.text) > NoteForm::kMaxTextLength)
         return QStringLiteral("el texto de la nota pasa de %1 caracteres.")
             .arg(NoteForm::kMaxTextLength);
     if (!priorityOf(request.priority))

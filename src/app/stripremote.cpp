@@ -35,7 +35,7 @@ void StripRemote::newNote()
 
 void StripRemote::toggle()
 {
-    m_strip.showFromOutside(!m_strip.isShownOnScreen());
+    m_strip.showFromOutside(!m_strip.isStripShown());
 }
 
 void StripRemote::show()

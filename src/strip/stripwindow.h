@@ -115,7 +115,6 @@ public:
     // session bus), as the hide/show toggle does but without the taskbar check; a strip
     // that is shown is also brought to the front.
     void showFromOutside(bool shown);
-    bool isShownOnScreen() const { return isStripShown(); }
 
     int noteLineCount() const;
     // 1-based; nullptr outside the built lines.
