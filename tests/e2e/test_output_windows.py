@@ -46,6 +46,19 @@ def clipboard(d):
     return d.run(["xclip", "-o", "-selection", "clipboard"], check=False)
 
 
+def start_with_recording_opener(d):
+    """A returning user's strip whose xdg-open records its arguments in bin/opened.txt."""
+    d.write_settings(RETURNING_USER)
+    bin_dir = os.path.join(d.home, "bin")
+    os.makedirs(bin_dir)
+    script = os.path.join(bin_dir, "xdg-open")
+    with open(script, "w") as f:
+        f.write(RECORDING_XDG_OPEN)
+    os.chmod(script, 0o755)
+    p = d.start_velmaro(env_extra={"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
+    return p, d.wait_for_strip(p), bin_dir
+
+
 class FirstStartHelp(unittest.TestCase):
     def test_the_first_start_greets_after_the_strip_and_a_later_one_does_not(self):
         with Desktop(wm=True) as d:
@@ -115,15 +128,7 @@ class Commands(unittest.TestCase):
 
     def test_the_search_button_hands_one_argument_to_xdg_open(self):
         with Desktop(wm=True) as d:
-            d.write_settings(RETURNING_USER)
-            bin_dir = os.path.join(d.home, "bin")
-            os.makedirs(bin_dir)
-            script = os.path.join(bin_dir, "xdg-open")
-            with open(script, "w") as f:
-                f.write(RECORDING_XDG_OPEN)
-            os.chmod(script, 0o755)
-            p = d.start_velmaro(env_extra={"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
-            strip = d.wait_for_strip(p)
+            p, strip, bin_dir = start_with_recording_opener(d)
             width = d.geometry(strip)[2]
             d.click(strip, width - 4 - 21 + 10, 38 + 10)  # the "G" button
             opened = os.path.join(bin_dir, "opened.txt")
@@ -135,15 +140,7 @@ class Commands(unittest.TestCase):
 
     def test_the_search_box_edits_like_a_linux_text_field(self):
         with Desktop(wm=True) as d:
-            d.write_settings(RETURNING_USER)
-            bin_dir = os.path.join(d.home, "bin")
-            os.makedirs(bin_dir)
-            script = os.path.join(bin_dir, "xdg-open")
-            with open(script, "w") as f:
-                f.write(RECORDING_XDG_OPEN)
-            os.chmod(script, 0o755)
-            p = d.start_velmaro(env_extra={"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
-            strip = d.wait_for_strip(p)
+            p, strip, bin_dir = start_with_recording_opener(d)
             width = d.geometry(strip)[2]
             # Ctrl+A selects the prompt, the typing replaces it; no about window.
             d.click(strip, 40, 38 + 10)
