@@ -14,9 +14,11 @@ packages=(
     qt6-image-formats-plugins libwmf-dev libemf2svg-dev
     # Qt's own Spanish texts: standard dialogs and message-box buttons
     qt6-translations-l10n
+    # Velmaro's own translations: lupdate and lrelease
+    qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     # running and the end-to-end tests: X server, window manager, tray host, sound
-    xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick
+    xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick xterm
     x11-xserver-utils  # xrandr: screen-size changes under a running strip
     xserver-xorg-core xserver-xorg-video-dummy  # two monitors: Xorg's dummy driver (as root)
     fonts-dejavu-core sound-theme-freedesktop python3 xdg-utils
@@ -25,6 +27,8 @@ packages=(
     # the notification test's private session bus; a stand-in StatusNotifierItem tray on it
     dbus python3-dbus python3-gi
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    # a screen reader's view (AT-SPI), a recording notification server, a dark style
+    at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-dbusmock adwaita-qt6
     # output tests: an RTF reader, PDF text extraction, the X clipboard
     unrtf poppler-utils xclip
     # the Debian package and its checks
