@@ -175,6 +175,10 @@ int main(int argc, char* argv[])
             strip.scrollbarCheck();
         },
         openNoteDialogs);
+    QObject::connect(
+        &follower, &NotesFollower::countUnreadable, &strip,
+        [&services](const QString& message) { services.messages.error(message); },
+        Qt::QueuedConnection);
 
     // Other programs reach the strip: the command line, desktop actions, the session bus.
     // Served once the loop runs, so that the strip's start does not wait for the bus.

@@ -5,8 +5,9 @@
 // program writes them, the spelling its readers use (sections and keys match without
 // regard to case and surrounding blanks, so both name the same entry), the kind of
 // value, the default, the range the program keeps it in and whether a read converts
-// strictly. The keys of the notes themselves follow the table. Readers and writers of
-// the file name their keys through this header.
+// strictly. Readers and writers of the file name their keys through this header; the
+// keys of the notes themselves and their count are read and written through
+// notes/storednote.h alone.
 
 #include "notes/settingsstore.h"
 
@@ -120,28 +121,6 @@ inline constexpr std::array<SettingKey, 3> kProgName{{
     {kPrograms, u"ProgName3", kPrograms, u"ProgName3", K::Text, u"NO_ESTA", 0, false, 0, 0},
 }};
 // clang-format on
-
-// The five keys of note n in section Data.
-inline QString sentence(int n)
-{
-    return QStringLiteral("Sentence%1").arg(n);
-}
-inline QString color(int n)
-{
-    return QStringLiteral("Color%1").arg(n);
-}
-inline QString alarm(int n)
-{
-    return QStringLiteral("Alarm%1").arg(n);
-}
-inline QString sound(int n)
-{
-    return QStringLiteral("Sound%1").arg(n);
-}
-inline QString date(int n)
-{
-    return QStringLiteral("Date%1").arg(n);
-}
 
 } // namespace keys
 

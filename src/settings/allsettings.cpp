@@ -3,6 +3,7 @@
 #include "settings/allsettings.h"
 
 #include "notes/codec.h"
+#include "notes/storednote.h"
 
 #include <algorithm>
 
@@ -153,7 +154,7 @@ void applyAllSettings(SettingsStore& store, AllSettings& form, StartupSettings& 
     writeTrueFalse(store, keys::kLastUpdate, form.stampLastUpdate);
     writeTrueFalse(store, keys::kAlarmTime, form.stampAlarm);
     writeTrueFalse(store, keys::kExitTime, form.stampArchived);
-    writeNumber(store, keys::kTotalData, context.noteCount);
+    writeNoteCount(store, context.noteCount);
     applyLaunchers(store, form);
     group.commit();
     memory = next;
