@@ -5,13 +5,14 @@
 #include "notes/codec.h"
 #include "notes/encoding.h"
 #include "notes/keys.h"
+#include "notes/regularfile.h"
 #include "notes/storednote.h"
+#include "notes/writeproblem.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include <unistd.h>
+#include <cerrno>
 
 namespace velmaro {
 
@@ -197,32 +198,24 @@ QString NoteCollection::archive(int n, const QString& editorText, const QString&
     if (readFlag(m_store, keys::kExitTime))
         line += QStringLiteral(" ;") + formatDateTime(m_clock.now());
 
-    QFile file(path);
-    QByteArray existing;
-    if (file.exists() && file.open(QIODevice::ReadOnly)) {
-        existing = file.readAll();
-        file.close();
+    // The settings file's rules: only a regular file (or a link to one) is read and
+    // replaced, in one step; a FIFO, a device or a folder there is refused unopened.
+    int error = 0;
+    std::optional<QByteArray> existing = readRegularFile(path, &error);
+    if (!existing) {
+        if (error != ENOENT || QFileInfo(path).isSymLink())
+            throw ArchiveError(unableToWriteMessage(path, error == 0 || error == ENOENT
+                                                              ? whyNotWritten(path, 0)
+                                                              : whyNotRead(path, error)));
+        existing.emplace();
     }
-    QByteArray bytes = encodeArchiveLine(line, existing) + "\r\n";
-    // A last line that a crash cut short does not swallow the new one.
-    if (!existing.isEmpty() && !existing.endsWith('\n'))
-        bytes.prepend("\r\n");
-
-    // Created private when absent, like the settings file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
-                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw ArchiveError(file.errorString());
-    const qint64 oldSize = file.size();
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        QString message = file.errorString();
-        if (file.error() == QFileDevice::NoError)
-            message = QStringLiteral("Unable to write to ") + path;
-        // Take back a part of the line that did get in.
-        file.resize(oldSize);
-        file.close();
-        throw ArchiveError(message);
-    }
-    file.close();
+    QByteArray bytes = *existing;
+    // A last line that a crash or a hand edit cut short does not swallow the new one.
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += "\r\n";
+    bytes += encodeArchiveLine(line, *existing) + "\r\n";
+    if (const int failed = replaceRegularFile(path, bytes); failed != 0)
+        throw ArchiveError(unableToWriteMessage(path, whyNotWritten(path, failed)));
     return path;
 }
 
