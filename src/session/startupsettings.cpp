@@ -47,13 +47,12 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
     s.noteCountProblem = count.problem();
 
     namespace k = keys;
-    s.width = std::max(k::kWidth.minimum, readNumber(store, k::kWidth));
+    s.width = readNumber(store, k::kWidth);
 
     s.email = readPresent(store, k::kEmail).value_or(makerEmail());
     s.alwaysOnTop = readFlag(store, k::kAlwaysOnTop);
     s.web = readPresent(store, k::kWeb).value_or(makerWeb());
-    s.customMessage =
-        readPresent(store, k::kShow).value_or(defaultCustomMessage()).left(k::kShow.maximum);
+    s.customMessage = readPresent(store, k::kShow).value_or(defaultCustomMessage());
 
     s.fontName = readText(store, k::kFontStyle);
     s.fontSize = readNumber(store, k::kFontSize);
