@@ -5,7 +5,10 @@
 #include "notes/codec.h"
 #include "notes/keys.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <vector>
 
 namespace velmaro {
 
@@ -78,13 +81,18 @@ void clearStoredNote(SettingsStore& store, int n)
 
 int lastStoredNote(const SettingsStore& store)
 {
-    int last = 0;
-    for (const QString& name : store.keyNames(keys::kData)) {
-        const int n = noteNumberOf(name);
-        if (n > last && !store.readString(keys::kData, name, QString(), 1).isEmpty())
-            last = n;
+    std::vector<std::pair<int, QString>> numbered;
+    for (QString& name : store.keyNames(keys::kData)) {
+        if (const int n = noteNumberOf(name))
+            numbered.emplace_back(n, std::move(name));
     }
-    return last;
+    // From the highest number down: the first key with a value is the answer.
+    std::sort(numbered.begin(), numbered.end(), std::greater<>());
+    for (const auto& [n, name] : numbered) {
+        if (!store.readString(keys::kData, name, QString(), 1).isEmpty())
+            return n;
+    }
+    return 0;
 }
 
 NoteCount readNoteCount(const SettingsStore& store)
