@@ -33,7 +33,7 @@ QString readNoteAloud(const NoteReading& note)
                     : QCoreApplication::translate("NoteReading", "Alarma el %1 a las %2.")
                           .arg(day, time);
     }
-    return said;
+    return said.trimmed();
 }
 
 } // namespace velmaro
