@@ -70,19 +70,22 @@ NoteLine* makeNoteLine(QWidget* parent, int n, const QString& noteText, const QF
 }
 
 // The priority diamond of note n, in its priority's colour when it has one.
+// The medium mark takes the notes' own text colour: the desktop's, light on a dark
+// desktop, would vanish on the strip's background.
 QLabel* makePriorityMark(QWidget* parent, int n, const QString& priority, const QFont& font,
-                         const QPalette& base, std::shared_ptr<WrappedText> diamond)
+                         const QPalette& base, const QColor& textColour,
+                         std::shared_ptr<WrappedText> diamond)
 {
     auto* mark = new PriorityMark(std::move(diamond), parent);
     mark->setText(QString(QChar(char16_t(kDiamond))));
     mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
     mark->setTextFormat(Qt::PlainText);
     mark->setFont(font);
-    if (const auto color = priorityMarkColor(priority)) {
-        QPalette markPal = mark->palette();
-        markPal.setColor(QPalette::WindowText, toQColor(*color, base, QPalette::WindowText));
-        mark->setPalette(markPal);
-    }
+    QPalette markPal = mark->palette();
+    const auto color = priorityMarkColor(priority);
+    markPal.setColor(QPalette::WindowText,
+                     color ? toQColor(*color, base, QPalette::WindowText) : textColour);
+    mark->setPalette(markPal);
     return mark;
 }
 
@@ -215,7 +218,8 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
         connect(line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
                 Qt::QueuedConnection);
         m_lines.push_back(line);
-        m_marks.push_back(makePriorityMark(this, n, note.priority, marksFont, base, diamond));
+        m_marks.push_back(makePriorityMark(this, n, note.priority, marksFont, base,
+                                           colours.color(QPalette::WindowText), diamond));
         // No alarm is stored as a moment far ahead.
         const bool hasAlarm = note.alarm > 0 && note.alarm < notes.sentinel() - 1;
         m_readings.push_back({n, note.priority, note.text,
