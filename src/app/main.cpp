@@ -9,9 +9,9 @@
 #include "app/startupmessages.h"
 #include "app/stripremote.h"
 #include "app/terminationsignal.h"
-#include "notes/codec.h"
 #include "editor/noteeditor.h"
 #include "editor/noteeditorondemand.h"
+#include "notes/codec.h"
 #include "notes/settingsfilewatcher.h"
 #include "output/outputwindows.h"
 #include "platform/environment.h"
@@ -32,6 +32,7 @@
 #include "strip/stripwindow.h"
 #include "widgets/caretblink.h"
 #include "widgets/dialogowner.h"
+#include "widgets/hintnames.h"
 #include "widgets/spanish.h"
 
 #include <QApplication>
@@ -113,6 +114,7 @@ int main(int argc, char* argv[])
     TForm1 strip(services, session, images);
     // Every other window opens over the strip; made before any of them shows.
     DialogOwner dialogOwner(strip, [&strip] { return strip.isStripShown(); });
+    nameButtonsByHints(app);
     // The end of the desktop session ends the program whatever box or dialog is up, at
     // start-up too: the strip's close writes what it writes (whole or not at all), then
     // every event loop is left, the modal ones included, and the start-up goes no

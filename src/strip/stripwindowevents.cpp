@@ -115,6 +115,7 @@ void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     m_shownOnce = true;
+    focusStart();
 }
 
 void TForm1::changeEvent(QEvent* event)
