@@ -115,6 +115,7 @@ void TfrmConfig::setUpControls()
     QAction* browse = ui->fedSonidos->addAction(st->standardIcon(QStyle::SP_DirOpenIcon),
                                                 QLineEdit::TrailingPosition);
     browse->setObjectName(QStringLiteral("fedSonidosBrowse"));
+    browse->setToolTip(tr("Elegir un archivo de sonido"));
     connect(browse, &QAction::triggered, this, &TfrmConfig::browseSound);
 
     // The diamonds, 15 pixels high; a font without the character borrows it.

@@ -45,6 +45,18 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
         "color: yellow; font-weight: bold; padding-left: 4px;"
         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 black, stop:1 #000080);"));
 
+    // The month arrows show pictures only.
+    if (auto* previous =
+            ui->MonthCalendar1->findChild<QWidget*>(QStringLiteral("qt_calendar_prevmonth")))
+        previous->setAccessibleName(tr("Mes anterior"));
+    if (auto* next =
+            ui->MonthCalendar1->findChild<QWidget*>(QStringLiteral("qt_calendar_nextmonth")))
+        next->setAccessibleName(tr("Mes siguiente"));
+    ui->MonthCalendar1->setAccessibleName(windowTitle());
+    if (auto* days =
+            ui->MonthCalendar1->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview")))
+        days->setAccessibleName(tr("Días del mes"));
+
     // Enter closes the window wherever the focus is, the calendar's day grid included.
     for (QWidget* w : ui->MonthCalendar1->findChildren<QWidget*>())
         w->installEventFilter(this);
