@@ -31,7 +31,12 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(210, 199);
+    // The designed size, or the calendar's own where a style draws its days larger.
+    const QSize days = ui->MonthCalendar1->minimumSizeHint().expandedTo(ui->MonthCalendar1->size());
+    ui->MonthCalendar1->resize(days);
+    ui->pnlTop->resize(days.width(), ui->pnlTop->height());
+    ui->btnCancel->move(days.width() - 210 + ui->btnCancel->x(), ui->btnCancel->y());
+    setFixedSize(days.width(), ui->MonthCalendar1->y() + days.height());
     // Spanish month and day names; eight columns of a 210-pixel window hold one
     // letter per weekday (D L M X J V S), which reads whole where "dom" is cut.
     ui->MonthCalendar1->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
