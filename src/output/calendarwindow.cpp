@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
+#include <QTableView>
 
 namespace velmaro {
 
@@ -32,7 +34,10 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     // The designed size, or the calendar's own where a style draws its days larger.
-    const QSize days = ui->MonthCalendar1->minimumSizeHint().expandedTo(ui->MonthCalendar1->size());
+    const QHeaderView* columns = ui->MonthCalendar1->findChild<QTableView*>()->horizontalHeader();
+    const QSize days = QSize(columns->minimumSectionSize() * columns->count() + 2,
+                             ui->MonthCalendar1->minimumSizeHint().height())
+                           .expandedTo(ui->MonthCalendar1->size());
     ui->MonthCalendar1->resize(days);
     ui->pnlTop->resize(days.width(), ui->pnlTop->height());
     ui->btnCancel->move(days.width() - 210 + ui->btnCancel->x(), ui->btnCancel->y());
