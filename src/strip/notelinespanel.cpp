@@ -6,6 +6,7 @@
 #include "notes/notecollection.h"
 #include "notes/notereading.h"
 #include "session/startupsettings.h"
+#include "strip/stripaccessible.h"
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
 #include "widgets/wincolor.h"
@@ -100,6 +101,8 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QFrame(parent)
     // One stop for Tab, as a list is; the arrows then move between the notes. A click
     // opens a note instead of taking the focus.
     setFocusPolicy(Qt::TabFocus);
+    installStripAccessibility();
+    setAccessibleName(tr("Notas"));
 
     ImgBkGrnd = new QLabel(this);
     ImgBkGrnd->setObjectName(QStringLiteral("ImgBkGrnd"));
@@ -261,8 +264,6 @@ void NoteLinesPanel::colourLine(int n, const StartupSettings& settings, bool opa
     NoteReading& reading = m_readings[n - 1];
     reading.due = true;
     line->setAccessibleName(readNoteAloud(reading));
-    if (n == m_current)
-        setAccessibleName(line->accessibleName());
 }
 
 void NoteLinesPanel::scrollTo(int position, int barHeight)
@@ -298,9 +299,9 @@ void NoteLinesPanel::markCurrent()
     m_current = m_lines.empty() ? 0 : std::clamp(m_current, 1, lineCount());
     for (int i = 0; i < lineCount(); ++i)
         m_lines[i]->setFocusMarked(hasFocus() && i + 1 == m_current);
-    // The lines take the focus as one control: it is named by the note the keyboard is on.
-    setAccessibleName(m_current > 0 ? m_lines[m_current - 1]->accessibleName() : tr("Notas"));
     if (m_current > 0) {
+        if (hasFocus())
+            noteLineFocused(m_lines[m_current - 1]);
         const QLabel* line = m_lines[m_current - 1];
         const QLabel* last = m_lines.back();
         emit noteFocused(line->y(), line->height(),

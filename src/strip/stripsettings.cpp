@@ -54,6 +54,7 @@ void TForm1::setLauncherButton(int n, int image, bool showHint, const QString& h
     if (showHint)
         button->setProperty("hintText", hint);
     button->setToolTip(showHint ? hint : QString());
+    button->setAccessibleName(hint.isEmpty() ? tr("Programa %1").arg(n) : hint);
 }
 
 void TForm1::refreshLauncherMenu()

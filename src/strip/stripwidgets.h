@@ -66,6 +66,7 @@ public:
     int heightForWidth(int width) const override;
     // The keyboard's place in the note lines: a frame around the line.
     void setFocusMarked(bool marked);
+    bool isFocusMarked() const { return m_focusMarked; }
 
 signals:
     void noteClicked(int noteNumber);
