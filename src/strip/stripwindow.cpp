@@ -276,10 +276,10 @@ void TForm1::noteLineRebuild()
 void TForm1::noteLineClicked(int n)
 {
     const NoteCollection& notes = m_session.notes();
-    if (!m_editor || n < 1 || n > noteLineCount() || n > notes.count())
+    if (n < 1 || n > noteLineCount() || n > notes.count())
         return;
     const int markColor = priorityMarkColor(notes.note(n).priority).value_or(-1);
-    m_editor->openForNote(n, notes.note(n).text, markColor);
+    emit noteAsked(n, notes.note(n).text, markColor);
 }
 
 // ---------------------------------------------------------------------------------------
