@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     QApplication app(arguments.argc(), arguments.argv());
     CaretBlinkTimeout caret(app);
     useSpanish(app);
+    FontWarmUp fonts;
 
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     InstanceChannels channels(exeName);

@@ -11,9 +11,26 @@
 #include "strip/stripwindow.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QSessionManager>
 
 namespace velmaro {
+
+FontWarmUp::FontWarmUp()
+    : m_thread([] {
+          // Reading the installed faces is most of a first text's cost (the font
+          // configuration's files and every face's entry); the mark's face is looked up
+          // once and kept.
+          QFontDatabase::families();
+          TForm1::diamondFontFamily();
+      })
+{
+}
+
+FontWarmUp::~FontWarmUp()
+{
+    m_thread.join();
+}
 
 std::optional<int> claimRunningCopy(CommandFront& front, InstanceChannels& channels,
                                     platform::InstanceGuard& guard, platform::Messages& messages,

@@ -20,6 +20,7 @@
 #include "platform/singleinstance.h"
 
 #include <optional>
+#include <thread>
 
 class QApplication;
 
@@ -30,6 +31,20 @@ class InstanceChannels;
 class Session;
 class TerminationSignal;
 class TForm1;
+
+// The font database read and the priority marks' face chosen on a thread of their own,
+// while the start-up takes its other first steps: the strip's first text waits only
+// for what is not done yet. Joined when it goes.
+class FontWarmUp {
+public:
+    FontWarmUp();
+    ~FontWarmUp();
+    FontWarmUp(const FontWarmUp&) = delete;
+    FontWarmUp& operator=(const FontWarmUp&) = delete;
+
+private:
+    std::thread m_thread;
+};
 
 // Claims the one running copy per user and executable name, before any window
 // exists. Without it the action goes to the running copy, or the user is told that

@@ -9,7 +9,6 @@
 #include "strip/stripheader.h"
 #include "strip/striplayout.h"
 #include "strip/stripmover.h"
-#include "strip/striptray.h"
 #include "strip/stripwidgets.h"
 #include "strip/tray/texttrayicon.h"
 #include "widgets/wincolor.h"
@@ -56,7 +55,6 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
                              static_cast<QWidget*>(pnlSentences)})
         m_mover->addDragSurface(surface);
     connect(m_mover, &StripMover::moved, this, &TForm1::scrollbarCheck);
-    RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
