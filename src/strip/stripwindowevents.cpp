@@ -119,10 +119,8 @@ void TForm1::showEvent(QShowEvent* event)
     // The tray icon once the strip's own window is on its way: the icon's window, the
     // notification area's to place, need not hold up the strip's first showing.
     if (!m_shownOnce)
-        QTimer::singleShot(0, this, [this] {
-            if (!RxTrayIcon1)
-                RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu());
-        });
+        QTimer::singleShot(0, this,
+                           [this] { RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu()); });
     m_shownOnce = true;
 }
 
