@@ -5,8 +5,9 @@
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "notes/noteform.h"
-#include "notes/keys.h"
+#include "notes/storednote.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -57,11 +58,8 @@ std::variant<Prepared, QString> prepare(NoteForm& form, NoteCollection& notes,
 {
     if (QString error = checkNoteRequest(request); !error.isEmpty())
         return error;
-    const QString total = store.readString(keys::kTotalData.readSection, keys::kTotalData.readKey, QStringLiteral("0"));
-    const std::optional<int> count = parseInteger(total);
-    if (!count)
-        return countError(total);
-    notes.setCount(std::max(0, *count));
+    // Recovered when it cannot be read; the caller tells the user (countNotice()).
+    notes.setCount(readNoteCount(store).count);
     form.openNew();
     Prepared p{form.fields(), form.warning()};
     p.fields.text = request.text;
@@ -93,11 +91,16 @@ QString refusalText(const NoteResult& result)
 
 } // namespace
 
-QString countError(const QString& storedCount)
+QString countNotice(const SettingsStore& store)
 {
-    return QStringLiteral("el archivo de notas no es válido: TotalData vale \"%1\", que no es "
-                          "un número.")
-        .arg(storedCount);
+    const NoteCount count = readNoteCount(store);
+    if (!count.unreadable)
+        return {};
+    return QCoreApplication::translate("velmaro::AddNote",
+                                       "el número de notas guardado (TotalData=\"%1\") no es un "
+                                       "número: se cuentan las notas guardadas (%n).",
+                                       nullptr, count.count)
+        .arg(*count.unreadable);
 }
 
 QString checkNoteRequest(const NoteRequest& request)

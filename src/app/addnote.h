@@ -26,8 +26,9 @@ struct AddResult {
 // file. Empty when the request is fine.
 QString checkNoteRequest(const NoteRequest& request);
 
-// The refusal for a note count in the settings file that is not a number.
-QString countError(const QString& storedCount);
+// What to tell the user when the note count in `store` is not a number (the notes
+// stored are counted instead); empty when it is readable.
+QString countNotice(const SettingsStore& store);
 
 // Why the note could not be added to the notes `store` holds now; empty when it
 // could. Writes nothing.

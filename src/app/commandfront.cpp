@@ -8,7 +8,7 @@
 #include "session/session.h"
 #include "notes/codec.h"
 #include "notes/notecollection.h"
-#include "notes/keys.h"
+#include "notes/storednote.h"
 
 #include "buildconfig.h"
 
@@ -91,12 +91,10 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
         return 0;
     case Action::List: {
         const SettingsStore store(StoragePaths::resolve(env).settingsFile);
-        const QString total = store.readString(keys::kTotalData.readSection, keys::kTotalData.readKey, kAbsent);
-        const std::optional<int> count = total == kAbsent ? 0 : parseInteger(total);
-        if (!count)
-            return fail(countError(total));
+        if (const QString notice = countNotice(store); !notice.isEmpty())
+            print(stderr, QStringLiteral("velmaro: ") + notice + QLatin1Char('\n'));
         // As many as the strip shows: a hand-edited count may be far larger.
-        print(stdout, noteListing(store, std::min(*count, kMaxNotes + 1)));
+        print(stdout, noteListing(store, std::min(readNoteCount(store).count, kMaxNotes + 1)));
         return 0;
     }
     default:
@@ -154,6 +152,7 @@ int CommandFront::addAlone(const platform::Environment& env) const
     SettingsStore probe(paths.settingsFile);
     if (const QString refusal = addRefusal(probe, clock, m_line.note); !refusal.isEmpty())
         return fail(refusal);
+    const QString notice = countNotice(probe);
     probe.close();
     Session session(paths, clock);
     try {
@@ -165,6 +164,8 @@ int CommandFront::addAlone(const platform::Environment& env) const
     }
     const AddResult added = addNote(session.store(), session.notes(), clock, m_line.note);
     session.close();
+    if (added.ok() && !notice.isEmpty())
+        print(stderr, QStringLiteral("velmaro: ") + notice + QLatin1Char('\n'));
     return added.ok() ? 0 : fail(added.error);
 }
 

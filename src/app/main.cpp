@@ -14,6 +14,7 @@
 #include "strip/stripwindow.h"
 #include "widgets/caretblink.h"
 #include "widgets/dialogowner.h"
+#include "widgets/hintnames.h"
 #include "widgets/spanish.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ int main(int argc, char* argv[])
     TForm1 strip(platform.services, session, images);
     // Every other window opens over the strip; made before any of them shows.
     DialogOwner dialogOwner(strip, [&strip] { return strip.isStripShown(); });
+    nameButtonsByHints(app);
     SessionEnd sessionEnd(strip, termination, app);
     strip.FormCreate();
     if (sessionEnd.hasBegun())
@@ -60,7 +62,7 @@ int main(int argc, char* argv[])
     StripWindows windows(platform.services, session, strip, images, messages,
                          platform.startMessages);
     strip.show();
-    NotesFromOutside notesFromOutside(session, strip);
+    NotesFromOutside notesFromOutside(session, strip, platform.services.messages);
 
     // Other programs reach the strip: the command line, desktop actions, the session bus.
     // Served once the loop runs, so that the strip's start does not wait for the bus.

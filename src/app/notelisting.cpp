@@ -3,7 +3,7 @@
 #include "app/notelisting.h"
 
 #include "notes/codec.h"
-#include "notes/keys.h"
+#include "notes/storednote.h"
 
 namespace velmaro {
 
@@ -24,17 +24,15 @@ QString noteListing(const SettingsStore& store, int count)
 {
     QString out;
     for (int n = 1; n <= count; ++n) {
-        const QString text =
-            decodeLineBreaks(store.readString(keys::kData, keys::sentence(n), kAbsent, kNoLimit));
-        const QString alarm = store.readString(keys::kData, keys::alarm(n), QString());
+        const StoredNote note = readStoredNote(store, n);
+        const QString alarm = note.alarm.value_or(QString());
         if (n > 1)
             out += QLatin1Char('\n');
         out += QStringLiteral("Nota %1\n").arg(n);
-        out += QStringLiteral("Prioridad: %1\n")
-                   .arg(priorityName(store.readString(keys::kData, keys::color(n), kAbsent)));
+        out += QStringLiteral("Prioridad: %1\n").arg(priorityName(note.color.value_or(kAbsent)));
         out +=
             QStringLiteral("Alarma: %1\n").arg(alarm.isEmpty() ? QStringLiteral("ninguna") : alarm);
-        QString body = text;
+        QString body = note.text();
         body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         out += body + QLatin1Char('\n');

@@ -75,7 +75,7 @@ void SessionEnd::end()
     QCoreApplication::exit(0);
 }
 
-NotesFromOutside::NotesFromOutside(Session& session, TForm1& strip)
+NotesFromOutside::NotesFromOutside(Session& session, TForm1& strip, platform::Messages& messages)
     : watcher(session.store()), follower(
                                     watcher, session.store(), session.notes(),
                                     [&strip] {
@@ -85,6 +85,9 @@ NotesFromOutside::NotesFromOutside(Session& session, TForm1& strip)
                                     },
                                     openNoteDialogs)
 {
+    QObject::connect(
+        &follower, &NotesFollower::countUnreadable, &strip,
+        [&messages](const QString& message) { messages.error(message); }, Qt::QueuedConnection);
 }
 
 } // namespace velmaro

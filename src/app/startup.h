@@ -93,9 +93,10 @@ private:
     bool m_begun = false;
 };
 
-// Notes changed by another hand (a sync tool, a text editor) show up in the strip.
+// Notes changed by another hand (a sync tool, a text editor) show up in the strip; a
+// note count that cannot be read then is told through `messages`.
 struct NotesFromOutside {
-    NotesFromOutside(Session& session, TForm1& strip);
+    NotesFromOutside(Session& session, TForm1& strip, platform::Messages& messages);
 
     SettingsFileWatcher watcher;
     NotesFollower follower;

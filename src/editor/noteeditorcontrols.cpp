@@ -3,8 +3,8 @@
 #include "editor/noteeditor.h"
 
 #include "alarms/alarmsound.h"
-#include "widgets/wincolor.h"
 #include "ui_noteeditor.h"
+#include "widgets/wincolor.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -138,6 +138,7 @@ void TfrmConfig::setUpControls()
     ui->spEdMins->setPalette(white);
 
     ui->Label4->installEventFilter(this);
+    ui->memoSent->installEventFilter(this);
     ui->pnlRepetir->hide();
     showAlarmSwitch(false);
     fitCaptions();

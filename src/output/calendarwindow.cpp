@@ -80,6 +80,8 @@ void TfrmCalendar::showEvent(QShowEvent* event)
 {
     goToToday();
     QDialog::showEvent(event);
+    // The arrow keys move the day from the moment the calendar opens.
+    ui->MonthCalendar1->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmCalendar::MonthCalendar1Click(QDate date)

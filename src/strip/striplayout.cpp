@@ -104,6 +104,21 @@ std::optional<int> scrolledPanelTop(int position, std::optional<int> contentHeig
     return roundHalfEven(double(kNotesTop) - double(position) * step);
 }
 
+int positionShowingLine(int position, int lineTop, int lineHeight, int contentHeight, int barHeight)
+{
+    const double step = (double(contentHeight) - double(barHeight)) / double(kScrollMax);
+    if (step <= 0)
+        return position;
+    // Position p scrolls the panel by p * step: the line shows while
+    // lineTop + lineHeight - barHeight <= p * step <= lineTop.
+    const auto clamp = [](double p) { return std::clamp(int(p), 0, kScrollMax); };
+    const int highest = clamp(std::floor(double(lineTop) / step));
+    const int lowest = clamp(std::ceil(double(lineTop + lineHeight - barHeight) / step));
+    if (lineHeight > barHeight || position > highest)
+        return highest;
+    return std::max(position, lowest);
+}
+
 ToolBarLayout toolBarLayout(int stripWidth)
 {
     ToolBarLayout t{};

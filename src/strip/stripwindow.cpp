@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -78,6 +79,7 @@ void TForm1::createBands()
     // Created first so that the fixed bands stay above it when it scrolls up.
     pnlSentences = new NoteLinesPanel(this);
     connect(pnlSentences, &NoteLinesPanel::noteClicked, this, &TForm1::noteLineClicked);
+    connect(pnlSentences, &NoteLinesPanel::noteFocused, this, &TForm1::scrollToNoteLine);
 
     pnlHeader = new StripHeader(this);
     connect(pnlHeader, &StripHeader::logoClicked, this, &TForm1::Image2Click);
@@ -247,8 +249,13 @@ void TForm1::reloadNotes()
 
 void TForm1::noteLineRebuild()
 {
+    const int focusedNote = pnlSentences->focusedNote();
     const auto last = pnlSentences->rebuild(m_session.notes(), m_session.settings(),
                                             layout::noteLineWidth(width(), m_scrollBarShown));
+    if (focusedNote > 0)
+        pnlSentences->focusNote(focusedNote);
+    else
+        focusStart();
     int panelHeight = pnlSentences->height();
     if (last) {
         setStripSize(width(), layout::stripHeightForNotes(last->top, last->height));
@@ -345,6 +352,25 @@ void TForm1::scrollbarCheck()
 void TForm1::scroll(int position)
 {
     pnlSentences->scrollTo(position, ScrollBar1->height());
+}
+
+void TForm1::scrollToNoteLine(int top, int lineHeight, int content)
+{
+    if (m_scrollBarShown) {
+        ScrollBar1->setValue(layout::positionShowingLine(ScrollBar1->value(), top, lineHeight,
+                                                         content, ScrollBar1->height()));
+    }
+}
+
+// Where the keyboard starts in the strip: the note lines, or the search box when there
+// are none; never a button, which Space or Enter would press.
+void TForm1::focusStart()
+{
+    QWidget* current = focusWidget();
+    if (current && current != pnlHeader->searchButton() && current->isVisible())
+        return;
+    if (!pnlSentences->focusNote(1))
+        pnlHeader->searchBox()->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace velmaro

@@ -177,13 +177,17 @@ private:
     // Off the screen: hidden with a notification area to come back from, minimised
     // to the taskbar or dock without one.
     void hideStrip();
-    // On the screen again, hidden or minimised before.
+    // On the screen again, hidden or minimised before, without taking the keyboard from
+    // the program the user is in (an alarm shows it so); the user's own acts then
+    // activate it.
     void showStrip() override;
     void colourAlarmLine(int n, bool opaque) override;
     // While hidden, shows the strip again once the notification area is gone.
     void watchNotificationArea();
     void beginNewNote();
     void noteLineClicked(int n);
+    void scrollToNoteLine(int top, int lineHeight, int content);
+    void focusStart();
 
     // Sets the size; on a change runs the resize handling.
     void setStripSize(int width, int height);

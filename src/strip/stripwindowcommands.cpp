@@ -11,6 +11,7 @@
 
 #include <QLineEdit>
 #include <QTimer>
+#include <QWindow>
 
 namespace velmaro {
 
@@ -109,8 +110,10 @@ void TForm1::ToolButton9Click()
     else
         hideStrip();
     raise();
-    if (showing)
+    if (showing) {
+        activateWindow();
         pnlHeader->searchBox()->setText(kSearchPrompt);
+    }
 }
 
 bool TForm1::isStripShown() const
@@ -161,7 +164,15 @@ void TForm1::showStrip()
     // Shown where the user is, also when it was hidden or left on another workspace.
     if (windowHandle())
         m_services.shell.moveToCurrentWorkspace(winId());
+    // The window manager is told not to give the strip the focus as it maps it (a user
+    // time of 0); Qt reads that from the window's property once the window exists.
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    if (windowHandle())
+        windowHandle()->setProperty("_q_showWithoutActivating", true);
     show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (windowHandle())
+        windowHandle()->setProperty("_q_showWithoutActivating", QVariant());
 }
 
 void TForm1::showFromOutside(bool shown)

@@ -122,6 +122,7 @@ void TForm1::showEvent(QShowEvent* event)
         QTimer::singleShot(0, this,
                            [this] { RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu()); });
     m_shownOnce = true;
+    focusStart();
 }
 
 void TForm1::changeEvent(QEvent* event)

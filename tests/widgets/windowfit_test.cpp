@@ -43,7 +43,7 @@ QString captionOf(const QWidget* w)
 QRect captionRect(const QWidget* w)
 {
     const QString text = captionOf(w);
-    QSize needs = w->fontMetrics().boundingRect(QRect(), 0, text).size();
+    QSize needs = w->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, text).size();
     const auto* l = qobject_cast<const QLabel*>(w);
     if (l)
         needs.rwidth() +=
