@@ -7,7 +7,6 @@
 #include "strip/stripwindow.h"
 
 #include "settings/launchers.h"
-#include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/striplayout.h"
@@ -88,8 +87,7 @@ void TForm1::repaintStrip()
 
 void TForm1::launcherClick(int n)
 {
-    if (m_settingsDialog)
-        m_settingsDialog->launcherClick(n);
+    emit launcherAsked(n);
 }
 
 } // namespace velmaro

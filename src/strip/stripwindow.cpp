@@ -9,7 +9,6 @@
 #include "strip/stripheader.h"
 #include "strip/striplayout.h"
 #include "strip/stripmover.h"
-#include "strip/striptray.h"
 #include "strip/stripwidgets.h"
 #include "strip/tray/texttrayicon.h"
 #include "widgets/wincolor.h"
@@ -57,7 +56,6 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
                              static_cast<QWidget*>(pnlSentences)})
         m_mover->addDragSurface(surface);
     connect(m_mover, &StripMover::moved, this, &TForm1::scrollbarCheck);
-    RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -283,10 +281,10 @@ void TForm1::noteLineRebuild()
 void TForm1::noteLineClicked(int n)
 {
     const NoteCollection& notes = m_session.notes();
-    if (!m_editor || n < 1 || n > noteLineCount() || n > notes.count())
+    if (n < 1 || n > noteLineCount() || n > notes.count())
         return;
     const int markColor = priorityMarkColor(notes.note(n).priority).value_or(-1);
-    m_editor->openForNote(n, notes.note(n).text, markColor);
+    emit noteAsked(n, notes.note(n).text, markColor);
 }
 
 // ---------------------------------------------------------------------------------------

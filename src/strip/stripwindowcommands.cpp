@@ -5,9 +5,7 @@
 #include "strip/stripwindow.h"
 
 #include "output/links.h"
-#include "output/outputwindows.h"
 #include "platform/logging.h"
-#include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
 
@@ -39,8 +37,7 @@ void TForm1::beginNewNote()
         m_services.messages.inform(kNoteLimit);
         return;
     }
-    if (m_editor && !m_editor->isShown())
-        m_editor->openNew();
+    emit newNoteAsked();
 }
 
 void TForm1::ToolButton1Click()
@@ -58,16 +55,14 @@ void TForm1::ToolButton2Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->listAll();
+    emit listAsked();
 }
 
 void TForm1::ToolButton3Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showCalendar();
+    emit calendarAsked();
 }
 
 void TForm1::ToolButton4Click()
@@ -90,9 +85,9 @@ void TForm1::ToolButton6Click()
 
 void TForm1::ToolButton7Click()
 {
-    if (!taskbarCheck() || !m_settingsDialog)
+    if (!taskbarCheck())
         return;
-    m_settingsDialog->exec();
+    emit settingsAsked();
     layoutBackgroundImage();
 }
 
@@ -100,8 +95,7 @@ void TForm1::ToolButton8Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showHelp();
+    emit helpAsked();
 }
 
 void TForm1::ToolButton9Click()
@@ -207,24 +201,21 @@ void TForm1::Acercade2Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showAbout();
+    emit aboutAsked();
 }
 
 void TForm1::Image1Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showAbout();
+    emit aboutAsked();
 }
 
 void TForm1::Image2Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showAbout();
+    emit aboutAsked();
 }
 
 void TForm1::btnSearchClick()
