@@ -91,6 +91,11 @@ QString refusalText(const NoteResult& result)
 
 } // namespace
 
+std::optional<QDateTime> requestedAlarm(const QString& given)
+{
+    return alarmOf(given);
+}
+
 QString countNotice(const SettingsStore& store)
 {
     const NoteCount count = readNoteCount(store);
@@ -105,7 +110,8 @@ QString countNotice(const SettingsStore& store)
 
 QString checkNoteRequest(const NoteRequest& request)
 {
-    if (request.text.isEmpty())
+    // Blanks alone make a line that looks empty.
+    if (request.text.trimmed().isEmpty())
         return QStringLiteral("el texto de la nota está vacío.");
     // A byte no text file holds (a caller on the socket can send a NUL) would make
     // tw.cfg a binary file for every other tool that reads it.

@@ -21,6 +21,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <cstdio>
+
 using namespace velmaro;
 
 int main(int argc, char* argv[])
@@ -30,6 +32,14 @@ int main(int argc, char* argv[])
     CommandFront front(commandArguments(argc, argv));
     if (const std::optional<int> status = runWithoutWindows(front, argc, argv, startEnvironment))
         return *status;
+    // Without a display Qt would abort with a message of its own.
+    if (!hasGraphicalSession(startEnvironment)) {
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "main", "velmaro: Velmaro necesita una sesión gráfica (no hay DISPLAY "
+                               "ni WAYLAND_DISPLAY).\n")),
+                   stderr);
+        return 1;
+    }
     // Under a Wayland session the strip runs on XWayland, where it can place itself.
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
