@@ -86,10 +86,10 @@ run_all_tests() {
 
 step "install dependencies" scripts/install-deps.sh || true
 
-# The tree itself: no two source folders include each other, and every file says
-# its licence (REUSE).
+# The tree itself: no two source folders include each other, every file says its
+# licence (REUSE), and the translations hold every text of the sources, translated.
 source_checks() {
-    python3 scripts/check-includes.py && reuse lint --quiet
+    python3 scripts/check-includes.py && reuse lint --quiet && scripts/update-translations.sh --check
 }
 step "source checks: include directions, licences" source_checks || true
 

@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
     CaretBlinkTimeout caret(app);
-    useSpanish(app);
+    useInterfaceLanguage(app);
     FontWarmUp fonts;
 
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();

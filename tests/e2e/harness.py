@@ -444,6 +444,8 @@ class Desktop:
             XDG_RUNTIME_DIR=self.runtime_dir,
             LANG="C.UTF-8",
             LC_ALL="C.UTF-8",
+            # The tests read Velmaro's own texts: Spanish, whatever the caller's desktop speaks.
+            LANGUAGE="es",
         )
         if self.display:
             env["DISPLAY"] = self.display

@@ -1,0 +1,541 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="es">
+<context>
+    <name>CommandFront</name>
+    <message>
+        <source>no se pudo escribir en la salida estándar: %1.</source>
+        <translation>cannot write to standard output: %1.</translation>
+    </message>
+    <message>
+        <source>Velmaro no ha terminado todavía.</source>
+        <translation>Velmaro has not finished yet.</translation>
+    </message>
+    <message>
+        <source>la alarma del %1 ya ha pasado: no sonará.</source>
+        <translation>the alarm of %1 has already passed: it will not ring.</translation>
+    </message>
+</context>
+<context>
+    <name>HintNames</name>
+    <message>
+        <source>Desplazamiento vertical</source>
+        <translation>Vertical scroll bar</translation>
+    </message>
+    <message>
+        <source>Desplazamiento horizontal</source>
+        <translation>Horizontal scroll bar</translation>
+    </message>
+</context>
+<context>
+    <name>NoteReading</name>
+    <message>
+        <source>alta</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>baja</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>media</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>Nota %1, prioridad %2: %3</source>
+        <translation>Note %1, %2 priority: %3</translation>
+    </message>
+    <message>
+        <source>La alarma sonó el %1 a las %2.</source>
+        <translation>The alarm rang on %1 at %2.</translation>
+    </message>
+    <message>
+        <source>Alarma el %1 a las %2.</source>
+        <translation>Alarm on %1 at %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Acerca de ...</source>
+        <translation>About Velmaro</translation>
+    </message>
+    <message>
+        <source>Velmaro</source>
+        <translation>Velmaro</translation>
+    </message>
+    <message>
+        <source>Version 2.2 dist. 1</source>
+        <translation>Version 2.2 dist. 1</translation>
+    </message>
+    <message>
+        <source>Velmaro es un programa de distribución gratuita. Se entrega tal cual es, sin garantías de ningún tipo; ni sus autores ni sus distribuidores se responsabilizan por daños o pérdidas que pudiera ocasionar su uso.</source>
+        <translation>Velmaro is free to share. It comes as it is, without warranty of any kind; neither its authors nor its distributors are liable for any damage or loss its use may cause.</translation>
+    </message>
+    <message>
+        <source>Las marcas registradas mencionadas o programas citados pertenecen a sus respectivos dueños. </source>
+        <translation>Trademarks and programs mentioned belong to their respective owners. </translation>
+    </message>
+    <message>
+        <source>La imagen, la frase y los enlaces del área gris son establecidos por el usuario; los autores no son responsables por ellos, ni por la imagen de fondo ni el logo de la barra.</source>
+        <translation>The picture, message and links in the grey area are set by the user; the authors are not responsible for them, nor for the background picture or the strip&apos;s logo.</translation>
+    </message>
+    <message>
+        <source>Todo sobre Velmaro en:</source>
+        <translation>All about Velmaro at:</translation>
+    </message>
+    <message>
+        <source>&amp;e-mail</source>
+        <translation>&amp;E-mail</translation>
+    </message>
+    <message>
+        <source>Ayúdanos a distribuir Programas gratuitamente. Haz tus búsquedas web desde Velmaro</source>
+        <translation>Help us share free software: search the web from Velmaro</translation>
+    </message>
+    <message>
+        <source>e-&amp;mail</source>
+        <translation>E-&amp;mail</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAllConfig</name>
+    <message>
+        <source>Configurando Velmaro</source>
+        <translation>Velmaro Settings</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Ancho de la Hoja :</source>
+        <translation>Strip &amp;width:</translation>
+    </message>
+    <message>
+        <source>Archivo de &amp;Notas:</source>
+        <translation>&amp;Archive file:</translation>
+    </message>
+    <message>
+        <source>Incluir Fecha/Hora de:</source>
+        <translation>Include the date and time of:</translation>
+    </message>
+    <message>
+        <source>Ala&amp;rma</source>
+        <translation>Ala&amp;rm</translation>
+    </message>
+    <message>
+        <source>Ultima Actuali&amp;zación</source>
+        <translation>Last chan&amp;ge</translation>
+    </message>
+    <message>
+        <source>Nota Arc&amp;hivada</source>
+        <translation>Arc&amp;hiving</translation>
+    </message>
+    <message>
+        <source>Programas Configurables</source>
+        <translation>Launchers</translation>
+    </message>
+    <message>
+        <source>Activo</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Icono</source>
+        <translation>Icon</translation>
+    </message>
+    <message>
+        <source>Archivo a Ejecutar</source>
+        <translation>Program to run</translation>
+    </message>
+    <message>
+        <source>Programa 1 activo</source>
+        <translation>Launcher 1 on</translation>
+    </message>
+    <message>
+        <source>Nombre del programa 1</source>
+        <translation>Name of launcher 1</translation>
+    </message>
+    <message>
+        <source>Icono del programa 1</source>
+        <translation>Icon of launcher 1</translation>
+    </message>
+    <message>
+        <source>Archivo a ejecutar del programa 1</source>
+        <translation>Program of launcher 1</translation>
+    </message>
+    <message>
+        <source>Elegir el programa 1</source>
+        <translation>Choose the program of launcher 1</translation>
+    </message>
+    <message>
+        <source>Programa 2 activo</source>
+        <translation>Launcher 2 on</translation>
+    </message>
+    <message>
+        <source>Nombre del programa 2</source>
+        <translation>Name of launcher 2</translation>
+    </message>
+    <message>
+        <source>Icono del programa 2</source>
+        <translation>Icon of launcher 2</translation>
+    </message>
+    <message>
+        <source>Archivo a ejecutar del programa 2</source>
+        <translation>Program of launcher 2</translation>
+    </message>
+    <message>
+        <source>Elegir el programa 2</source>
+        <translation>Choose the program of launcher 2</translation>
+    </message>
+    <message>
+        <source>Programa 3 activo</source>
+        <translation>Launcher 3 on</translation>
+    </message>
+    <message>
+        <source>Nombre del programa 3</source>
+        <translation>Name of launcher 3</translation>
+    </message>
+    <message>
+        <source>Icono del programa 3</source>
+        <translation>Icon of launcher 3</translation>
+    </message>
+    <message>
+        <source>Archivo a ejecutar del programa 3</source>
+        <translation>Program of launcher 3</translation>
+    </message>
+    <message>
+        <source>Elegir el programa 3</source>
+        <translation>Choose the program of launcher 3</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo de Letra :</source>
+        <translation>&amp;Font:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;maño :</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <source>&amp;Color :</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>C&amp;olor Alarma :</source>
+        <translation>Alarm c&amp;olour:</translation>
+    </message>
+    <message>
+        <source>&amp;Fondo Alarma :</source>
+        <translation>Alarm &amp;background:</translation>
+    </message>
+    <message>
+        <source>Tran&amp;sparente :</source>
+        <translation>Tran&amp;sparent:</translation>
+    </message>
+    <message>
+        <source>&amp;Imagen:</source>
+        <translation>&amp;Picture:</translation>
+    </message>
+    <message>
+        <source>Elegir la imagen</source>
+        <translation>Choose the picture</translation>
+    </message>
+    <message>
+        <source>Sin Ima&amp;gen</source>
+        <translation>&amp;No picture</translation>
+    </message>
+    <message>
+        <source>A&amp;justar a la Hoja</source>
+        <translation>Stretch to the stri&amp;p</translation>
+    </message>
+    <message>
+        <source>Mantener &amp;Proporciones</source>
+        <translation>&amp;Keep proportions</translation>
+    </message>
+    <message>
+        <source>Color &amp;de Fondo:</source>
+        <translation>Backgroun&amp;d colour:</translation>
+    </message>
+    <message>
+        <source>&amp;Velmaro siempre delante 
+del resto de las aplicaciones</source>
+        <translation>&amp;Velmaro always in front 
+of other windows</translation>
+    </message>
+    <message>
+        <source>En la Página Acerca de ...</source>
+        <translation>In the About window</translation>
+    </message>
+    <message>
+        <source>&amp;Web:</source>
+        <translation>&amp;Web:</translation>
+    </message>
+    <message>
+        <source>&amp;E-Mail:</source>
+        <translation>&amp;E-mail:</translation>
+    </message>
+    <message>
+        <source>T&amp;u Mensaje</source>
+        <translation>Yo&amp;ur message</translation>
+    </message>
+    <message>
+        <source>Esta distribución de Velmaro es 
+gentileza de : </source>
+        <translation>This copy of Velmaro is 
+brought to you by: </translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCalendar</name>
+    <message>
+        <source>Calendario</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Copiar Fecha al Portapapeles</source>
+        <translation>Copy the date to the clipboard</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmConfig</name>
+    <message>
+        <source>Nueva Nota</source>
+        <translation>New Note</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Archivar</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Enviar por e-mail</source>
+        <translation>Send by e-mail</translation>
+    </message>
+    <message>
+        <source>Alta Prioridad</source>
+        <translation>High priority</translation>
+    </message>
+    <message>
+        <source>Prioridad Media</source>
+        <translation>Medium priority</translation>
+    </message>
+    <message>
+        <source>Baja Prioridad</source>
+        <translation>Low priority</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Escriba aquí su Nota</source>
+        <translation>Write your note here</translation>
+    </message>
+    <message>
+        <source>Ultima Modificación :</source>
+        <translation>Last changed:</translation>
+    </message>
+    <message>
+        <source>Alarma NO Activada</source>
+        <translation>Alarm OFF</translation>
+    </message>
+    <message>
+        <source>Fecha de la Alarma</source>
+        <translation>Alarm date</translation>
+    </message>
+    <message>
+        <source>Hora de la Alarma</source>
+        <translation>Alarm time</translation>
+    </message>
+    <message>
+        <source>Activar Alarma</source>
+        <translation>Turn the alarm on</translation>
+    </message>
+    <message>
+        <source>Desactivar Alarma</source>
+        <translation>Turn the alarm off</translation>
+    </message>
+    <message>
+        <source>Adelantar Alarma :</source>
+        <translation>Postpone the alarm:</translation>
+    </message>
+    <message>
+        <source>1 &amp;hora</source>
+        <translation>1 &amp;hour</translation>
+    </message>
+    <message>
+        <source>&amp;24 horas.</source>
+        <translation>&amp;24 hours</translation>
+    </message>
+    <message>
+        <source>Aceptar Repetir Alarma</source>
+        <translation>Postpone the alarm and save</translation>
+    </message>
+    <message>
+        <source>&amp;Sonido :</source>
+        <translation>&amp;Sound:</translation>
+    </message>
+    <message>
+        <source>Archivo de Sonido de la Alarma</source>
+        <translation>Sound file of the alarm</translation>
+    </message>
+    <message>
+        <source>Prueba de Sonido</source>
+        <translation>Play the sound</translation>
+    </message>
+    <message>
+        <source> Alarmas cercanas:</source>
+        <translation> Alarms close together:</translation>
+    </message>
+    <message>
+        <source>&amp;No Advertir</source>
+        <translation>&amp;Do not warn</translation>
+    </message>
+    <message>
+        <source>A&amp;dvertir si difieren en menos de :</source>
+        <translation>&amp;Warn when closer than:</translation>
+    </message>
+    <message>
+        <source>M&amp;inutos</source>
+        <translation>m&amp;inutes</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHelp</name>
+    <message>
+        <source>Ayuda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Bienvenido !</source>
+        <translation>Welcome!</translation>
+    </message>
+    <message>
+        <source>&amp;e-mail</source>
+        <translation>&amp;E-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Aceptar</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPrint</name>
+    <message>
+        <source>Listado de Notas</source>
+        <translation>List of Notes</translation>
+    </message>
+    <message>
+        <source>Guardar Como ...</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>Copiar Todo al Portapapeles</source>
+        <translation>Copy all to the clipboard</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>velmaro: Velmaro necesita una sesión gráfica (no hay DISPLAY ni WAYLAND_DISPLAY).
+</source>
+        <translation>velmaro: Velmaro needs a graphical session (there is no DISPLAY or WAYLAND_DISPLAY).
+</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::AddNote</name>
+    <message numerus="yes">
+        <source>el número de notas guardado (TotalData=&quot;%1&quot;) no es un número: se cuentan las notas guardadas (%n).</source>
+        <translation>
+            <numerusform>the stored note count (TotalData=&quot;%1&quot;) is not a number: the stored note is counted (%n).</numerusform>
+            <numerusform>the stored note count (TotalData=&quot;%1&quot;) is not a number: the stored notes are counted (%n).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::NoteLinesPanel</name>
+    <message>
+        <source>Notas</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Prioridad %1</source>
+        <translation>%1 priority</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::StripCommands</name>
+    <message>
+        <source>Programa %1</source>
+        <translation>Launcher %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TForm1</name>
+    <message>
+        <source>Programa %1</source>
+        <translation>Launcher %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TfrmCalendar</name>
+    <message>
+        <source>Mes anterior</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>Mes siguiente</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <source>Días del mes</source>
+        <translation>Days of the month</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TfrmConfig</name>
+    <message>
+        <source>Elegir un archivo de sonido</source>
+        <translation>Choose a sound file</translation>
+    </message>
+</context>
+</TS>
