@@ -15,6 +15,117 @@
         <source>la alarma del %1 ya ha pasado: no sonará.</source>
         <translation>the alarm of %1 has already passed: it will not ring.</translation>
     </message>
+    <message>
+        <source>
+Pruebe &quot;velmaro --help&quot;.</source>
+        <translation>
+Try &quot;velmaro --help&quot;.</translation>
+    </message>
+    <message>
+        <source>Velmaro está en ejecución pero no responde.</source>
+        <translation>Velmaro is running but does not answer.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 aparece dos veces.</source>
+        <translation>%1 is given twice.</translation>
+    </message>
+    <message>
+        <source>argumento inesperado %1.</source>
+        <translation>unexpected argument %1.</translation>
+    </message>
+    <message>
+        <source>opción desconocida %1.</source>
+        <translation>unknown option %1.</translation>
+    </message>
+    <message>
+        <source>falta el valor de %1.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 no lleva valor.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>indique una sola acción (%1 y %2).</source>
+        <translation>give one action only (%1 and %2).</translation>
+    </message>
+    <message>
+        <source>&quot;--json&quot; solo sirve con &quot;--list&quot;.</source>
+        <translation>&quot;--json&quot; only goes with &quot;--list&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 solo sirve con &quot;--add&quot;.</source>
+        <translation>%1 only goes with &quot;--add&quot;.</translation>
+    </message>
+    <message>
+        <source>Uso: velmaro [ACCIÓN]
+Tira de notas breves con prioridades y alarmas.
+
+Sin acción, inicia Velmaro (o avisa de que ya está en ejecución).
+
+Acciones:
+  --new-note             abre &quot;Nueva Nota&quot; (inicia Velmaro si hace falta)
+  --toggle               oculta o muestra la tira (inicia Velmaro si hace falta)
+  --show                 muestra la tira (inicia Velmaro si hace falta)
+  --hide                 oculta la tira
+  --quit                 cierra Velmaro, como &quot;Salir&quot; en su menú
+  --add TEXTO            añade una nota con las reglas del editor de notas
+      --priority alta|media|baja   prioridad (por omisión, media)
+      --alarm &quot;dd/mm/aaaa hh:mm&quot;   alarma de la nota
+      --sound ARCHIVO              sonido de la alarma (por omisión, el
+                                   último elegido en el editor)
+      --force                      añade la nota aunque haya otra alarma
+                                   cercana
+  --list                 escribe las notas en la salida estándar
+      --json                       como JSON, para programas: número,
+                                   prioridad, alarma (ISO 8601), estado de
+                                   la alarma, sonido y texto de cada nota
+  --version              muestra la versión
+  --help                 muestra esta ayuda
+
+Con Velmaro en ejecución, las acciones le llegan por el bus de sesión
+(example.velmaro.Velmaro) o, sin bus, por un socket privado. Sin Velmaro en
+ejecución, --add escribe la nota en tw.cfg.
+
+Estado de salida: 0 si la acción se hizo; 1 si no se pudo; 2 si la línea de
+órdenes no es válida.
+</source>
+        <translation>Usage: velmaro [ACTION]
+A strip of short notes with priorities and alarms.
+
+Without an action, starts Velmaro (or says that it is already running).
+
+Actions:
+  --new-note             opens &quot;New Note&quot; (starts Velmaro when needed)
+  --toggle               hides or shows the strip (starts Velmaro when needed)
+  --show                 shows the strip (starts Velmaro when needed)
+  --hide                 hides the strip
+  --quit                 quits Velmaro, as &quot;Quit&quot; in its menu does
+  --add TEXT             adds a note under the note editor&apos;s rules
+      --priority alta|media|baja   priority: high, medium (the default), low
+      --alarm &quot;dd/mm/yyyy hh:mm&quot;   the note&apos;s alarm
+      --sound FILE                 the alarm&apos;s sound (by default the last
+                                   one chosen in the editor)
+      --force                      adds the note even when another alarm
+                                   is close
+  --list                 writes the notes to standard output
+      --json                       as JSON, for programs: each note&apos;s
+                                   number, priority, alarm (ISO 8601),
+                                   alarm state, sound and text
+  --version              shows the version
+  --help                 shows this help
+
+While Velmaro runs, actions reach it on the session bus
+(example.velmaro.Velmaro) or, without a bus, through a private socket. When
+Velmaro is not running, --add writes the note to tw.cfg.
+
+Exit status: 0 when the action was done; 1 when it could not be; 2 when the
+command line is not valid.
+</translation>
+    </message>
 </context>
 <context>
     <name>HintNames</name>
@@ -25,6 +136,15 @@
     <message>
         <source>Desplazamiento horizontal</source>
         <translation>Horizontal scroll bar</translation>
+    </message>
+</context>
+<context>
+    <name>NearAlarm</name>
+    <message>
+        <source>Existe una alarma anterior (en la nota número %1) configurada en %2.<byte value="xd"/>
+Cambie la hora seleccionada o elija la opción &quot;No Advertir&quot;.</source>
+        <translation>An earlier alarm (in note %1) is set for %2.<byte value="xd"/>
+Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
 </context>
 <context>
@@ -52,6 +172,13 @@
     <message>
         <source>Alarma el %1 a las %2.</source>
         <translation>Alarm on %1 at %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Ya hay una instancia previa de &quot;%1&quot; ejecutándose. Si no la encuentra en la pantalla, verifique en la barra de Tareas.</source>
+        <translation>&quot;%1&quot; is already running. If you cannot see it on the screen, look in the taskbar or the notification area.</translation>
     </message>
 </context>
 <context>
@@ -508,6 +635,81 @@ brought to you by: </translation>
         <source>Programa %1</source>
         <translation>Launcher %1</translation>
     </message>
+    <message>
+        <source>Ocultar en barra de Tareas o Volver a mostrar en pantalla</source>
+        <translation>Hide in the taskbar, or show again</translation>
+    </message>
+    <message>
+        <source>Listar Todas las notas en un solo documento</source>
+        <translation>List all notes in one document</translation>
+    </message>
+    <message>
+        <source>Configurar Velmaro</source>
+        <translation>Velmaro settings</translation>
+    </message>
+    <message>
+        <source>Ayuda de Velmaro</source>
+        <translation>Velmaro help</translation>
+    </message>
+    <message>
+        <source>Salir de Velmaro</source>
+        <translation>Quit Velmaro</translation>
+    </message>
+    <message>
+        <source>Nueva Nota</source>
+        <translation>New Note</translation>
+    </message>
+    <message>
+        <source>Calendario</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>&amp;Ocultar / Mostrar</source>
+        <translation>&amp;Hide / Show</translation>
+    </message>
+    <message>
+        <source>&amp;Nueva Nota...</source>
+        <translation>&amp;New Note…</translation>
+    </message>
+    <message>
+        <source>Listar &amp;Todo...</source>
+        <translation>List &amp;All…</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lendario...</source>
+        <translation>Ca&amp;lendar…</translation>
+    </message>
+    <message>
+        <source>Confi&amp;gurar...</source>
+        <translation>Settin&amp;gs…</translation>
+    </message>
+    <message>
+        <source>A&amp;yuda</source>
+        <translation>Hel&amp;p</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de...</source>
+        <translation>&amp;About…</translation>
+    </message>
+    <message>
+        <source>&amp;Salir</source>
+        <translation>&amp;Quit</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::StripHeader</name>
+    <message>
+        <source>Acerca de ... (y Mensajes)</source>
+        <translation>About Velmaro (and messages)</translation>
+    </message>
+    <message>
+        <source>Escriba la búsqueda aquí</source>
+        <translation>Type your web search here</translation>
+    </message>
+    <message>
+        <source>Buscar en la Web</source>
+        <translation>Search the web</translation>
+    </message>
 </context>
 <context>
     <name>velmaro::TForm1</name>
@@ -536,6 +738,34 @@ brought to you by: </translation>
     <message>
         <source>Elegir un archivo de sonido</source>
         <translation>Choose a sound file</translation>
+    </message>
+    <message>
+        <source>Nueva Nota</source>
+        <translation>New Note</translation>
+    </message>
+    <message>
+        <source>Modificar / Borrar / Archivar</source>
+        <translation>Edit / Delete / Archive</translation>
+    </message>
+    <message>
+        <source>Elija un archivo .wav adecuado</source>
+        <translation>Choose a suitable .wav file</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Archivos de Sonidos(*.wav)</source>
+        <translation>Sound files (*.wav)</translation>
+    </message>
+    <message>
+        <source>  Alarma Activada  </source>
+        <translation>  Alarm ON  </translation>
+    </message>
+    <message>
+        <source>Alarma NO Activada</source>
+        <translation>Alarm OFF</translation>
     </message>
 </context>
 </TS>

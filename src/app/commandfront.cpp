@@ -100,7 +100,9 @@ bool CommandFront::isWindowless() const
 std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
 {
     if (!m_error.isEmpty())
-        return fail(m_error + QStringLiteral("\nPruebe \"velmaro --help\"."), 2);
+        return fail(m_error +
+                        QCoreApplication::translate("CommandFront", "\nPruebe \"velmaro --help\"."),
+                    2);
     switch (m_line.action) {
     case Action::Help:
         return written(print(stdout, helpText()));
@@ -151,7 +153,8 @@ int CommandFront::passOrWrite(platform::InstanceClient& running, const GuardMake
             return status == 0 ? noticePastAlarm() : status;
         }
         if (deadline.hasExpired())
-            return fail(QStringLiteral("Velmaro está en ejecución pero no responde."));
+            return fail(QCoreApplication::translate("CommandFront",
+                                                    "Velmaro está en ejecución pero no responde."));
         QThread::msleep(kPollMs);
     }
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "app/commandline.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace velmaro {
@@ -59,26 +61,32 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
         }
         if (name == u"--json" && !value) {
             if (line.json)
-                return QStringLiteral("%1 aparece dos veces.").arg(quoted(name));
+                return QCoreApplication::translate("CommandLine", "%1 aparece dos veces.")
+                    .arg(quoted(name));
             line.json = true;
             continue;
         }
         const std::optional<Action> action = actionOf(name);
         if (!action && !kNoteOptions.contains(name)) {
             if (!name.startsWith(QLatin1Char('-')))
-                return QStringLiteral("argumento inesperado %1.").arg(quoted(name));
-            return QStringLiteral("opción desconocida %1.").arg(quoted(name));
+                return QCoreApplication::translate("CommandLine", "argumento inesperado %1.")
+                    .arg(quoted(name));
+            return QCoreApplication::translate("CommandLine", "opción desconocida %1.")
+                .arg(quoted(name));
         }
         if (takesValue(name) && !value) {
             if (i + 1 >= arguments.size())
-                return QStringLiteral("falta el valor de %1.").arg(quoted(name));
+                return QCoreApplication::translate("CommandLine", "falta el valor de %1.")
+                    .arg(quoted(name));
             value = arguments[++i];
         } else if (!takesValue(name) && value) {
-            return QStringLiteral("%1 no lleva valor.").arg(quoted(name));
+            return QCoreApplication::translate("CommandLine", "%1 no lleva valor.")
+                .arg(quoted(name));
         }
         if (action) {
             if (!actionName.isEmpty())
-                return QStringLiteral("indique una sola acción (%1 y %2).")
+                return QCoreApplication::translate("CommandLine",
+                                                   "indique una sola acción (%1 y %2).")
                     .arg(quoted(actionName), quoted(name));
             actionName = name;
             line.action = *action;
@@ -87,7 +95,8 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
             continue;
         }
         if (noteOptions.contains(name))
-            return QStringLiteral("%1 aparece dos veces.").arg(quoted(name));
+            return QCoreApplication::translate("CommandLine", "%1 aparece dos veces.")
+                .arg(quoted(name));
         noteOptions << name;
         if (name == u"--priority")
             line.note.priority = *value;
@@ -99,15 +108,17 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
             line.note.force = true;
     }
     if (line.json && line.action != Action::List)
-        return QStringLiteral("\"--json\" solo sirve con \"--list\".");
+        return QCoreApplication::translate("CommandLine", "\"--json\" solo sirve con \"--list\".");
     if (!noteOptions.isEmpty() && line.action != Action::Add)
-        return QStringLiteral("%1 solo sirve con \"--add\".").arg(quoted(noteOptions.first()));
+        return QCoreApplication::translate("CommandLine", "%1 solo sirve con \"--add\".")
+            .arg(quoted(noteOptions.first()));
     return line;
 }
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Uso: velmaro [ACCIÓN]\n"
         "Tira de notas breves con prioridades y alarmas.\n"
         "\n"

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "app/commandmain.h"
 
+#include "session/language.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -20,11 +22,13 @@ QStringList commandArguments(int argc, char** argv)
 std::optional<int> runWithoutWindows(CommandFront& front, int argc, char** argv,
                                      const platform::Environment& env)
 {
-    if (const std::optional<int> status = front.answerAlone(env))
-        return status;
     if (!front.isWindowless())
         return std::nullopt;
     QCoreApplication app(argc, argv);
+    // Messages and help in the user's language too.
+    useInterfaceLanguage(app);
+    if (const std::optional<int> status = front.answerAlone(env))
+        return status;
     const QString name = QFileInfo(env.executablePath()).fileName();
     InstanceChannels channels(name);
     return front.passOrWrite(

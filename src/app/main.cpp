@@ -8,6 +8,7 @@
 #include "app/stripremote.h"
 #include "app/stripwindows.h"
 #include "app/terminationsignal.h"
+#include "session/language.h"
 #include "session/session.h"
 #include "session/storage.h"
 #include "settings/commandimages.h"
@@ -15,7 +16,6 @@
 #include "widgets/caretblink.h"
 #include "widgets/dialogowner.h"
 #include "widgets/hintnames.h"
-#include "widgets/spanish.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -43,7 +43,8 @@ std::optional<int> claimRunningCopy(CommandFront& front, InstanceChannels& chann
     // Two such starts at once: the one that lost hands its action to the other.
     if (const std::optional<int> status = front.passToRunning(channels.running()))
         return status;
-    messages.inform(QStringLiteral("Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
+    messages.inform(QCoreApplication::translate(
+                        "Startup", "Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
                                    "encuentra en la pantalla, verifique en la barra de Tareas.")
                         .arg(exeName));
     return 0;

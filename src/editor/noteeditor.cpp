@@ -40,7 +40,7 @@ void TfrmConfig::openNew()
     if (isShown() || !m_host)
         return; // the dialog is in use; an opening would overwrite what is being edited
     m_form.openNew();
-    setWindowTitle(QStringLiteral("Nueva Nota"));
+    setWindowTitle(tr("Nueva Nota"));
     ui->btnBorrar->setEnabled(false);
     ui->btnArchivar->setEnabled(false);
     showForm();
@@ -55,7 +55,7 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     if (isShown() || !m_host)
         return;
     m_form.openNote(n, displayedText, markColor);
-    setWindowTitle(QStringLiteral("Modificar / Borrar / Archivar"));
+    setWindowTitle(tr("Modificar / Borrar / Archivar"));
     ui->btnBorrar->setEnabled(true);
     ui->btnArchivar->setEnabled(true);
     showForm();
@@ -174,7 +174,7 @@ void TfrmConfig::SpeedButton2Click()
 void TfrmConfig::RxSpeedButton1Click()
 {
     if (!playSound(m_services.sound, ui->fedSonidos->text()))
-        m_services.messages.inform(QStringLiteral("Elija un archivo .wav adecuado"));
+        m_services.messages.inform(tr("Elija un archivo .wav adecuado"));
 }
 
 void TfrmConfig::browseSound()
@@ -182,8 +182,8 @@ void TfrmConfig::browseSound()
     QString start = soundFileFromText(ui->fedSonidos->text());
     if (start.isEmpty() || !QFileInfo(start).exists())
         start = m_soundFolder;
-    const QString chosen = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Abrir"), start, QStringLiteral("Archivos de Sonidos(*.wav)"));
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, tr("Abrir"), start, tr("Archivos de Sonidos(*.wav)"));
     if (!chosen.isEmpty())
         ui->fedSonidos->setText(quoteSoundFileName(chosen));
 }

@@ -272,8 +272,7 @@ void TfrmConfig::showAlarmSwitch(bool on)
     ui->btnAlarm->setVisible(!on);
     ui->btnAlarmOff->setVisible(on);
     ui->pnlAlarm->setEnabled(!on);
-    ui->lblAlarm->setText(on ? QStringLiteral("  Alarma Activada  ")
-                             : QStringLiteral("Alarma NO Activada"));
+    ui->lblAlarm->setText(on ? tr("  Alarma Activada  ") : tr("Alarma NO Activada"));
     setTextColour(ui->lblAlarm, on ? 0x000000FF : 0x00FF0000);
 }
 

@@ -5,6 +5,8 @@
 #include "notes/codec.h"
 #include "notes/storednote.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace velmaro {
@@ -43,9 +45,12 @@ std::optional<NearAlarm> findNearAlarm(const SettingsStore& store, int noteCount
 
 QString nearAlarmMessage(int number, DayCount other)
 {
-    return QStringLiteral("Existe una alarma anterior (en la nota número ") +
-           QString::number(number) + QStringLiteral(") configurada en ") + formatDateTime(other) +
-           QStringLiteral(".\r\nCambie la hora seleccionada o elija la opción \"No Advertir\".");
+    return QCoreApplication::translate("NearAlarm",
+                                       "Existe una alarma anterior (en la nota número %1) "
+                                       "configurada en %2.\r\nCambie la hora seleccionada o "
+                                       "elija la opción \"No Advertir\".")
+        .arg(number)
+        .arg(formatDateTime(other));
 }
 
 PickerValues postpone(const PickerValues& values, bool oneHour)

@@ -16,12 +16,27 @@ namespace velmaro {
 
 namespace {
 
-const QString kHideShowHint =
-    QStringLiteral("Ocultar en barra de Tareas o Volver a mostrar en pantalla");
-const QString kListHint = QStringLiteral("Listar Todas las notas en un solo documento");
-const QString kSettingsHint = QStringLiteral("Configurar Velmaro");
-const QString kHelpHint = QStringLiteral("Ayuda de Velmaro");
-const QString kExitHint = QStringLiteral("Salir de Velmaro");
+// Read when the strip is made, once the interface language is chosen.
+QString hideShowHint()
+{
+    return StripCommands::tr("Ocultar en barra de Tareas o Volver a mostrar en pantalla");
+}
+QString listHint()
+{
+    return StripCommands::tr("Listar Todas las notas en un solo documento");
+}
+QString settingsHint()
+{
+    return StripCommands::tr("Configurar Velmaro");
+}
+QString helpHint()
+{
+    return StripCommands::tr("Ayuda de Velmaro");
+}
+QString exitHint()
+{
+    return StripCommands::tr("Salir de Velmaro");
+}
 constexpr QRgb kSilver = 0xC0C0C0;
 
 } // namespace
@@ -53,16 +68,16 @@ void StripCommands::createToolBar(QWidget* strip)
         void (StripCommands::*signal)();
     };
     const Button buttons[] = {
-        {CommandImages::NewNote, QStringLiteral("Nueva Nota"), &StripCommands::newNote},
-        {CommandImages::ListAll, kListHint, &StripCommands::listAll},
-        {CommandImages::Calendar, QStringLiteral("Calendario"), &StripCommands::calendar},
+        {CommandImages::NewNote, tr("Nueva Nota"), &StripCommands::newNote},
+        {CommandImages::ListAll, listHint(), &StripCommands::listAll},
+        {CommandImages::Calendar, tr("Calendario"), &StripCommands::calendar},
         {CommandImages::Launcher1, QString(), &StripCommands::launcher1},
         {CommandImages::Launcher2, QString(), &StripCommands::launcher2},
         {CommandImages::Launcher3, QString(), &StripCommands::launcher3},
-        {CommandImages::Settings, kSettingsHint, &StripCommands::settings},
-        {CommandImages::Help, kHelpHint, &StripCommands::help},
-        {CommandImages::HideShow, kHideShowHint, &StripCommands::hideShow},
-        {CommandImages::Exit, kExitHint, &StripCommands::exit},
+        {CommandImages::Settings, settingsHint(), &StripCommands::settings},
+        {CommandImages::Help, helpHint(), &StripCommands::help},
+        {CommandImages::HideShow, hideShowHint(), &StripCommands::hideShow},
+        {CommandImages::Exit, exitHint(), &StripCommands::exit},
     };
     int number = 1;
     for (const Button& b : buttons) {
@@ -117,16 +132,16 @@ void StripCommands::createMenu(QWidget* strip)
     RxPopupMenu1 = new QMenu(strip);
     RxPopupMenu1->setObjectName(QStringLiteral("RxPopupMenu1"));
 
-    addMenuItem(strip, QStringLiteral("Ocultar2"), QStringLiteral("&Ocultar / Mostrar"), Qt::Key_O,
-                CommandImages::HideShow, kHideShowHint, &StripCommands::hideShow);
+    addMenuItem(strip, QStringLiteral("Ocultar2"), tr("&Ocultar / Mostrar"), Qt::Key_O,
+                CommandImages::HideShow, hideShowHint(), &StripCommands::hideShow);
     RxPopupMenu1->addSeparator();
-    addMenuItem(strip, QStringLiteral("NuevaNota1"), QStringLiteral("&Nueva Nota..."), Qt::Key_N,
+    addMenuItem(strip, QStringLiteral("NuevaNota1"), tr("&Nueva Nota..."), Qt::Key_N,
                 CommandImages::NewNote, QString(), &StripCommands::newNote);
     RxPopupMenu1->addSeparator();
-    addMenuItem(strip, QStringLiteral("ListarTodo1"), QStringLiteral("Listar &Todo..."), Qt::Key_T,
-                CommandImages::ListAll, kListHint, &StripCommands::listAll);
-    addMenuItem(strip, QStringLiteral("Calendario1"), QStringLiteral("Ca&lendario..."), Qt::Key_L,
-                CommandImages::Calendar, QStringLiteral("Calendario"), &StripCommands::calendar);
+    addMenuItem(strip, QStringLiteral("ListarTodo1"), tr("Listar &Todo..."), Qt::Key_T,
+                CommandImages::ListAll, listHint(), &StripCommands::listAll);
+    addMenuItem(strip, QStringLiteral("Calendario1"), tr("Ca&lendario..."), Qt::Key_L,
+                CommandImages::Calendar, tr("Calendario"), &StripCommands::calendar);
     QAction* n9 = RxPopupMenu1->addSeparator();
     n9->setObjectName(QStringLiteral("N9"));
     // The launcher items get their captions and show up once a launcher is set.
@@ -142,16 +157,16 @@ void StripCommands::createMenu(QWidget* strip)
     n10->setObjectName(QStringLiteral("N10"));
     n9->setVisible(false);
     n10->setVisible(false);
-    addMenuItem(strip, QStringLiteral("Configurar2"), QStringLiteral("Confi&gurar..."), Qt::Key_G,
-                CommandImages::Settings, kSettingsHint, &StripCommands::settings);
+    addMenuItem(strip, QStringLiteral("Configurar2"), tr("Confi&gurar..."), Qt::Key_G,
+                CommandImages::Settings, settingsHint(), &StripCommands::settings);
     RxPopupMenu1->addSeparator();
-    addMenuItem(strip, QStringLiteral("Ayuda2"), QStringLiteral("A&yuda"), Qt::Key_Y,
-                CommandImages::Help, kHelpHint, &StripCommands::help);
-    addMenuItem(strip, QStringLiteral("Acercade2"), QStringLiteral("&Acerca de..."), Qt::Key_A,
+    addMenuItem(strip, QStringLiteral("Ayuda2"), tr("A&yuda"), Qt::Key_Y, CommandImages::Help,
+                helpHint(), &StripCommands::help);
+    addMenuItem(strip, QStringLiteral("Acercade2"), tr("&Acerca de..."), Qt::Key_A,
                 CommandImages::About, makerWeb(), &StripCommands::about);
     RxPopupMenu1->addSeparator();
-    addMenuItem(strip, QStringLiteral("Salir2"), QStringLiteral("&Salir"), Qt::Key_S,
-                CommandImages::Exit, kExitHint, &StripCommands::exit);
+    addMenuItem(strip, QStringLiteral("Salir2"), tr("&Salir"), Qt::Key_S, CommandImages::Exit,
+                exitHint(), &StripCommands::exit);
 }
 
 QToolButton* StripCommands::toolButton(int number) const

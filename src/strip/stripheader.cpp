@@ -20,7 +20,10 @@ namespace velmaro {
 
 namespace {
 
-const QString kAboutHint = QStringLiteral("Acerca de ... (y Mensajes)");
+QString aboutHint()
+{
+    return StripHeader::tr("Acerca de ... (y Mensajes)");
+}
 
 // The box edits text as every Linux text field does: select all, copy, paste, cut and
 // undo keep their usual keys there, even Ctrl+A, which is the strip's about command
@@ -68,7 +71,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
                         layout::kLogoHeight);
     Image2->setScaledContents(true);
     Image2->setCursor(Qt::PointingHandCursor);
-    Image2->setToolTip(kAboutHint);
+    Image2->setToolTip(aboutHint());
     Image2->hide();
     connect(Image2, &ClickLabel::clicked, this, &StripHeader::logoClicked);
 
@@ -78,7 +81,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     // Drawn at build time at layout::kAboutSize.
     Image1->setPixmap(builtInPicture(QStringLiteral("aboutpicture30")));
     Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(kAboutHint);
+    Image1->setToolTip(aboutHint());
     connect(Image1, &ClickLabel::clicked, this, &StripHeader::aboutClicked);
 
     edtSearchStr = new QLineEdit(this);
@@ -88,7 +91,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     // not whenever the strip is activated, so that the strip's Ctrl+A (about) works
     // until then.
     edtSearchStr->setFocusPolicy(Qt::ClickFocus);
-    edtSearchStr->setToolTip(QStringLiteral("Escriba la búsqueda aquí"));
+    edtSearchStr->setToolTip(tr("Escriba la búsqueda aquí"));
     edtSearchStr->setText(kSearchPrompt);
     edtSearchStr->setAccessibleName(edtSearchStr->toolTip());
 
@@ -102,7 +105,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     QPalette searchPalette = btnSearch->palette();
     searchPalette.setColor(QPalette::ButtonText, Qt::blue);
     btnSearch->setPalette(searchPalette);
-    btnSearch->setToolTip(QStringLiteral("Buscar en la Web"));
+    btnSearch->setToolTip(tr("Buscar en la Web"));
     // "G" is a picture of a letter: a screen reader says what it does.
     btnSearch->setAccessibleName(btnSearch->toolTip());
     connect(btnSearch, &QPushButton::clicked, this, &StripHeader::searchClicked);

@@ -10,10 +10,10 @@
 #include "output/calendarwindow.h"
 #include "output/helpwindow.h"
 #include "output/listwindow.h"
+#include "session/language.h"
 #include "settings/settingsdialog.h"
 #include "strip/striprig.h"
 #include "widgets/contrast.h"
-#include "widgets/spanish.h"
 
 #include <QAbstractSpinBox>
 #include <QCalendarWidget>
