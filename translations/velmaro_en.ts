@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>AddNote</name>
+    <message>
+        <source>
+Cambie la hora o use --force para añadirla igualmente.</source>
+        <translation>
+Change the time, or use --force to add it all the same.</translation>
+    </message>
+    <message>
+        <source>el texto de la nota está vacío.</source>
+        <translation>the note&apos;s text is empty.</translation>
+    </message>
+    <message>
+        <source>la nota no se pudo añadir.</source>
+        <translation>the note could not be added.</translation>
+    </message>
+    <message>
+        <source>el texto de la nota lleva caracteres de control.</source>
+        <translation>the note&apos;s text holds control characters.</translation>
+    </message>
+    <message>
+        <source>el texto de la nota pasa de %1 caracteres.</source>
+        <translation>the note&apos;s text is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>prioridad desconocida %1: use alta, media o baja.</source>
+        <translation>unknown priority %1: use alta (high), media (medium) or baja (low).</translation>
+    </message>
+    <message>
+        <source>fecha de alarma no válida %1: use &quot;dd/mm/aaaa hh:mm&quot;.</source>
+        <translation>not a valid alarm date %1: use &quot;dd/mm/yyyy hh:mm&quot;.</translation>
+    </message>
+    <message>
+        <source>no existe el archivo de sonido %1.</source>
+        <translation>there is no sound file %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandFront</name>
     <message>
         <source>no se pudo escribir en la salida estándar: %1.</source>
@@ -139,6 +176,13 @@ command line is not valid.
     </message>
 </context>
 <context>
+    <name>Launchers</name>
+    <message>
+        <source>No se ha podido ejecutar </source>
+        <translation>Could not run </translation>
+    </message>
+</context>
+<context>
     <name>NearAlarm</name>
     <message>
         <source>Existe una alarma anterior (en la nota número %1) configurada en %2.<byte value="xd"/>
@@ -172,6 +216,17 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     <message>
         <source>Alarma el %1 a las %2.</source>
         <translation>Alarm on %1 at %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteActions</name>
+    <message>
+        <source>%1 no lleva argumentos.</source>
+        <translation>%1 takes no arguments.</translation>
+    </message>
+    <message>
+        <source>Llamada desconocida.</source>
+        <translation>Unknown call.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +652,113 @@ brought to you by: </translation>
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>WriteProblem</name>
+    <message>
+        <source>es un enlace a un archivo que no existe</source>
+        <translation>it is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>no es un archivo común</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>en su lugar hay una carpeta</source>
+        <translation>there is a folder in its place</translation>
+    </message>
+    <message>
+        <source>en su lugar hay una tubería con nombre (FIFO)</source>
+        <translation>there is a named pipe (FIFO) in its place</translation>
+    </message>
+    <message>
+        <source>en su lugar hay un dispositivo</source>
+        <translation>there is a device in its place</translation>
+    </message>
+    <message>
+        <source>%1 tiene la marca de inmutable (chattr +i)</source>
+        <translation>%1 is marked immutable (chattr +i)</translation>
+    </message>
+    <message>
+        <source>%1 solo admite añadir al final (chattr +a)</source>
+        <translation>%1 only allows appending (chattr +a)</translation>
+    </message>
+    <message>
+        <source>%1 pertenece al usuario %2 y usted no tiene permiso para %3</source>
+        <translation>%1 belongs to the user %2 and you may not %3</translation>
+    </message>
+    <message>
+        <source>%1 no le da permiso para %2</source>
+        <translation>%1 does not allow you to %2</translation>
+    </message>
+    <message>
+        <source>el archivo</source>
+        <translation>the file</translation>
+    </message>
+    <message>
+        <source>modificarlo</source>
+        <translation>change it</translation>
+    </message>
+    <message>
+        <source>la carpeta %1</source>
+        <translation>the folder %1</translation>
+    </message>
+    <message>
+        <source>escribir en ella</source>
+        <translation>write in it</translation>
+    </message>
+    <message>
+        <source>el sistema no permite modificarlo</source>
+        <translation>the system does not allow changing it</translation>
+    </message>
+    <message>
+        <source>usted no tiene permiso para modificarlo</source>
+        <translation>you do not have permission to change it</translation>
+    </message>
+    <message>
+        <source>el sistema de archivos donde está es de solo lectura</source>
+        <translation>the file system it is on is read-only</translation>
+    </message>
+    <message>
+        <source>no queda espacio libre en el disco</source>
+        <translation>there is no free space left on the disk</translation>
+    </message>
+    <message>
+        <source>se agotó el espacio de disco que le corresponde (cuota)</source>
+        <translation>your disk quota is used up</translation>
+    </message>
+    <message>
+        <source>el archivo superaría el tamaño máximo permitido</source>
+        <translation>the file would exceed the largest size allowed</translation>
+    </message>
+    <message>
+        <source>la carpeta %1 no existe</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>no se puede leer lo que ya contiene: </source>
+        <translation>what it already holds cannot be read: </translation>
+    </message>
+    <message>
+        <source>leerlo</source>
+        <translation>read it</translation>
+    </message>
+    <message>
+        <source>no se puede leer lo que ya contiene (%1)</source>
+        <translation>what it already holds cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>
+
+No se pueden guardar los cambios: </source>
+        <translation>
+
+The changes cannot be saved: </translation>
+    </message>
+    <message>
+        <source>. Las notas quedan como están en el archivo.</source>
+        <translation>. The notes stay as they are in the file.</translation>
     </message>
 </context>
 <context>

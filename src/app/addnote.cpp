@@ -79,13 +79,14 @@ QString refusalText(const NoteResult& result)
         // The editor's sentence, with the way out this caller has.
         const QString& m = result.message;
         return m.left(m.indexOf(QLatin1Char('\r'))) +
-               QStringLiteral("\nCambie la hora o use --force para añadirla igualmente.");
+               QCoreApplication::translate(
+                   "AddNote", "\nCambie la hora o use --force para añadirla igualmente.");
     }
     if (result.status == NoteResult::Status::Nothing)
-        return QStringLiteral("el texto de la nota está vacío.");
+        return QCoreApplication::translate("AddNote", "el texto de la nota está vacío.");
     // Every refusal says something: an empty reason would read as success.
     if (result.message.isEmpty())
-        return QStringLiteral("la nota no se pudo añadir.");
+        return QCoreApplication::translate("AddNote", "la nota no se pudo añadir.");
     return result.message;
 }
 
@@ -112,25 +113,29 @@ QString checkNoteRequest(const NoteRequest& request)
 {
     // Blanks alone make a line that looks empty.
     if (request.text.trimmed().isEmpty())
-        return QStringLiteral("el texto de la nota está vacío.");
+        return QCoreApplication::translate("AddNote", "el texto de la nota está vacío.");
     // A byte no text file holds (a caller on the socket can send a NUL) would make
     // tw.cfg a binary file for every other tool that reads it.
     const auto isControl = [](QChar c) {
         return c.unicode() < 0x20 && c != u'\t' && c != u'\r' && c != u'\n';
     };
     if (std::any_of(request.text.begin(), request.text.end(), isControl))
-        return QStringLiteral("el texto de la nota lleva caracteres de control.");
+        return QCoreApplication::translate("AddNote",
+                                           "el texto de la nota lleva caracteres de control.");
     if (NoteForm::textLength(request.text) > NoteForm::kMaxTextLength)
-        return QStringLiteral("el texto de la nota pasa de %1 caracteres.")
+        return QCoreApplication::translate("AddNote", "el texto de la nota pasa de %1 caracteres.")
             .arg(NoteForm::kMaxTextLength);
     if (!priorityOf(request.priority))
-        return QStringLiteral("prioridad desconocida %1: use alta, media o baja.")
+        return QCoreApplication::translate("AddNote",
+                                           "prioridad desconocida %1: use alta, media o baja.")
             .arg(quoted(request.priority));
     if (!request.alarm.isEmpty() && !alarmOf(request.alarm))
-        return QStringLiteral("fecha de alarma no válida %1: use \"dd/mm/aaaa hh:mm\".")
+        return QCoreApplication::translate(
+                   "AddNote", "fecha de alarma no válida %1: use \"dd/mm/aaaa hh:mm\".")
             .arg(quoted(request.alarm));
     if (request.sound && !request.sound->isEmpty() && !QFileInfo(*request.sound).isFile())
-        return QStringLiteral("no existe el archivo de sonido %1.").arg(quoted(*request.sound));
+        return QCoreApplication::translate("AddNote", "no existe el archivo de sonido %1.")
+            .arg(quoted(*request.sound));
     return {};
 }
 

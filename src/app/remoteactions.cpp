@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "app/remoteactions.h"
 
+#include <QCoreApplication>
+
 namespace velmaro {
 
 namespace {
@@ -50,7 +52,9 @@ platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteA
         return {true, {}, added.number};
     }
     if (!call.args.isEmpty())
-        return {false, QStringLiteral("%1 no lleva argumentos.").arg(m), {}};
+        return {false,
+                QCoreApplication::translate("RemoteActions", "%1 no lleva argumentos.").arg(m),
+                {}};
     if (m == u"NewNote")
         actions.newNote();
     else if (m == u"Toggle")
@@ -62,7 +66,7 @@ platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteA
     else if (m == u"Quit")
         actions.quit();
     else
-        return {false, QStringLiteral("Llamada desconocida."), {}};
+        return {false, QCoreApplication::translate("RemoteActions", "Llamada desconocida."), {}};
     return {true, {}, {}};
 }
 

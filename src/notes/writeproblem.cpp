@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "notes/writeproblem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -58,16 +59,18 @@ QString notAFile(const QString& path)
     struct stat sb;
     const QByteArray p = native(path);
     if (::lstat(p.constData(), &sb) == 0 && S_ISLNK(sb.st_mode) && ::stat(p.constData(), &sb) != 0)
-        return QStringLiteral("es un enlace a un archivo que no existe");
+        return QCoreApplication::translate("WriteProblem",
+                                           "es un enlace a un archivo que no existe");
     if (::stat(p.constData(), &sb) != 0)
-        return QStringLiteral("no es un archivo común");
+        return QCoreApplication::translate("WriteProblem", "no es un archivo común");
     if (S_ISDIR(sb.st_mode))
-        return QStringLiteral("en su lugar hay una carpeta");
+        return QCoreApplication::translate("WriteProblem", "en su lugar hay una carpeta");
     if (S_ISFIFO(sb.st_mode))
-        return QStringLiteral("en su lugar hay una tubería con nombre (FIFO)");
+        return QCoreApplication::translate("WriteProblem",
+                                           "en su lugar hay una tubería con nombre (FIFO)");
     if (S_ISCHR(sb.st_mode) || S_ISBLK(sb.st_mode))
-        return QStringLiteral("en su lugar hay un dispositivo");
-    return QStringLiteral("no es un archivo común");
+        return QCoreApplication::translate("WriteProblem", "en su lugar hay un dispositivo");
+    return QCoreApplication::translate("WriteProblem", "no es un archivo común");
 }
 
 // Why a file or folder refuses this user: its change flags, or its owner.
@@ -75,14 +78,20 @@ QString refusedBy(const QString& path, const QString& what, const QString& verb)
 {
     const int flags = changeFlags(path);
     if (flags & FS_IMMUTABLE_FL)
-        return QStringLiteral("%1 tiene la marca de inmutable (chattr +i)").arg(what);
+        return QCoreApplication::translate("WriteProblem",
+                                           "%1 tiene la marca de inmutable (chattr +i)")
+            .arg(what);
     if (flags & FS_APPEND_FL)
-        return QStringLiteral("%1 solo admite añadir al final (chattr +a)").arg(what);
+        return QCoreApplication::translate("WriteProblem",
+                                           "%1 solo admite añadir al final (chattr +a)")
+            .arg(what);
     struct stat sb;
     if (::stat(native(path).constData(), &sb) == 0 && sb.st_uid != ::geteuid())
-        return QStringLiteral("%1 pertenece al usuario %2 y usted no tiene permiso para %3")
+        return QCoreApplication::translate(
+                   "WriteProblem", "%1 pertenece al usuario %2 y usted no tiene permiso para %3")
             .arg(what, userName(sb.st_uid), verb);
-    return QStringLiteral("%1 no le da permiso para %2").arg(what, verb);
+    return QCoreApplication::translate("WriteProblem", "%1 no le da permiso para %2")
+        .arg(what, verb);
 }
 
 } // namespace
@@ -98,23 +107,30 @@ QString whyNotWritten(const QString& path, int error)
     case EACCES:
     case EPERM:
         if (QFileInfo::exists(file) && ::access(native(file).constData(), W_OK) != 0)
-            return refusedBy(file, QStringLiteral("el archivo"), QStringLiteral("modificarlo"));
+            return refusedBy(file, QCoreApplication::translate("WriteProblem", "el archivo"),
+                             QCoreApplication::translate("WriteProblem", "modificarlo"));
         if (::access(native(folder).constData(), W_OK | X_OK) != 0)
-            return refusedBy(folder, QStringLiteral("la carpeta %1").arg(folder),
-                             QStringLiteral("escribir en ella"));
-        return error == EPERM ? QStringLiteral("el sistema no permite modificarlo")
-                              : QStringLiteral("usted no tiene permiso para modificarlo");
+            return refusedBy(
+                folder, QCoreApplication::translate("WriteProblem", "la carpeta %1").arg(folder),
+                QCoreApplication::translate("WriteProblem", "escribir en ella"));
+        return error == EPERM ? QCoreApplication::translate("WriteProblem",
+                                                            "el sistema no permite modificarlo")
+                              : QCoreApplication::translate(
+                                    "WriteProblem", "usted no tiene permiso para modificarlo");
     case EROFS:
-        return QStringLiteral("el sistema de archivos donde está es de solo lectura");
+        return QCoreApplication::translate("WriteProblem",
+                                           "el sistema de archivos donde está es de solo lectura");
     case ENOSPC:
-        return QStringLiteral("no queda espacio libre en el disco");
+        return QCoreApplication::translate("WriteProblem", "no queda espacio libre en el disco");
     case EDQUOT:
-        return QStringLiteral("se agotó el espacio de disco que le corresponde (cuota)");
+        return QCoreApplication::translate(
+            "WriteProblem", "se agotó el espacio de disco que le corresponde (cuota)");
     case EFBIG:
-        return QStringLiteral("el archivo superaría el tamaño máximo permitido");
+        return QCoreApplication::translate("WriteProblem",
+                                           "el archivo superaría el tamaño máximo permitido");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("la carpeta %1 no existe").arg(folder);
+        return QCoreApplication::translate("WriteProblem", "la carpeta %1 no existe").arg(folder);
     default:
         return systemText(error);
     }
@@ -125,16 +141,21 @@ QString whyNotRead(const QString& path, int error)
     if (error == 0)
         return notAFile(path);
     if (error == EACCES || error == EPERM)
-        return QStringLiteral("no se puede leer lo que ya contiene: ") +
-               refusedBy(path, QStringLiteral("el archivo"), QStringLiteral("leerlo"));
-    return QStringLiteral("no se puede leer lo que ya contiene (%1)").arg(systemText(error));
+        return QCoreApplication::translate("WriteProblem",
+                                           "no se puede leer lo que ya contiene: ") +
+               refusedBy(path, QCoreApplication::translate("WriteProblem", "el archivo"),
+                         QCoreApplication::translate("WriteProblem", "leerlo"));
+    return QCoreApplication::translate("WriteProblem", "no se puede leer lo que ya contiene (%1)")
+        .arg(systemText(error));
 }
 
 QString unableToWriteMessage(const QString& path, const QString& reason)
 {
     return QStringLiteral("Unable to write to ") + path +
-           QStringLiteral("\n\nNo se pueden guardar los cambios: ") + reason +
-           QStringLiteral(". Las notas quedan como están en el archivo.");
+           QCoreApplication::translate("WriteProblem", "\n\nNo se pueden guardar los cambios: ") +
+           reason +
+           QCoreApplication::translate("WriteProblem",
+                                       ". Las notas quedan como están en el archivo.");
 }
 
 } // namespace velmaro

@@ -5,6 +5,7 @@
 #include "notes/keys.h"
 #include "settings/desktopentry.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace velmaro {
@@ -59,7 +60,7 @@ bool launcherRuns(const LauncherRow& row)
 
 QString launchFailedMessage(const QString& file)
 {
-    return QStringLiteral("No se ha podido ejecutar ") + file;
+    return QCoreApplication::translate("Launchers", "No se ha podido ejecutar ") + file;
 }
 
 } // namespace velmaro
