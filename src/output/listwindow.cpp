@@ -13,9 +13,11 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QPointer>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -37,10 +39,19 @@ int pixelsToTwips(double pixels)
     return int(std::lround(pixels / kPixelsPerPoint * 20));
 }
 
+// The desktop's icon theme first; themes that carry only the symbolic drawings
+// (Adwaita, installed with the program) are looked at too before the style's own.
 QIcon buttonIcon(const char* themeName, QStyle::StandardPixmap fallback)
 {
-    return QIcon::fromTheme(QString::fromLatin1(themeName),
-                            QApplication::style()->standardIcon(fallback));
+    if (QIcon::fallbackThemeName().isEmpty())
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    const QString name = QString::fromLatin1(themeName);
+    for (const QString& candidate : {name, name + QStringLiteral("-symbolic")}) {
+        const QIcon icon = QIcon::fromTheme(candidate);
+        if (!icon.isNull())
+            return icon;
+    }
+    return QApplication::style()->standardIcon(fallback);
 }
 
 } // namespace
@@ -166,7 +177,12 @@ QString TfrmPrint::askSaveFile()
 {
     const QString rtfFilter = QStringLiteral("Rich Text Files (*.RTF *.rtf)");
     const QString txtFilter = QStringLiteral("Text Files (*.TXT *.txt)");
+    // The documents folder at first, then wherever the person saved last.
+    static QString lastFolder;
+    if (lastFolder.isEmpty() || !QFileInfo(lastFolder).isDir())
+        lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog dialog(this);
+    dialog.setDirectory(lastFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({rtfFilter, txtFilter});
@@ -177,7 +193,9 @@ QString TfrmPrint::askSaveFile()
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void TfrmPrint::SpeedButton1Click()

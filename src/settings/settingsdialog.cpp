@@ -11,6 +11,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontInfo>
 
 namespace velmaro {
 
@@ -209,8 +210,11 @@ void TfrmAllConfig::showForm()
     ui->chkAlarm->setChecked(f.stampAlarm);
     ui->chkLastUpd->setChecked(f.stampLastUpdate);
     ui->chkAchieve->setChecked(f.stampArchived);
-    ui->cboFontStyle->setCurrentIndex(
-        f.fontName.isEmpty() ? -1 : ui->cboFontStyle->findText(f.fontName));
+    // A stored face that is not installed (the first start's default among them) is
+    // drawn in the face the desktop puts in its place: that is the one shown.
+    const QString shownFace =
+        f.fontName.isEmpty() ? QFontInfo(QFont(m_sampleFace)).family() : f.fontName;
+    ui->cboFontStyle->setCurrentIndex(ui->cboFontStyle->findText(shownFace));
     ui->spEdFontSize->setValue(f.fontSize);
     ui->chkAlarmTransparente->setChecked(f.alarmBackTransparent);
     ui->edtImageFile->setText(f.imageFile);
