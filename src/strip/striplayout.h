@@ -105,6 +105,11 @@ ScrollBarState scrollBarCheck(const ScrollBarInput& in);
 // panel stays where it is.
 std::optional<int> scrolledPanelTop(int position, std::optional<int> contentHeight, int barHeight);
 
+// Scrollbar positions one notch of the mouse wheel moves over a panel `panelHeight`
+// tall seen through `barHeight`: the desktop's `wheelLines`, fewer where that many
+// would carry lines past the note area unseen, and never less than one.
+int positionsPerNotch(int wheelLines, int panelHeight, int barHeight);
+
 // Toolbar: eight command buttons (new note, list, calendar, three launchers, settings,
 // help), the separator, hide/show and the (hidden) exit button.
 struct ToolBarLayout {

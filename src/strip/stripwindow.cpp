@@ -14,10 +14,12 @@
 #include "strip/tray/texttrayicon.h"
 #include "widgets/wincolor.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <optional>
 
@@ -342,6 +344,24 @@ void TForm1::scrollbarCheck()
         ScrollBar1->setValue(s.position);
     }
     pnlSentences->move(0, s.panelTop);
+}
+
+void TForm1::wheelEvent(QWheelEvent* event)
+{
+    if (!m_scrollBarShown) {
+        event->ignore();
+        return;
+    }
+    // Whole notches of 120 eighths of a degree; fine-grained wheels and touchpads add
+    // up to them.
+    m_wheelRemainder += event->angleDelta().y();
+    const int notches = m_wheelRemainder / 120;
+    m_wheelRemainder -= notches * 120;
+    const int perNotch = layout::positionsPerNotch(QApplication::wheelScrollLines(),
+                                                   pnlSentences->height(), ScrollBar1->height());
+    if (notches != 0)
+        ScrollBar1->setValue(ScrollBar1->value() - notches * perNotch);
+    event->accept();
 }
 
 void TForm1::scroll(int position)
