@@ -6,12 +6,13 @@
 #include "app/commandmain.h"
 #include "app/notesfollower.h"
 #include "app/platformchoice.h"
+#include "app/remoteactions.h"
 #include "app/startupmessages.h"
 #include "app/stripremote.h"
 #include "app/terminationsignal.h"
-#include "notes/codec.h"
 #include "editor/noteeditor.h"
 #include "editor/noteeditorondemand.h"
+#include "notes/codec.h"
 #include "notes/settingsfilewatcher.h"
 #include "output/outputwindows.h"
 #include "platform/environment.h"
@@ -80,6 +81,11 @@ int main(int argc, char* argv[])
         // Two such starts at once: the one that lost hands its action to the other.
         if (const std::optional<int> status = front.passToRunning(channels.running()))
             return *status;
+        // A plain second start: the running copy brings its strip back, for a person
+        // who has no tray to find it in, and the message tells why no new one started.
+        CommandLine show;
+        show.action = Action::Show;
+        channels.running().send(callFor(show));
         messages.inform(
             QStringLiteral("Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
                            "encuentra en la pantalla, verifique en la barra de Tareas.")
