@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "platform/linux/dbusnotifier.h"
 
+#include "platform/linux/dbuschannel.h"
 #include "platform/logging.h"
 
 #include <QAtomicInteger>
@@ -18,6 +19,8 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kTitle = QStringLiteral("Velmaro");
+// The menu entry is named by the program's id, as its own bus service is.
+const QString& kDesktopEntry = kBusService;
 
 QString busAddress(const Environment& environment)
 {
@@ -87,7 +90,11 @@ void DBusNotifier::notify(const QString& text)
     }
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    const QVariantMap hints{{QStringLiteral("suppress-sound"), true}};
+    // Critical: an alarm stays on the screen until the person answers it, where the
+    // server honours that. The menu entry's name lets the server group and raise us.
+    const QVariantMap hints{{QStringLiteral("suppress-sound"), true},
+                            {QStringLiteral("urgency"), QVariant::fromValue(uchar(2))},
+                            {QStringLiteral("desktop-entry"), kDesktopEntry}};
     call << kTitle << quint32(0) << m_iconName << kTitle << bodyText(text) << QStringList() << hints
          << qint32(-1);
     // Sent without waiting: the answer (an id, or an error when no service runs) is

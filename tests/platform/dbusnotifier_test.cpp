@@ -113,6 +113,9 @@ void DBusNotifierTest::postsToTheServiceOnTheSessionBus()
              QStringLiteral("Llamar al banco\nantes de las &lt;15&gt; &amp; no después"));
     QVERIFY(call.actions.isEmpty());
     QCOMPARE(call.hints.value(QStringLiteral("suppress-sound")), QVariant(true));
+    QCOMPARE(call.hints.value(QStringLiteral("urgency")).toInt(), 2);
+    QCOMPARE(call.hints.value(QStringLiteral("desktop-entry")),
+             QVariant(QStringLiteral("example.velmaro.Velmaro")));
     QCOMPARE(call.timeout, -1);
 
     DBusNotifier second(runtimeOnly);
