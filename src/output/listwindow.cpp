@@ -7,6 +7,7 @@
 #include "output/printmodule.h"
 #include "platform/logging.h"
 #include "ui_listwindow.h"
+#include "widgets/icontheme.h"
 #include "widgets/moduleloader.h"
 
 #include <QApplication>
@@ -39,19 +40,10 @@ int pixelsToTwips(double pixels)
     return int(std::lround(pixels / kPixelsPerPoint * 20));
 }
 
-// The desktop's icon theme first; themes that carry only the symbolic drawings
-// (Adwaita, installed with the program) are looked at too before the style's own.
 QIcon buttonIcon(const char* themeName, QStyle::StandardPixmap fallback)
 {
-    if (QIcon::fallbackThemeName().isEmpty())
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-    const QString name = QString::fromLatin1(themeName);
-    for (const QString& candidate : {name, name + QStringLiteral("-symbolic")}) {
-        const QIcon icon = QIcon::fromTheme(candidate);
-        if (!icon.isNull())
-            return icon;
-    }
-    return QApplication::style()->standardIcon(fallback);
+    return themedIcon(QString::fromLatin1(themeName),
+                      QApplication::style()->standardIcon(fallback));
 }
 
 } // namespace

@@ -210,10 +210,9 @@ void TfrmAllConfig::showForm()
     ui->chkAlarm->setChecked(f.stampAlarm);
     ui->chkLastUpd->setChecked(f.stampLastUpdate);
     ui->chkAchieve->setChecked(f.stampArchived);
-    // A stored face that is not installed (the first start's default among them) is
-    // drawn in the face the desktop puts in its place: that is the one shown.
-    const QString shownFace =
-        f.fontName.isEmpty() ? QFontInfo(QFont(m_sampleFace)).family() : f.fontName;
+    // Without an installed face (the first start's default is none) the strip draws
+    // its notes in the desktop's usual font: that is the one shown.
+    const QString shownFace = f.fontName.isEmpty() ? QFontInfo(QFont()).family() : f.fontName;
     ui->cboFontStyle->setCurrentIndex(ui->cboFontStyle->findText(shownFace));
     ui->spEdFontSize->setValue(f.fontSize);
     ui->chkAlarmTransparente->setChecked(f.alarmBackTransparent);
