@@ -169,7 +169,9 @@ void TfrmAllConfig::setCustomFields(const QString& web, const QString& email,
 void TfrmAllConfig::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        centreOnScreen(*this, screen());
+        // On the monitor of the window it opens over (the strip's), not on the
+        // primary, which screen() still names before the first showing.
+        centreOnScreen(*this, ownerScreen(*this));
         settingsLoad();
     }
     QDialog::showEvent(event);

@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmaro developers
+"""With the strip on the right-hand monitor, every window it opens (editor, settings,
+calendar, help, about, list) appears wholly on that monitor."""
+
+import unittest
+
+from harness import Desktop, wait_until
+
+RIGHT = (1280, 0, 1024, 768)
+WINDOWS = (("ctrl+n", "Nota"), ("ctrl+g", "Configurando"), ("ctrl+l", "^Calendario$"),
+           ("ctrl+y", "^Ayuda$"), ("ctrl+a", "Acerca"), ("ctrl+t", "^Listado de Notas$"))
+
+
+def wholly_on(geometry, area):
+    x, y, w, h = geometry
+    ax, ay, aw, ah = area
+    return ax <= x and ay <= y and x + w <= ax + aw and y + h <= ay + ah
+
+
+class WindowsOnStripMonitorTest(unittest.TestCase):
+    def test_every_window_opens_on_the_strips_monitor(self):
+        with Desktop(wm=True, two_monitors=True) as d:
+            d.write_settings("[General]\nCurrentVersion=2,3\nTotalData=0\nleft=1500\ntop=100\n")
+            p = d.start_velmaro()
+            strip = d.wait_for_strip(p)
+            d.wait_for_geometry(strip, (1500, 100, None, None))
+            for keys, title in WINDOWS:
+                d.send_keys(strip, keys)
+                w = d.wait_for_window(pid=p.pid, name=title)
+                wait_until(lambda: wholly_on(d.geometry(w), RIGHT), 10,
+                           what="%s on the right-hand monitor: %r" % (title, d.geometry(w)))
+                d.send_keys(w, "alt+F4")
+                wait_until(lambda: not d.is_viewable(w), 10, what="%s closed" % title)
+            d.send_keys(strip, "ctrl+s")
+            self.assertEqual(p.wait(15), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
