@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # SPDX-FileCopyrightText: 2026 The Velmaro developers
-"""With the strip on the right-hand monitor, every window it opens (editor, settings,
+"""With the strip on the right-hand monitor, of two outputs or of one output split by
+a RandR monitor, a drag moves it there and every window it opens (editor, settings,
 calendar, help, about, list) appears wholly on that monitor."""
 
 import unittest
@@ -20,11 +21,18 @@ def wholly_on(geometry, area):
 
 class WindowsOnStripMonitorTest(unittest.TestCase):
     def test_every_window_opens_on_the_strips_monitor(self):
-        with Desktop(wm=True, two_monitors=True) as d:
+        for kind in (True, "split"):
+            with self.subTest(two_monitors=kind):
+                self.walk(kind)
+
+    def walk(self, kind):
+        with Desktop(wm=True, two_monitors=kind) as d:
             d.write_settings("[General]\nCurrentVersion=2,3\nTotalData=0\nleft=1500\ntop=100\n")
             p = d.start_velmaro()
             strip = d.wait_for_strip(p)
             d.wait_for_geometry(strip, (1500, 100, None, None))
+            d.drag(strip, 120, 10, 120 + 100, 10 + 50)
+            d.wait_for_geometry(strip, (1600, 150, None, None))
             for keys, title in WINDOWS:
                 d.send_keys(strip, keys)
                 w = d.wait_for_window(pid=p.pid, name=title)
