@@ -82,7 +82,7 @@ QString DBusNotifier::bodyText(const QString& text)
     return body.toHtmlEscaped();
 }
 
-void DBusNotifier::notify(const QString& text)
+void DBusNotifier::notify(const QString& text, Urgency urgency)
 {
     if (!connectBus()) {
         qCWarning(lcNotify) << "No session bus: the notification is not shown";
@@ -90,10 +90,10 @@ void DBusNotifier::notify(const QString& text)
     }
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    // Critical: an alarm stays on the screen until the person answers it, where the
-    // server honours that. The menu entry's name lets the server group and raise us.
+    // The menu entry's name lets the server group the notifications and raise us.
+    const uchar level = urgency == Urgency::Critical ? 2 : 1;
     const QVariantMap hints{{QStringLiteral("suppress-sound"), true},
-                            {QStringLiteral("urgency"), QVariant::fromValue(uchar(2))},
+                            {QStringLiteral("urgency"), QVariant::fromValue(level)},
                             {QStringLiteral("desktop-entry"), kDesktopEntry}};
     call << kTitle << quint32(0) << m_iconName << kTitle << bodyText(text) << QStringList() << hints
          << qint32(-1);

@@ -18,7 +18,7 @@ public:
     DBusNotifier(const DBusNotifier&) = delete;
     DBusNotifier& operator=(const DBusNotifier&) = delete;
 
-    void notify(const QString& text) override;
+    void notify(const QString& text, Urgency urgency) override;
 
     // The body as the service is sent it: line breaks as LF, markup characters
     // escaped so that a note is shown as written and never read as markup.

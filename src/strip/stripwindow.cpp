@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "strip/stripwindow.h"
 
+#include "alarms/alarmring.h"
 #include "notes/codec.h"
 #include "notes/keys.h"
 #include "strip/notelinespanel.h"
@@ -153,7 +154,10 @@ void TForm1::FormCreate()
         }
     } else {
         reloadNotes();
-        pastAlarmMarking();
+        announceMissedAlarms(m_session.notes(),
+                             markPastAlarms(m_session.notes(), m_services.clock.now(), *this,
+                                            !m_session.settings().alarmBackTransparent),
+                             m_services.notifier);
     }
 
     QCoreApplication::processEvents();

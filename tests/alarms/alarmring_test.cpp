@@ -53,17 +53,29 @@ TEST_F(AlarmRing, ADueAlarmColoursSoundsNotifiesAndBringsTheStripBackOnce)
     EXPECT_EQ(strip.coloured, (std::vector<std::pair<int, bool>>{{1, true}, {3, true}}));
     EXPECT_EQ(sound.played, QStringList{QStringLiteral("/a.wav")});
     EXPECT_EQ(bell.rings, 1); // the sound that cannot play
-    EXPECT_EQ(notifier.posted, (QStringList{QStringLiteral("uno"), QStringLiteral("tres")}));
+    // Critical, with the moment the alarm was set for.
+    EXPECT_EQ(notifier.posted, (QStringList{QStringLiteral("uno\nAlarma: 05/03/2026 10:01:00"),
+                                            QStringLiteral("tres\nAlarma: 05/03/2026 10:01:00")}));
+    EXPECT_EQ(notifier.urgencies.count(platform::Notifier::Urgency::Critical), 2);
     EXPECT_EQ(strip.shows, 1);
 
     ringDueAlarms(notes, later.addDays(1), strip, {sound, bell, notifier});
     EXPECT_EQ(strip.coloured.size(), 2u);
 }
 
-TEST_F(AlarmRing, PastAlarmsAreOnlyColoured)
+TEST_F(AlarmRing, PastAlarmsAreOnlyColouredThenAnnouncedOnceQuietly)
 {
-    markPastAlarms(notes, later, strip, false);
+    const std::vector<int> due = markPastAlarms(notes, later, strip, false);
     EXPECT_EQ(strip.coloured, (std::vector<std::pair<int, bool>>{{1, false}, {3, false}}));
     EXPECT_TRUE(sound.played.isEmpty() && notifier.posted.isEmpty());
     EXPECT_EQ(bell.rings + strip.shows, 0);
+
+    // Each note by its first words, of its first line.
+    notes.note(3).text = QStringLiteral("uno dos tres cuatro cinco seis siete\nocho");
+    announceMissedAlarms(notes, due, notifier);
+    announceMissedAlarms(notes, {}, notifier);
+    EXPECT_EQ(notifier.posted,
+              QStringList{QStringLiteral("Alarmas vencidas mientras Velmaro estaba cerrado: 2\n"
+                                         "• uno\n• uno dos tres cuatro cinco seis…")});
+    EXPECT_EQ(notifier.urgencies, QList{platform::Notifier::Urgency::Normal});
 }
