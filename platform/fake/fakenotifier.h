@@ -16,8 +16,16 @@ public:
         posted << text;
         urgencies << urgency;
     }
+    void notifyAlarm(const QString& text, int tag, const QStringList& answerLabels) override
+    {
+        notify(text, Urgency::Critical);
+        alarmTags << tag;
+        labels = answerLabels;
+    }
     QStringList posted;
     QList<Urgency> urgencies;
+    QList<int> alarmTags;
+    QStringList labels;
 };
 
 } // namespace velmaro::platform

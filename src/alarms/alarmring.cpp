@@ -40,10 +40,14 @@ void ringDueAlarms(NoteCollection& notes, const QDateTime& now, AlarmStrip& stri
         // Seen as well as heard, also when the strip is covered or on another desktop.
         // The moment as the notes list shows it.
         const QString time = NoteForm::alarmText(fromDayCount(moments.at(std::size_t(n - 1))));
-        outputs.notifier.notify(
+        // Answered from the notification where the desktop offers actions.
+        outputs.notifier.notifyAlarm(
             notes.note(n).text + u'\n' +
                 QCoreApplication::translate("AlarmRing", "Alarma: %1").arg(time),
-            platform::Notifier::Urgency::Critical);
+            n,
+            {QCoreApplication::translate("AlarmRing", "Abrir"),
+             QCoreApplication::translate("AlarmRing", "Posponer 1 hora"),
+             QCoreApplication::translate("AlarmRing", "Quitar alarma")});
         if (!strip.isStripShown())
             strip.showStrip();
     }

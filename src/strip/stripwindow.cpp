@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "strip/stripwindow.h"
 
+#include "alarms/alarmanswer.h"
 #include "alarms/alarmring.h"
 #include "notes/codec.h"
 #include "notes/keys.h"
@@ -55,6 +56,9 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     pnlLine->raise();
     connectCommands();
     m_mover = new StripMover(this, pnlHeader, m_session, m_services.messages);
+    m_services.notifier.answered = [this](int n, platform::Notifier::Answer answer) {
+        answerAlarm(n, answer);
+    };
     for (QWidget* surface : {static_cast<QWidget*>(this), static_cast<QWidget*>(pnlHeader),
                              static_cast<QWidget*>(pnlSentences)})
         m_mover->addDragSurface(surface);
@@ -73,7 +77,10 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     resizeHandling();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    m_services.notifier.answered = nullptr;
+}
 
 // ---------------------------------------------------------------------------------------
 // Construction of the fixed parts
@@ -286,6 +293,40 @@ void TForm1::noteLineClicked(int n)
         return;
     const int markColor = priorityMarkColor(notes.note(n).priority).value_or(-1);
     m_editor->openForNote(n, notes.note(n).text, markColor);
+}
+
+void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
+{
+    using Answer = platform::Notifier::Answer;
+    NoteCollection& notes = m_session.notes();
+    if (n < 1 || n > noteLineCount() || n > notes.count())
+        return;
+    if (answer == Answer::Open) {
+        showFromOutside(true);
+        noteLineClicked(n);
+        return;
+    }
+    const QString shown = notes.note(n).text;
+    const int markColor = priorityMarkColor(notes.note(n).priority).value_or(-1);
+    NoteForm form(m_session.store(), notes, m_services.clock);
+    NoteFields moved;
+    const NoteResult result = answer == Answer::Postpone
+                                  ? postponeAlarmOneHour(form, n, shown, markColor, moved)
+                                  : removeAlarm(form, n, shown, markColor);
+    if (result.status == NoteResult::Status::NearAlarm) {
+        // Left to the person, in the editor, as the editor's own postpone would be.
+        showFromOutside(true);
+        noteLineClicked(n);
+        return;
+    }
+    if (!result.written()) {
+        if (!result.message.isEmpty())
+            m_services.messages.error(result.message);
+        return;
+    }
+    reloadNotes();
+    pastAlarmMarking();
+    scrollbarCheck();
 }
 
 // ---------------------------------------------------------------------------------------

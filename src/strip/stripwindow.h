@@ -178,6 +178,8 @@ private:
     void watchNotificationArea();
     void beginNewNote();
     void noteLineClicked(int n);
+    // An answer to note n's alarm notification.
+    void answerAlarm(int n, platform::Notifier::Answer answer);
 
     // Sets the size; on a change runs the resize handling.
     void setStripSize(int width, int height);
