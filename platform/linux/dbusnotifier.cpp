@@ -123,14 +123,14 @@ bool DBusNotifier::offersActions()
 {
     if (!m_actions) {
         QDBusConnection bus(m_connectionName);
-        const QDBusMessage reply = bus.call(
-            QDBusMessage::createMethodCall(kService, kPath, kService,
-                                           QStringLiteral("GetCapabilities")),
-            QDBus::Block, 2000);
+        const QDBusMessage reply =
+            bus.call(QDBusMessage::createMethodCall(kService, kPath, kService,
+                                                    QStringLiteral("GetCapabilities")),
+                     QDBus::Block, 2000);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
             return false; // asked again next time: the service may start later
-        m_actions = reply.arguments().constFirst().toStringList().contains(
-            QStringLiteral("actions"));
+        m_actions =
+            reply.arguments().constFirst().toStringList().contains(QStringLiteral("actions"));
         bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
                     SLOT(actionInvoked(quint32, QString)));
         bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
@@ -163,8 +163,8 @@ void DBusNotifier::notifyAlarm(const QString& text, int tag, const QStringList& 
                 if (reply.isValid())
                     m_alarmTags.insert(reply.value(), tag);
                 else
-                    qCWarning(lcNotify) << "The notification could not be sent:"
-                                        << reply.error().message();
+                    qCWarning(lcNotify)
+                        << "The notification could not be sent:" << reply.error().message();
                 w->deleteLater();
             });
 }

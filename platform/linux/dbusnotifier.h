@@ -45,7 +45,7 @@ private:
     QString m_iconName;
     QString m_connectionName;
     bool m_connected = false;
-    std::optional<bool> m_actions;  // the service's "actions" capability, asked once
+    std::optional<bool> m_actions;   // the service's "actions" capability, asked once
     QHash<quint32, int> m_alarmTags; // open alarm notifications: id -> tag
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
+#include "alarms/alarmanswer.h"
 #include "alarms/alarmring.h"
+#include "notes/keys.h"
 #include "platform/fake/fakeclock.h"
 #include "platform/fake/fakenotifier.h"
 #include "platform/fake/fakesound.h"
@@ -78,4 +80,33 @@ TEST_F(AlarmRing, PastAlarmsAreOnlyColouredThenAnnouncedOnceQuietly)
               QStringList{QStringLiteral("Alarmas vencidas mientras Velmaro estaba cerrado: 2\n"
                                          "• uno\n• uno dos tres cuatro cinco seis…")});
     EXPECT_EQ(notifier.urgencies, QList{platform::Notifier::Urgency::Normal});
+}
+
+TEST_F(AlarmRing, AnswersStoreThroughTheNoteForm)
+{
+    clock.set(later);
+    const auto storedAlarm = [&](int n) {
+        return store.readString(u"Data", QStringLiteral("Alarm%1").arg(n), QString(), 100);
+    };
+    writeNumber(store, keys::kAdv, 30); // the near-alarm warning on, 30 minutes
+    NoteForm form(store, notes, clock);
+    NoteFields moved;
+    // One hour on, as the editor's "1 hora": an hour from the other alarm, stored.
+    EXPECT_TRUE(postponeAlarmOneHour(form, 1, QStringLiteral("uno"), 0xFF, moved).written());
+    EXPECT_EQ(storedAlarm(1), QStringLiteral("05/03/2026 11:01:00"));
+    // Onto the other note's alarm: refused by the near-alarm rule, nothing stored, the
+    // moved note handed back for the editor.
+    notes.load();
+    const NoteResult near = postponeAlarmOneHour(form, 3, QStringLiteral("tres"), 0xFF, moved);
+    EXPECT_EQ(near.status, NoteResult::Status::NearAlarm);
+    EXPECT_EQ(moved.alarm, QDateTime(QDate(2026, 3, 5), QTime(11, 1)));
+    EXPECT_EQ(storedAlarm(3), QStringLiteral("05/03/2026 10:01:00"));
+    // Without its alarm; a note without one is left alone.
+    EXPECT_TRUE(removeAlarm(form, 3, QStringLiteral("tres"), 0xFF).written());
+    EXPECT_EQ(storedAlarm(3), QString());
+    notes.load();
+    EXPECT_EQ(removeAlarm(form, 2, QStringLiteral("dos"), 0xFF).status,
+              NoteResult::Status::Nothing);
+    EXPECT_EQ(postponeAlarmOneHour(form, 2, QStringLiteral("dos"), 0xFF, moved).status,
+              NoteResult::Status::Nothing);
 }
