@@ -12,8 +12,9 @@ that the runs measure an everyday start (nothing to write), not a first one.
 `--no-bus` leaves the session bus out: libdbus then launches a bus daemon for the
 display from the first program that asks for the bus.
 
-- start-up: exec to the first mapping of the program's main window; the two
-  programs take turns, the median, fastest and slowest of each are printed;
+- start-up: exec to the first mapping of the program's main window (the strip, the
+  bare window: not the tray icon's window, which can map first); the two programs
+  take turns, the median, fastest and slowest of each are printed;
 - memory: resident set size 5 s after that window appeared, median over the runs;
 - idle: the programs side by side, CPU time of all their threads over 60 s (four
   alarm ticks for velmaro), from /proc/PID/task/*/schedstat. The minute starts
@@ -31,6 +32,7 @@ Measure a Release build (-DCMAKE_BUILD_TYPE=Release) for figures to compare.
 import argparse
 import glob
 import os
+import re
 import statistics
 import sys
 import time
@@ -42,6 +44,8 @@ from harness import Desktop, to_cp1252_crlf  # noqa: E402
 
 WINDOW_NAMES = {"bare": "^velmaro_bare_window$", "bare-tick": "^velmaro_bare_window$",
                 "velmaro": "^Velmaro$"}
+# A main window is larger than this on both sides; a tray icon's window is not.
+MAIN_WINDOW_MIN_SIDE = 64
 MEMORY_AFTER = 5.0
 IDLE_AFTER = 20.0
 
@@ -134,10 +138,22 @@ def start(d, name, exe, env):
     return d.spawn(os.path.basename(exe), argv, env_extra=env)
 
 
+def main_window_mapped(d, name, pid):
+    """Whether a window of `pid` titled as the program's main window is mapped and
+    larger than a tray icon. One xdotool call for the search and the sizes, so that
+    the poll costs the same whichever window maps first."""
+    out = d.xdotool("search", "--all", "--onlyvisible", "--pid", str(pid), "--name",
+                    WINDOW_NAMES[name], "getwindowgeometry", "%@", check=False)
+    for w, h in re.findall(r"Geometry:\s*(\d+)x(\d+)", out):
+        if min(int(w), int(h)) > MAIN_WINDOW_MIN_SIDE:
+            return True
+    return False
+
+
 def wait_for_main_window(d, name, p, t0, timeout=30.0):
     """Seconds from t0 to the first mapping of the program's main window."""
     while True:
-        if d.windows(pid=p.pid, name=WINDOW_NAMES[name]):
+        if main_window_mapped(d, name, p.pid):
             return time.monotonic() - t0
         if not p.alive():
             raise RuntimeError("%s ended (rc %r) without a window:\n%s" % (name, p.returncode, p.output()))

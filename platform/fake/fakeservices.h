@@ -12,7 +12,7 @@
 #include "platform/fake/fakenotifier.h"
 #include "platform/fake/fakeshellstart.h"
 #include "platform/fake/fakesound.h"
-#include "session/services.h"
+#include "platform/services.h"
 
 namespace velmaro::platform {
 

@@ -5,8 +5,9 @@
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "notes/noteform.h"
-#include "notes/keys.h"
+#include "notes/storednote.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -57,11 +58,8 @@ std::variant<Prepared, QString> prepare(NoteForm& form, NoteCollection& notes,
 {
     if (QString error = checkNoteRequest(request); !error.isEmpty())
         return error;
-    const QString total = store.readString(keys::kTotalData.readSection, keys::kTotalData.readKey, QStringLiteral("0"));
-    const std::optional<int> count = parseInteger(total);
-    if (!count)
-        return countError(total);
-    notes.setCount(std::max(0, *count));
+    // Recovered when it cannot be read; the caller tells the user (countNotice()).
+    notes.setCount(readNoteCount(store).count);
     form.openNew();
     Prepared p{form.fields(), form.warning()};
     p.fields.text = request.text;
@@ -93,16 +91,27 @@ QString refusalText(const NoteResult& result)
 
 } // namespace
 
-QString countError(const QString& storedCount)
+std::optional<QDateTime> requestedAlarm(const QString& given)
 {
-    return QStringLiteral("el archivo de notas no es válido: TotalData vale \"%1\", que no es "
-                          "un número.")
-        .arg(storedCount);
+    return alarmOf(given);
+}
+
+QString countNotice(const SettingsStore& store)
+{
+    const NoteCount count = readNoteCount(store);
+    if (!count.unreadable)
+        return {};
+    return QCoreApplication::translate("velmaro::AddNote",
+                                       "el número de notas guardado (TotalData=\"%1\") no es un "
+                                       "número: se cuentan las notas guardadas (%n).",
+                                       nullptr, count.count)
+        .arg(*count.unreadable);
 }
 
 QString checkNoteRequest(const NoteRequest& request)
 {
-    if (request.text.isEmpty())
+    // Blanks alone make a line that looks empty.
+    if (request.text.trimmed().isEmpty())
         return QStringLiteral("el texto de la nota está vacío.");
     // A byte no text file holds (a caller on the socket can send a NUL) would make
     // tw.cfg a binary file for every other tool that reads it.

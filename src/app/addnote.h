@@ -12,6 +12,7 @@
 #include "notes/settingsstore.h"
 #include "platform/clock.h"
 
+#include <QDateTime>
 #include <QString>
 
 namespace velmaro {
@@ -24,10 +25,14 @@ struct AddResult {
 
 // What can be checked without the settings file: text, priority, alarm form, sound
 // file. Empty when the request is fine.
+// The alarm of --alarm ("dd/mm/aaaa hh:mm", seconds allowed); nullopt when it is not one.
+std::optional<QDateTime> requestedAlarm(const QString& given);
+
 QString checkNoteRequest(const NoteRequest& request);
 
-// The refusal for a note count in the settings file that is not a number.
-QString countError(const QString& storedCount);
+// What to tell the user when the note count in `store` is not a number (the notes
+// stored are counted instead); empty when it is readable.
+QString countNotice(const SettingsStore& store);
 
 // Why the note could not be added to the notes `store` holds now; empty when it
 // could. Writes nothing.

@@ -5,19 +5,23 @@
 #include "app/addnote.h"
 #include "app/notelisting.h"
 #include "app/remoteactions.h"
-#include "session/session.h"
 #include "notes/codec.h"
 #include "notes/notecollection.h"
-#include "notes/keys.h"
+#include "notes/storednote.h"
+#include "session/session.h"
 
 #include "buildconfig.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace velmaro {
 
@@ -29,17 +33,32 @@ constexpr int kWaitMs = 10000;
 constexpr int kClaimWaitMs = 3000;
 constexpr int kPollMs = 20;
 
-void print(FILE* stream, const QString& text)
+// False when the stream did not take all of it (a full disk, a closed pipe).
+bool write(FILE* stream, const QByteArray& bytes)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    return std::fflush(stream) == 0 && written == size_t(bytes.size()) && !std::ferror(stream);
+}
+
+bool print(FILE* stream, const QString& text)
+{
+    return write(stream, text.toUtf8());
 }
 
 int fail(const QString& why, int status = 1)
 {
     print(stderr, QStringLiteral("velmaro: ") + why + QLatin1Char('\n'));
     return status;
+}
+
+// The answer written whole is a success; one the output did not take is a failure.
+int written(bool ok)
+{
+    if (ok)
+        return 0;
+    return fail(QCoreApplication::translate("CommandFront",
+                                            "no se pudo escribir en la salida estándar: %1.")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 } // namespace
@@ -84,20 +103,20 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
         return fail(m_error + QStringLiteral("\nPruebe \"velmaro --help\"."), 2);
     switch (m_line.action) {
     case Action::Help:
-        print(stdout, helpText());
-        return 0;
+        return written(print(stdout, helpText()));
     case Action::Version:
-        print(stdout, QStringLiteral("Velmaro %1\n").arg(QLatin1String(build::version)));
-        return 0;
+        return written(
+            print(stdout, QStringLiteral("Velmaro %1\n").arg(QLatin1String(build::version))));
     case Action::List: {
         const SettingsStore store(StoragePaths::resolve(env).settingsFile);
-        const QString total = store.readString(keys::kTotalData.readSection, keys::kTotalData.readKey, kAbsent);
-        const std::optional<int> count = total == kAbsent ? 0 : parseInteger(total);
-        if (!count)
-            return fail(countError(total));
+        if (const QString notice = countNotice(store); !notice.isEmpty())
+            print(stderr, QStringLiteral("velmaro: ") + notice + QLatin1Char('\n'));
         // As many as the strip shows: a hand-edited count may be far larger.
-        print(stdout, noteListing(store, std::min(*count, kMaxNotes + 1)));
-        return 0;
+        const int count = std::min(readNoteCount(store).count, kMaxNotes + 1);
+        if (m_line.json)
+            return written(
+                write(stdout, noteListingJson(store, count, QDateTime::currentDateTime())));
+        return written(print(stdout, noteListing(store, count)));
     }
     default:
         return std::nullopt;
@@ -118,14 +137,19 @@ int CommandFront::passOrWrite(platform::InstanceClient& running, const GuardMake
     const platform::InstanceCall call = callFor(m_line);
     const QDeadlineTimer deadline(kWaitMs);
     for (;;) {
-        if (const auto reply = running.send(call))
-            return report(*reply);
+        if (const auto reply = running.send(call)) {
+            if (reply->ok && m_line.action == Action::Quit)
+                return awaitEnd(newGuard, name);
+            return reply->ok ? noticePastAlarm() : report(*reply);
+        }
         if (m_line.action != Action::Add)
             return 0; // nothing runs to hide or end
         // None answers: write the file while no program and no other writer can.
         const std::unique_ptr<platform::InstanceGuard> guard = newGuard();
-        if (guard->acquire(name))
-            return addAlone(env);
+        if (guard->acquire(name)) {
+            const int status = addAlone(env);
+            return status == 0 ? noticePastAlarm() : status;
+        }
         if (deadline.hasExpired())
             return fail(QStringLiteral("Velmaro está en ejecución pero no responde."));
         QThread::msleep(kPollMs);
@@ -141,6 +165,35 @@ std::optional<int> CommandFront::passToRunning(platform::InstanceClient& running
     return std::nullopt;
 }
 
+// The program holds its guard until it has ended, its last writes done: the guard
+// taken here is the sign, and then a script may copy tw.cfg at once.
+int CommandFront::awaitEnd(const GuardMaker& newGuard, const QString& name) const
+{
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!deadline.hasExpired()) {
+        if (newGuard()->acquire(name))
+            return 0;
+        QThread::msleep(kPollMs);
+    }
+    return fail(QCoreApplication::translate("CommandFront", "Velmaro no ha terminado todavía."));
+}
+
+// An alarm already past is stored as the editor stores it, and the caller is told.
+int CommandFront::noticePastAlarm() const
+{
+    if (m_line.action != Action::Add || m_line.note.alarm.isEmpty())
+        return 0;
+    const std::optional<QDateTime> at = requestedAlarm(m_line.note.alarm);
+    if (at && *at <= QDateTime::currentDateTime()) {
+        print(stderr, QStringLiteral("velmaro: ") +
+                          QCoreApplication::translate("CommandFront",
+                                                      "la alarma del %1 ya ha pasado: no sonará.")
+                              .arg(m_line.note.alarm) +
+                          QLatin1Char('\n'));
+    }
+    return 0;
+}
+
 int CommandFront::report(const platform::InstanceReply& reply) const
 {
     return reply.ok ? 0 : fail(reply.error);
@@ -154,6 +207,7 @@ int CommandFront::addAlone(const platform::Environment& env) const
     SettingsStore probe(paths.settingsFile);
     if (const QString refusal = addRefusal(probe, clock, m_line.note); !refusal.isEmpty())
         return fail(refusal);
+    const QString notice = countNotice(probe);
     probe.close();
     Session session(paths, clock);
     try {
@@ -165,6 +219,8 @@ int CommandFront::addAlone(const platform::Environment& env) const
     }
     const AddResult added = addNote(session.store(), session.notes(), clock, m_line.note);
     session.close();
+    if (added.ok() && !notice.isEmpty())
+        print(stderr, QStringLiteral("velmaro: ") + notice + QLatin1Char('\n'));
     return added.ok() ? 0 : fail(added.error);
 }
 

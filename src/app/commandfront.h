@@ -65,6 +65,8 @@ public:
 
 private:
     int report(const platform::InstanceReply& reply) const;
+    int awaitEnd(const GuardMaker& newGuard, const QString& name) const;
+    int noticePastAlarm() const;
     int addAlone(const platform::Environment& env) const;
 
     QString m_error;

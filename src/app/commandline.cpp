@@ -57,6 +57,12 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
             value = name.mid(name.indexOf(QLatin1Char('=')) + 1);
             name.truncate(name.indexOf(QLatin1Char('=')));
         }
+        if (name == u"--json" && !value) {
+            if (line.json)
+                return QStringLiteral("%1 aparece dos veces.").arg(quoted(name));
+            line.json = true;
+            continue;
+        }
         const std::optional<Action> action = actionOf(name);
         if (!action && !kNoteOptions.contains(name)) {
             if (!name.startsWith(QLatin1Char('-')))
@@ -92,6 +98,8 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
         else
             line.note.force = true;
     }
+    if (line.json && line.action != Action::List)
+        return QStringLiteral("\"--json\" solo sirve con \"--list\".");
     if (!noteOptions.isEmpty() && line.action != Action::Add)
         return QStringLiteral("%1 solo sirve con \"--add\".").arg(quoted(noteOptions.first()));
     return line;
@@ -119,6 +127,9 @@ QString helpText()
         "      --force                      añade la nota aunque haya otra alarma\n"
         "                                   cercana\n"
         "  --list                 escribe las notas en la salida estándar\n"
+        "      --json                       como JSON, para programas: número,\n"
+        "                                   prioridad, alarma (ISO 8601), estado de\n"
+        "                                   la alarma, sonido y texto de cada nota\n"
         "  --version              muestra la versión\n"
         "  --help                 muestra esta ayuda\n"
         "\n"

@@ -33,6 +33,7 @@ struct NoteRequest {
 struct CommandLine {
     Action action = Action::Start;
     NoteRequest note;
+    bool json = false; // --list --json
 };
 
 // `arguments` without the program's name. The error is a Spanish sentence.

@@ -3,7 +3,12 @@
 #include "app/notelisting.h"
 
 #include "notes/codec.h"
-#include "notes/keys.h"
+#include "notes/datetime.h"
+#include "notes/storednote.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace velmaro {
 
@@ -18,26 +23,50 @@ QString priorityName(const QString& word)
     return QStringLiteral("media");
 }
 
+QString lineBreaksAsLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 } // namespace
+
+QByteArray noteListingJson(const SettingsStore& store, int count, const QDateTime& now)
+{
+    QJsonArray notes;
+    for (int n = 1; n <= count; ++n) {
+        const StoredNote note = readStoredNote(store, n);
+        const std::optional<DayCount> alarm = parseDateTime(note.alarm.value_or(QString()));
+        const QDateTime at = alarm ? fromDayCount(*alarm) : QDateTime();
+        const QString sound = note.sound.value_or(QString());
+        notes.append(QJsonObject{
+            {QStringLiteral("number"), n},
+            {QStringLiteral("priority"), priorityName(note.color.value_or(kAbsent))},
+            {QStringLiteral("alarm"), alarm ? QJsonValue(at.toString(Qt::ISODate)) : QJsonValue()},
+            {QStringLiteral("alarmState"), !alarm      ? QStringLiteral("none")
+                                           : at <= now ? QStringLiteral("due")
+                                                       : QStringLiteral("pending")},
+            {QStringLiteral("sound"), sound.isEmpty() ? QJsonValue() : QJsonValue(sound)},
+            {QStringLiteral("text"), lineBreaksAsLf(note.text())},
+        });
+    }
+    return QJsonDocument(notes).toJson(QJsonDocument::Indented);
+}
 
 QString noteListing(const SettingsStore& store, int count)
 {
     QString out;
     for (int n = 1; n <= count; ++n) {
-        const QString text =
-            decodeLineBreaks(store.readString(keys::kData, keys::sentence(n), kAbsent, kNoLimit));
-        const QString alarm = store.readString(keys::kData, keys::alarm(n), QString());
+        const StoredNote note = readStoredNote(store, n);
+        const QString alarm = note.alarm.value_or(QString());
         if (n > 1)
             out += QLatin1Char('\n');
         out += QStringLiteral("Nota %1\n").arg(n);
-        out += QStringLiteral("Prioridad: %1\n")
-                   .arg(priorityName(store.readString(keys::kData, keys::color(n), kAbsent)));
+        out += QStringLiteral("Prioridad: %1\n").arg(priorityName(note.color.value_or(kAbsent)));
         out +=
             QStringLiteral("Alarma: %1\n").arg(alarm.isEmpty() ? QStringLiteral("ninguna") : alarm);
-        QString body = text;
-        body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        out += body + QLatin1Char('\n');
+        out += lineBreaksAsLf(note.text()) + QLatin1Char('\n');
     }
     return out;
 }

@@ -11,11 +11,19 @@
 
 #include "notes/settingsstore.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace velmaro {
 
 // The first `count` notes of the store's section Data.
 QString noteListing(const SettingsStore& store, int count);
+
+// The same notes for scripts (velmaro --list --json): a JSON array of objects with
+// "number", "priority" ("alta", "media", "baja"), "alarm" (ISO 8601 local time, or
+// null), "alarmState" ("none", "pending", "due": due when the alarm is not after
+// `now`), "sound" (a path, or null) and "text" (line breaks as "\n").
+QByteArray noteListingJson(const SettingsStore& store, int count, const QDateTime& now);
 
 } // namespace velmaro

@@ -2,8 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "app/notesfollower.h"
 
-#include "notes/codec.h"
-#include "notes/keys.h"
+#include "notes/storednote.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -16,7 +15,7 @@ NotesFollower::NotesFollower(SettingsFileWatcher& watcher, SettingsStore& store,
                              NoteCollection& notes, std::function<void()> reload,
                              std::function<std::vector<QObject*>()> openDialogs, QObject* parent)
     : QObject(parent), m_store(store), m_notes(notes), m_reload(std::move(reload)),
-      m_openDialogs(std::move(openDialogs))
+      m_openDialogs(std::move(openDialogs)), m_unreadable(readNoteCount(store).unreadable)
 {
     connect(&watcher, &SettingsFileWatcher::changedOutside, this, &NotesFollower::changedOutside);
 }
@@ -26,9 +25,14 @@ void NotesFollower::changedOutside()
     // The count follows the file at once: whatever an open dialog writes next (a new
     // note, the count itself) then goes after the notes the file holds now, not over
     // them. The note lines wait.
-    const auto count = parseInteger(readText(m_store, keys::kTotalData));
-    if (count)
-        m_notes.setCount(std::max(0, *count));
+    const NoteCount count = readNoteCount(m_store);
+    m_notes.setCount(count.count);
+    // Told once for each unreadable text, not at every change that keeps it.
+    if (count.unreadable != m_unreadable) {
+        m_unreadable = count.unreadable;
+        if (m_unreadable)
+            emit countUnreadable(count.problem());
+    }
     m_pending = true;
     reloadWhenFree();
 }

@@ -14,6 +14,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace velmaro {
@@ -32,6 +33,11 @@ public:
     // added from the command line): at once, or when the open dialogs have closed.
     void reloadSoon();
 
+signals:
+    // The file's note count became a text that is no number; the notes stored are
+    // counted instead. The message for the user.
+    void countUnreadable(const QString& message);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,6 +51,7 @@ private:
     std::function<std::vector<QObject*>()> m_openDialogs;
     std::vector<QPointer<QObject>> m_watched; // dialogs watched for their closing
     bool m_pending = false;
+    std::optional<QString> m_unreadable; // the unreadable count last told
 };
 
 } // namespace velmaro

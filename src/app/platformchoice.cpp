@@ -45,6 +45,14 @@ QString chooseQtPlatform(const platform::Environment& environment,
     return QStringLiteral("xcb");
 }
 
+bool hasGraphicalSession(const platform::Environment& environment)
+{
+    // A platform named by the user (offscreen, vnc, ...) is the user's choice.
+    return !environment.variable("QT_QPA_PLATFORM").isEmpty() ||
+           !environment.variable("DISPLAY").isEmpty() ||
+           !environment.variable("WAYLAND_DISPLAY").isEmpty();
+}
+
 PlatformArguments::PlatformArguments(int argc, char** argv, const QString& platform)
 {
     bool named = false;

@@ -25,6 +25,10 @@ QString chooseQtPlatform(const platform::Environment& environment,
 // The process arguments with "-platform <name>" added when a platform was chosen
 // and the arguments do not name one already. Keeps the storage QApplication needs
 // for as long as this object lives.
+// Whether a window could be shown at all: a display, a Wayland compositor, or a Qt
+// platform the user named.
+bool hasGraphicalSession(const platform::Environment& environment);
+
 class PlatformArguments {
 public:
     PlatformArguments(int argc, char** argv, const QString& platform);

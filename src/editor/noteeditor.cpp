@@ -225,12 +225,17 @@ void TfrmConfig::changeEvent(QEvent* event)
 
 void TfrmConfig::keyPressEvent(QKeyEvent* event)
 {
-    // No default and no cancel button: Escape does nothing, Enter belongs to the text.
+    // Escape is the close box, saving nothing; Enter in a one-line field is "Aceptar"
+    // (the memo keeps Enter for its line breaks, and takes Ctrl+Enter for "Aceptar").
     switch (event->key()) {
     case Qt::Key_Escape:
+        event->accept();
+        btnCancelClick();
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
+        btnAceptarClick();
         return;
     default:
         QDialog::keyPressEvent(event);
@@ -239,6 +244,14 @@ void TfrmConfig::keyPressEvent(QKeyEvent* event)
 
 bool TfrmConfig::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->memoSent && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            btnAceptarClick();
+            return true;
+        }
+    }
     if (watched == ui->Label4 && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&

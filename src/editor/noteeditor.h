@@ -6,7 +6,7 @@
 // and reused for every later one. What it decides is NoteForm's; the dialog shows the
 // form's fields in its controls and hands back what the user made of them.
 
-#include "session/services.h"
+#include "platform/services.h"
 #include "session/session.h"
 #include "session/striphost.h"
 #include "notes/noteform.h"

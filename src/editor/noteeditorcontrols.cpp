@@ -3,9 +3,11 @@
 #include "editor/noteeditor.h"
 
 #include "alarms/alarmsound.h"
-#include "widgets/wincolor.h"
 #include "ui_noteeditor.h"
+#include "widgets/contrast.h"
+#include "widgets/wincolor.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QGuiApplication>
 #include <QPainter>
@@ -67,26 +69,39 @@ QIcon drawIcon(Picture picture)
 }
 
 // Sets the colour of a control's text, a Windows colour value.
+// On a dark desktop the colour is made light enough to read.
 void setTextColour(QWidget* w, int winColor, QPalette::ColorRole role = QPalette::WindowText)
 {
     QPalette pal = w->palette();
-    pal.setColor(role, toQColor(winColor, pal, role));
+    const QColor background =
+        role == QPalette::ButtonText ? pal.color(QPalette::Button) : backgroundBehind(*w);
+    pal.setColor(role, readableOn(toQColor(winColor, pal, role), background));
     w->setPalette(pal);
 }
 
-// A priority button's diamond in a Windows colour value.
+// A priority button's diamond in a Windows colour value: the marks keep their colours,
+// but black, the medium mark, is the style's own text colour, light on a dark desktop.
 void tintButton(QToolButton* b, int winColor)
 {
-    setTextColour(b, winColor, QPalette::ButtonText);
-    setTextColour(b, winColor, QPalette::WindowText);
+    QPalette pal = b->palette();
+    if (winColor != 0) {
+        pal.setColor(QPalette::ButtonText, toQColor(winColor, pal, QPalette::ButtonText));
+        pal.setColor(QPalette::WindowText, toQColor(winColor, pal, QPalette::WindowText));
+    }
+    b->setPalette(pal);
 }
 
 // Makes a control's font smaller, down to 8 pixels, until its text fits in `width`
-// pixels: wider fonts than the ones the places were chosen for keep the places.
+// pixels: wider fonts than the ones the places were chosen for keep the places. A date
+// or time box needs room for its value only, beside the buttons its style draws.
 void fitText(QWidget* w, int width)
 {
+    const auto needs = [w] {
+        return qobject_cast<QAbstractSpinBox*>(w) ? w->minimumSizeHint().width()
+                                                  : w->sizeHint().width();
+    };
     for (int px = w->font().pixelSize() > 0 ? w->font().pixelSize() : 11;
-         w->sizeHint().width() > width && px > 8;) {
+         needs() > width && px > 8;) {
         QFont f = w->font();
         f.setPixelSize(--px);
         w->setFont(f);
@@ -115,6 +130,7 @@ void TfrmConfig::setUpControls()
     QAction* browse = ui->fedSonidos->addAction(st->standardIcon(QStyle::SP_DirOpenIcon),
                                                 QLineEdit::TrailingPosition);
     browse->setObjectName(QStringLiteral("fedSonidosBrowse"));
+    browse->setToolTip(tr("Elegir un archivo de sonido"));
     connect(browse, &QAction::triggered, this, &TfrmConfig::browseSound);
 
     // The diamonds, 15 pixels high; a font without the character borrows it.
@@ -138,6 +154,7 @@ void TfrmConfig::setUpControls()
     ui->spEdMins->setPalette(white);
 
     ui->Label4->installEventFilter(this);
+    ui->memoSent->installEventFilter(this);
     ui->pnlRepetir->hide();
     showAlarmSwitch(false);
     fitCaptions();
@@ -223,6 +240,8 @@ void TfrmConfig::fitCaptions()
 {
     // The caption ends where the minutes box begins.
     fitText(ui->rbAdvertir, ui->spEdMins->x() - ui->rbAdvertir->x());
+    fitText(ui->DatePicker, ui->DatePicker->width());
+    fitText(ui->TimePicker, ui->TimePicker->width());
 }
 
 void TfrmConfig::setPickers(const QDateTime& value)

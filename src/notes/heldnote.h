@@ -7,16 +7,13 @@
 
 #include "notes/notecollection.h"
 #include "notes/settingsstore.h"
+#include "notes/storednote.h"
 
 #include <QString>
 
-#include <array>
 #include <optional>
 
 namespace velmaro {
-
-// The five stored keys of one note, as the file holds them.
-using StoredNote = std::array<QString, 5>;
 
 class HeldNote {
 public:
@@ -28,7 +25,7 @@ public:
     void take(const SettingsStore& store, int n, const QString& shownText);
 
     // When the file was changed by another hand since the last look, the count
-    // follows the file's TotalData (when it is a number). Returns true once the held
+    // follows the file's (notes/storednote.h). Returns true once the held
     // note has been found no longer what it was under its number (changed, moved or
     // removed), and from then on for this opening: the editor then must neither write
     // to that number nor delete it. Inside a write group this sees the file as the
@@ -37,7 +34,6 @@ public:
 
 private:
     static std::optional<StoredNote> stored(const SettingsStore& store, int n);
-    static std::optional<int> storedCount(const SettingsStore& store);
 
     quint64 m_changes = 0;
     int m_number = 0; // 0 in new-note mode

@@ -224,6 +224,12 @@ std::optional<QString> IniDocument::value(QStringView section, QStringView key) 
     return readerForm(QStringView(l->text).mid(l->eq + 1)).toString();
 }
 
+QStringList IniDocument::keyNames(QStringView section) const
+{
+    const auto found = d->index.constFind(foldName(section));
+    return found == d->index.constEnd() ? QStringList() : QStringList(found->keys.keys());
+}
+
 void IniDocument::setValue(QStringView section, QStringView key, const QString& value)
 {
     const QString stored = storedForm(singleLine(value));

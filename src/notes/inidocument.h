@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <memory>
@@ -35,6 +36,8 @@ public:
     // The value as stored, trimmed and unquoted, not cut; nullopt when absent.
     std::optional<QString> value(QStringView section, QStringView key) const;
     void setValue(QStringView section, QStringView key, const QString& value);
+    // The names of the keys a section holds, in lower case (as names are matched).
+    QStringList keyNames(QStringView section) const;
 
 private:
     struct Data;

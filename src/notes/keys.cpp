@@ -4,19 +4,45 @@
 
 #include "notes/codec.h"
 
+#include <algorithm>
+
 namespace velmaro {
+
+namespace {
+
+using Kind = SettingKey::Kind;
+
+QString cut(const SettingKey& key, QString text)
+{
+    if (key.kind == Kind::Text && text.size() > key.maximum)
+        text.truncate(key.maximum);
+    return text;
+}
+
+int kept(const SettingKey& key, int value)
+{
+    return std::clamp(value, key.minimum, key.maximum);
+}
+
+bool flagValue(const SettingKey& key, const QString& text)
+{
+    return key.rule == SettingKey::FlagRule::Exact ? text == QLatin1String("True")
+                                                   : textToBool(text);
+}
+
+} // namespace
 
 std::optional<QString> readPresent(const SettingsStore& store, const SettingKey& key)
 {
     QString text = store.readString(key.readSection, key.readKey, kAbsent);
     if (text == kAbsent)
         return std::nullopt;
-    return text;
+    return cut(key, std::move(text));
 }
 
 QString readText(const SettingsStore& store, const SettingKey& key)
 {
-    return store.readString(key.readSection, key.readKey, key.defaultText.toString());
+    return cut(key, store.readString(key.readSection, key.readKey, key.defaultText.toString()));
 }
 
 int readNumber(const SettingsStore& store, const SettingKey& key)
@@ -25,24 +51,23 @@ int readNumber(const SettingsStore& store, const SettingKey& key)
     if (!text)
         return key.defaultNumber;
     if (key.strict)
-        return strToInt(*text);
+        return kept(key, strToInt(*text));
     const int value = parseInteger(*text).value_or(key.defaultNumber);
-    return key.kind == SettingKey::Kind::Number && value == -1 ? key.defaultNumber : value;
+    const bool minusOneIsDefault = key.kind == Kind::Number || key.kind == Kind::Colour;
+    return kept(key, minusOneIsDefault && value == -1 ? key.defaultNumber : value);
 }
-
-namespace {
-
-bool flagValue(const SettingKey& key, const QString& text)
-{
-    return key.kind == SettingKey::Kind::ExactFlag ? text == QLatin1String("True")
-                                                   : textToBool(text);
-}
-
-} // namespace
 
 bool readFlag(const SettingsStore& store, const SettingKey& key)
 {
     return flagValue(key, readText(store, key));
+}
+
+std::optional<bool> readPresentFlag(const SettingsStore& store, const SettingKey& key)
+{
+    const std::optional<QString> text = readPresent(store, key);
+    if (!text)
+        return std::nullopt;
+    return flagValue(key, *text);
 }
 
 bool defaultFlag(const SettingKey& key)
@@ -62,17 +87,15 @@ void writeText(SettingsStore& store, const SettingKey& key, const QString& value
 
 void writeNumber(SettingsStore& store, const SettingKey& key, int value)
 {
-    store.writeString(key.section, key.key, QString::number(value));
+    store.writeString(key.section, key.key, QString::number(kept(key, value)));
 }
 
-void writeTrueFalse(SettingsStore& store, const SettingKey& key, bool value)
+void writeFlag(SettingsStore& store, const SettingKey& key, bool value)
 {
-    writeText(store, key, value ? QStringLiteral("True") : QStringLiteral("False"));
-}
-
-void writeYesNo(SettingsStore& store, const SettingKey& key, bool value)
-{
-    writeText(store, key, value ? QStringLiteral("S") : QStringLiteral("N"));
+    if (key.spelling == SettingKey::FlagSpelling::YesNo)
+        writeText(store, key, value ? QStringLiteral("S") : QStringLiteral("N"));
+    else
+        writeText(store, key, value ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
 void writeReal(SettingsStore& store, const SettingKey& key, double value)

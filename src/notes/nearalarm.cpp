@@ -3,7 +3,7 @@
 #include "notes/nearalarm.h"
 
 #include "notes/codec.h"
-#include "notes/keys.h"
+#include "notes/storednote.h"
 
 #include <cmath>
 
@@ -30,16 +30,13 @@ std::optional<NearAlarm> findNearAlarm(const SettingsStore& store, int noteCount
     for (int m = 1; m <= noteCount; ++m) {
         if (m == selfNumber)
             continue;
-        const QString text = store.readString(keys::kData, keys::alarm(m), QStringLiteral("-"));
-        const std::optional<DayCount> other = parseDateTime(text);
+        const StoredNote note = readStoredNote(store, m);
+        const std::optional<DayCount> other = parseDateTime(note.alarm.value_or(QString()));
         if (!other || !std::isfinite(*other))
             continue;
         const qint64 distance = std::llabs(toMilliseconds(*other) - candidateMs);
-        if (distance <= windowMs) {
-            const QString text =
-                store.readString(keys::kData, keys::sentence(m), kAbsent, kNoLimit);
-            return NearAlarm{m, *other, decodeLineBreaks(text)};
-        }
+        if (distance <= windowMs)
+            return NearAlarm{m, *other, note.text()};
     }
     return std::nullopt;
 }

@@ -5,12 +5,14 @@
 #include "notes/codec.h"
 #include "notes/encoding.h"
 #include "notes/keys.h"
+#include "notes/regularfile.h"
+#include "notes/storednote.h"
+#include "notes/writeproblem.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include <unistd.h>
+#include <cerrno>
 
 namespace velmaro {
 
@@ -19,9 +21,6 @@ namespace {
 // The tables have room for note numbers 1 to 100; a larger count in a hand-edited
 // file is kept as it is but not loaded beyond that.
 constexpr int kTableSize = 100;
-
-using keys::kData;
-using keys::kGeneral;
 
 // Bytes of one archive line in the encoding the archive file already uses: UTF-8 for a
 // new file, a file with a UTF-8 mark or a file that is valid UTF-8; Windows-1252 for
@@ -89,17 +88,17 @@ void NoteCollection::load()
     const QString sentinelText = formatDateTime(sentinel());
     const DayCount sentinelMoment = parseDateTime(sentinelText).value_or(sentinel());
     for (int n = 1; n <= last; ++n) {
+        const StoredNote stored = readStoredNote(m_store, n);
         Note note;
-        note.text = decodeLineBreaks(
-            m_store.readString(keys::kDataPadded, keys::sentence(n), kAbsent, kNoLimit));
-        note.priority = m_store.readString(kData, keys::color(n), kAbsent);
-        QString alarm = m_store.readString(kData, keys::alarm(n), sentinelText);
+        note.text = stored.text();
+        note.priority = stored.color.value_or(kAbsent);
+        QString alarm = stored.alarm.value_or(sentinelText);
         if (alarm.isEmpty())
             alarm = sentinelText;
         // A text that is no date-time (a hand edit) gives no alarm; the stored text
         // stays as it is until the note is saved again.
         note.alarm = parseDateTime(alarm).value_or(sentinelMoment);
-        note.sound = m_store.readString(kData, keys::sound(n), QString(), kNoLimit);
+        note.sound = stored.sound.value_or(QString());
         m_notes.push_back(std::move(note));
     }
 }
@@ -115,14 +114,13 @@ void NoteCollection::add(const QString& text, const QString& priority, const QSt
     const int before = m_count;
     try {
         SettingsStore::WriteGroup group(m_store);
-        const int c = m_count + 1;
+        // After every note the file holds, whatever the count said.
+        const int c = std::max(m_count, lastStoredNote(m_store)) + 1;
         m_count = c;
-        writeNumber(m_store, keys::kTotalData, c);
-        m_store.writeString(kData, keys::date(c), formatDateTime(m_clock.now()));
-        m_store.writeString(kData, keys::sentence(c), encodeLineBreaks(text));
-        m_store.writeString(kData, keys::color(c), priority);
-        m_store.writeString(kData, keys::alarm(c), alarmText);
-        m_store.writeString(kData, keys::sound(c), sound);
+        writeNoteCount(m_store, c);
+        writeStoredNote(
+            m_store, c,
+            {formatDateTime(m_clock.now()), encodeLineBreaks(text), priority, alarmText, sound});
         group.commit();
     } catch (...) {
         m_count = before;
@@ -136,11 +134,9 @@ void NoteCollection::modify(int n, const QString& text, const QString& priority,
     if (n < 1)
         return;
     SettingsStore::WriteGroup group(m_store);
-    m_store.writeString(kData, keys::date(n), formatDateTime(m_clock.now()));
-    m_store.writeString(kData, keys::sentence(n), encodeLineBreaks(text));
-    m_store.writeString(kData, keys::color(n), priority);
-    m_store.writeString(kData, keys::alarm(n), alarmText);
-    m_store.writeString(kData, keys::sound(n), sound);
+    writeStoredNote(
+        m_store, n,
+        {formatDateTime(m_clock.now()), encodeLineBreaks(text), priority, alarmText, sound});
     group.commit();
 }
 
@@ -153,25 +149,18 @@ void NoteCollection::remove(int n)
         SettingsStore::WriteGroup group(m_store);
         const int c = m_count - 1;
         m_count = c;
-        writeNumber(m_store, keys::kTotalData, c);
         const QString sentinelText = formatDateTime(sentinel());
         for (int k = n; k <= c; ++k) {
-            const int from = k + 1;
-            m_store.writeString(kData, keys::date(k),
-                                m_store.readString(kData, keys::date(from), kAbsent, kNoLimit));
-            m_store.writeString(kData, keys::sentence(k),
-                                m_store.readString(kData, keys::sentence(from), kAbsent, kNoLimit));
-            m_store.writeString(kData, keys::color(k),
-                                m_store.readString(kData, keys::color(from), kAbsent, kNoLimit));
-            m_store.writeString(
-                kData, keys::alarm(k),
-                m_store.readString(kData, keys::alarm(from), sentinelText, kNoLimit));
-            m_store.writeString(kData, keys::sound(k),
-                                m_store.readString(kData, keys::sound(from), QString(), kNoLimit));
+            StoredNote next = readStoredNote(m_store, k + 1);
+            if (!next.alarm)
+                next.alarm = sentinelText;
+            if (!next.sound)
+                next.sound = QString();
+            writeStoredNote(m_store, k, next);
         }
-        const int freed = c + 1;
-        for (auto key : {keys::date, keys::sentence, keys::color, keys::alarm, keys::sound})
-            m_store.writeString(kData, key(freed), QString());
+        clearStoredNote(m_store, c + 1);
+        // Once the freed slot is empty, so that the count is not held at it.
+        writeNoteCount(m_store, c);
         group.commit();
     } catch (...) {
         m_count = before;
@@ -201,41 +190,32 @@ QString NoteCollection::archive(int n, const QString& editorText, const QString&
         QDir().mkpath(QFileInfo(path).absolutePath());
 
     QString line = flattenForArchive(editorText);
+    const StoredNote stored = readStoredNote(m_store, n);
     if (readFlag(m_store, keys::kAlarmTime))
-        line +=
-            QStringLiteral(" ;") + m_store.readString(kData, keys::alarm(n), QString(), kNoLimit);
+        line += QStringLiteral(" ;") + stored.alarm.value_or(QString());
     if (readFlag(m_store, keys::kLastUpdate))
-        line +=
-            QStringLiteral(" ;") + m_store.readString(kData, keys::date(n), QString(), kNoLimit);
+        line += QStringLiteral(" ;") + stored.date.value_or(QString());
     if (readFlag(m_store, keys::kExitTime))
         line += QStringLiteral(" ;") + formatDateTime(m_clock.now());
 
-    QFile file(path);
-    QByteArray existing;
-    if (file.exists() && file.open(QIODevice::ReadOnly)) {
-        existing = file.readAll();
-        file.close();
+    // The settings file's rules: only a regular file (or a link to one) is read and
+    // replaced, in one step; a FIFO, a device or a folder there is refused unopened.
+    int error = 0;
+    std::optional<QByteArray> existing = readRegularFile(path, &error);
+    if (!existing) {
+        if (error != ENOENT || QFileInfo(path).isSymLink())
+            throw ArchiveError(unableToWriteMessage(path, error == 0 || error == ENOENT
+                                                              ? whyNotWritten(path, 0)
+                                                              : whyNotRead(path, error)));
+        existing.emplace();
     }
-    QByteArray bytes = encodeArchiveLine(line, existing) + "\r\n";
-    // A last line that a crash cut short does not swallow the new one.
-    if (!existing.isEmpty() && !existing.endsWith('\n'))
-        bytes.prepend("\r\n");
-
-    // Created private when absent, like the settings file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
-                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw ArchiveError(file.errorString());
-    const qint64 oldSize = file.size();
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        QString message = file.errorString();
-        if (file.error() == QFileDevice::NoError)
-            message = QStringLiteral("Unable to write to ") + path;
-        // Take back a part of the line that did get in.
-        file.resize(oldSize);
-        file.close();
-        throw ArchiveError(message);
-    }
-    file.close();
+    QByteArray bytes = *existing;
+    // A last line that a crash or a hand edit cut short does not swallow the new one.
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += "\r\n";
+    bytes += encodeArchiveLine(line, *existing) + "\r\n";
+    if (const int failed = replaceRegularFile(path, bytes); failed != 0)
+        throw ArchiveError(unableToWriteMessage(path, whyNotWritten(path, failed)));
     return path;
 }
 

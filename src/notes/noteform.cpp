@@ -4,14 +4,13 @@
 
 #include "notes/datetime.h"
 #include "notes/keys.h"
+#include "notes/storednote.h"
 
 #include <algorithm>
 
 namespace velmaro {
 
 namespace {
-
-using keys::kData;
 
 const QString kLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
 const QString kSavedAsNew = QStringLiteral(
@@ -94,12 +93,12 @@ void NoteForm::openNote(int n, const QString& shownText, int markColor)
     m_fields = NoteFields();
     m_fields.text = shownText;
     m_fields.priority = priorityOfMark(markColor);
-    const QString alarm = m_store.readString(kData, keys::alarm(n), QStringLiteral("-"));
-    if (const std::optional<DayCount> moment = parseDateTime(alarm))
+    const StoredNote stored = readStoredNote(m_store, n);
+    if (const std::optional<DayCount> moment = parseDateTime(stored.alarm.value_or(QString())))
         m_fields.alarm = wholeSeconds(fromDayCount(*moment));
-    m_fields.sound = m_store.readString(kData, keys::sound(n), QString());
+    m_fields.sound = stored.sound.value_or(QString());
     m_warning = NearWarning::fromStored(readNumber(m_store, keys::kAdv));
-    m_lastModified = m_store.readString(kData, keys::date(n), QStringLiteral("-"));
+    m_lastModified = stored.date.value_or(QStringLiteral("-"));
 }
 
 QDateTime NoteForm::pickerStart() const

@@ -262,6 +262,12 @@ int SettingsStore::readInteger(QStringView section, QStringView key, int default
     return parseInteger(QStringView(*v).left(kReadLimit)).value_or(defaultValue);
 }
 
+QStringList SettingsStore::keyNames(QStringView section) const
+{
+    d->refresh();
+    return d->doc.keyNames(section);
+}
+
 double SettingsStore::readFloat(QStringView section, QStringView key, double defaultValue) const
 {
     d->refresh();

@@ -35,6 +35,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <memory>
@@ -80,6 +81,8 @@ public:
 
     QString readString(QStringView section, QStringView key, const QString& defaultValue,
                        int limit = kReadLimit) const;
+    // The names of the keys the section holds, folded to lower case, in no order.
+    QStringList keyNames(QStringView section) const;
     // Lenient: text that is not an integer (decimal, $hex, 0xhex, xhex) gives the default.
     int readInteger(QStringView section, QStringView key, int defaultValue) const;
     // Fixed Spanish locale (decimal comma); text that does not parse gives the default.

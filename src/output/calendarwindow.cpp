@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
+#include <QTableView>
 
 namespace velmaro {
 
@@ -31,7 +33,15 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(210, 199);
+    // The designed size, or the calendar's own where a style draws its days larger.
+    const QHeaderView* columns = ui->MonthCalendar1->findChild<QTableView*>()->horizontalHeader();
+    const QSize days = QSize(columns->minimumSectionSize() * columns->count() + 2,
+                             ui->MonthCalendar1->minimumSizeHint().height())
+                           .expandedTo(ui->MonthCalendar1->size());
+    ui->MonthCalendar1->resize(days);
+    ui->pnlTop->resize(days.width(), ui->pnlTop->height());
+    ui->btnCancel->move(days.width() - 210 + ui->btnCancel->x(), ui->btnCancel->y());
+    setFixedSize(days.width(), ui->MonthCalendar1->y() + days.height());
     // Spanish month and day names; eight columns of a 210-pixel window hold one
     // letter per weekday (D L M X J V S), which reads whole where "dom" is cut.
     ui->MonthCalendar1->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
@@ -44,6 +54,18 @@ TfrmCalendar::TfrmCalendar(const platform::Clock& clock, QWidget* parent)
     ui->lblCaption->setStyleSheet(QStringLiteral(
         "color: yellow; font-weight: bold; padding-left: 4px;"
         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 black, stop:1 #000080);"));
+
+    // The month arrows show pictures only.
+    if (auto* previous =
+            ui->MonthCalendar1->findChild<QWidget*>(QStringLiteral("qt_calendar_prevmonth")))
+        previous->setAccessibleName(tr("Mes anterior"));
+    if (auto* next =
+            ui->MonthCalendar1->findChild<QWidget*>(QStringLiteral("qt_calendar_nextmonth")))
+        next->setAccessibleName(tr("Mes siguiente"));
+    ui->MonthCalendar1->setAccessibleName(windowTitle());
+    if (auto* days =
+            ui->MonthCalendar1->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview")))
+        days->setAccessibleName(tr("Días del mes"));
 
     // Enter closes the window wherever the focus is, the calendar's day grid included.
     for (QWidget* w : ui->MonthCalendar1->findChildren<QWidget*>())
@@ -80,6 +102,8 @@ void TfrmCalendar::showEvent(QShowEvent* event)
 {
     goToToday();
     QDialog::showEvent(event);
+    // The arrow keys move the day from the moment the calendar opens.
+    ui->MonthCalendar1->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmCalendar::MonthCalendar1Click(QDate date)

@@ -78,7 +78,10 @@ TfrmHelp::TfrmHelp(platform::ShellStart& shellStart, OpenLink openLink, QWidget*
     ui->ProgramIcon->installEventFilter(this);
     ui->SpeedButton1->setToolTip(makerEmail());
 
-    ui->RxRichEdit1->setStyleSheet(QStringLiteral("QTextEdit { background-color: silver; }"));
+    // Black on the silver ground whatever the desktop's text colour: a dark desktop's
+    // light text would not read on it.
+    ui->RxRichEdit1->setStyleSheet(
+        QStringLiteral("QTextEdit { background-color: silver; color: black; }"));
     ui->RxRichEdit1->setPlainText(helpLines().join(QLatin1Char('\n')));
     markWebAddresses(ui->RxRichEdit1->document());
     openLinksOnClick(ui->RxRichEdit1, [this](const QString& link) {

@@ -4,6 +4,7 @@
 
 #include "notes/codec.h"
 #include "notes/keys.h"
+#include "notes/storednote.h"
 #include "session/startupsettings.h"
 
 #include <QFile>
@@ -32,15 +33,14 @@ QString listText(const SettingsStore& store, int count)
 {
     QString text;
     for (int n = 1; n <= count; ++n) {
+        const StoredNote note = readStoredNote(store, n);
         // Read afresh for every note.
         if (readFlag(store, keys::kAlarmTime)) {
-            const QString alarm =
-                store.readString(keys::kData, keys::alarm(n), QString(), kNoLimit);
+            const QString alarm = note.alarm.value_or(QString());
             if (!alarm.isEmpty())
                 text += QStringLiteral("Alarma: ") + alarm + QStringLiteral("\r\n");
         }
-        text +=
-            decodeLineBreaks(store.readString(keys::kData, keys::sentence(n), kAbsent, kNoLimit));
+        text += note.text();
         text += QStringLiteral("\r\r\n");
     }
     return text;

@@ -152,7 +152,9 @@ bool TfrmPrint::saveTo(const QString& path)
     if (path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
         QString text = ui->rchEdit->document()->toPlainText();
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        bytes = encodeListText(text);
+        // UTF-8 without a mark, whatever the notes hold: a saved file does not change
+        // its encoding with its content (lista.txt keeps its own form).
+        bytes = text.toUtf8();
     } else {
         bytes = writeRtf(rtfDocument());
     }

@@ -21,7 +21,7 @@ QString defaultCustomMessage();
 // are filled in by the read).
 struct StartupSettings {
     bool firstRun = false;
-    int noteCount = keys::kTotalData.defaultNumber;
+    int noteCount = 0;
     int width = keys::kWidth.defaultNumber;
     QString email;
     bool alwaysOnTop = defaultFlag(keys::kAlwaysOnTop);
@@ -43,8 +43,8 @@ struct StartupSettings {
 
 // Steps 4 to 14 of the start-up read, in order, from an open store. Fills `s` as it
 // goes; a present but non-numeric Width throws ConversionError and leaves `s` as far
-// as it got. A non-numeric TotalData does not stop the read (see noteCountProblem);
-// for it and for a negative one the count is that of the notes stored.
+// as it got. The note count follows notes/storednote.h; a non-numeric TotalData does
+// not stop the read (see noteCountProblem).
 void readStartupSettings(SettingsStore& store, StartupSettings& s);
 
 // The stored position, strictly converted: nullopt when absent, ConversionError when

@@ -3,6 +3,7 @@
 #include "settings/allsettings.h"
 
 #include "notes/codec.h"
+#include "notes/storednote.h"
 
 #include <algorithm>
 
@@ -10,18 +11,17 @@ namespace velmaro {
 
 namespace {
 
-// "True" checks, any other present text unchecks, an absent key leaves the box.
+// An absent key leaves the box as it is.
 void loadStamp(const SettingsStore& store, const SettingKey& key, bool& box)
 {
-    if (const auto text = readPresent(store, key))
-        box = *text == QLatin1String("True");
+    box = readPresentFlag(store, key).value_or(box);
 }
 
 void loadLaunchers(const SettingsStore& store, AllSettings& form)
 {
     for (int i = 0; i < kLauncherCount; ++i) {
         LauncherRow& row = form.launchers[i];
-        if (readText(store, keys::kProgChk[i]) == QLatin1String("True"))
+        if (readFlag(store, keys::kProgChk[i]))
             row.active = true;
         if (const auto id = readPresent(store, keys::kProgId[i]))
             row.id = *id;
@@ -55,7 +55,7 @@ void applyCustom(SettingsStore& store, const AllSettings& form, StartupSettings&
     memory.email = form.email;
     memory.web = form.web;
     memory.customMessage = form.message;
-    writeTrueFalse(store, keys::kAlwaysOnTop, form.alwaysOnTop);
+    writeFlag(store, keys::kAlwaysOnTop, form.alwaysOnTop);
     memory.alwaysOnTop = form.alwaysOnTop;
 }
 
@@ -66,7 +66,7 @@ void applyLaunchers(SettingsStore& store, AllSettings& form)
             row.active = false;
     }
     for (int i = 0; i < kLauncherCount; ++i)
-        writeTrueFalse(store, keys::kProgChk[i], form.launchers[i].active);
+        writeFlag(store, keys::kProgChk[i], form.launchers[i].active);
     for (int i = 0; i < kLauncherCount; ++i)
         writeText(store, keys::kProgId[i], form.launchers[i].id);
     for (int i = 0; i < kLauncherCount; ++i)
@@ -90,7 +90,7 @@ void loadAllSettings(const SettingsStore& store, const StartupSettings& memory,
         return f.compare(memory.fontName, Qt::CaseInsensitive) == 0;
     });
     form.fontName = face == fontFaces.end() ? QString() : *face;
-    form.fontSize = std::clamp(memory.fontSize, keys::kFontSize.minimum, keys::kFontSize.maximum);
+    form.fontSize = std::clamp(memory.fontSize, kMinFontSize, kMaxFontSize);
     form.fontColor = memory.fontColor;
     form.alarmColor = memory.alarmColor;
     form.alarmBackTransparent = memory.alarmBackTransparent;
@@ -103,7 +103,7 @@ void loadAllSettings(const SettingsStore& store, const StartupSettings& memory,
                          : kImageProportional;
 
     form.widthMinimum = keys::kWidth.minimum + strip.scrollBarWidth;
-    form.width = std::min(strip.width, keys::kWidth.maximum);
+    form.width = std::min(strip.width, kMaxStripWidth);
 
     loadLaunchers(store, form);
     form.alwaysOnTop = memory.alwaysOnTop;
@@ -137,7 +137,7 @@ void applyAllSettings(SettingsStore& store, AllSettings& form, StartupSettings& 
     next.fontColor = form.fontColor;
     writeNumber(store, keys::kAlarmColor, form.alarmColor);
     next.alarmColor = form.alarmColor;
-    writeYesNo(store, keys::kAlarmBackTransparent, form.alarmBackTransparent);
+    writeFlag(store, keys::kAlarmBackTransparent, form.alarmBackTransparent);
     next.alarmBackTransparent = form.alarmBackTransparent;
     if (!form.alarmBackTransparent) {
         writeNumber(store, keys::kAlarmBackColor, form.alarmBackColor);
@@ -150,10 +150,10 @@ void applyAllSettings(SettingsStore& store, AllSettings& form, StartupSettings& 
         applyCustom(store, form, next);
     writeText(store, keys::kArchFile,
               form.archiveFile.isEmpty() ? QStringLiteral("Velmaro.txt") : form.archiveFile);
-    writeTrueFalse(store, keys::kLastUpdate, form.stampLastUpdate);
-    writeTrueFalse(store, keys::kAlarmTime, form.stampAlarm);
-    writeTrueFalse(store, keys::kExitTime, form.stampArchived);
-    writeNumber(store, keys::kTotalData, context.noteCount);
+    writeFlag(store, keys::kLastUpdate, form.stampLastUpdate);
+    writeFlag(store, keys::kAlarmTime, form.stampAlarm);
+    writeFlag(store, keys::kExitTime, form.stampArchived);
+    writeNoteCount(store, context.noteCount);
     applyLaunchers(store, form);
     group.commit();
     memory = next;

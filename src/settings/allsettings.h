@@ -21,6 +21,11 @@ namespace velmaro {
 // "Transparente :" is checked.
 inline constexpr int kButtonFaceColor = int(0x8000000Fu);
 
+// The ranges the width and font size boxes offer.
+inline constexpr int kMaxStripWidth = 640;
+inline constexpr int kMinFontSize = 8;
+inline constexpr int kMaxFontSize = 24;
+
 inline const QString kImageEmpty = QStringLiteral("empty");
 inline const QString kImageAdjust = QStringLiteral("adjust");
 inline const QString kImageProportional = QStringLiteral("proportional");
@@ -34,7 +39,7 @@ struct AllSettings {
     bool stampLastUpdate = false;                        // chkLastUpd
     bool stampArchived = false;                          // chkAchieve
     QString fontName; // cboFontStyle's text: empty while no entry is selected
-    int fontSize = keys::kFontSize.minimum;
+    int fontSize = kMinFontSize;
     int fontColor = 0;      // pnlFontSample's text
     int alarmColor = 0;     // pnlAlarmFontSample's text
     int alarmBackColor = 0; // pnlAlarmFontSample's background

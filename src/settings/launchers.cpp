@@ -13,7 +13,7 @@ LauncherMenu launcherMenu(const SettingsStore& store)
 {
     LauncherMenu menu;
     for (int i = 0; i < kLauncherCount; ++i) {
-        if (readText(store, keys::kProgChk[i]) != QLatin1String("True"))
+        if (!readFlag(store, keys::kProgChk[i]))
             continue;
         menu.entries[i].visible = true;
         menu.entries[i].caption = readText(store, keys::kProgName[i]);

@@ -12,6 +12,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QKeyEvent>
 
 namespace velmaro {
 
@@ -175,6 +176,20 @@ void TfrmAllConfig::showEvent(QShowEvent* event)
         settingsLoad();
     }
     QDialog::showEvent(event);
+}
+
+// Enter is "Aceptar" (the message box keeps it for its line breaks); Escape is
+// "Cancelar", as a dialog's.
+void TfrmAllConfig::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            ui->btnAceptar->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TfrmAllConfig::settingsLoad()

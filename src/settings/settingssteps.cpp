@@ -68,9 +68,9 @@ const QStringList& installedFaces()
 
 void fitToControls(AllSettings& form)
 {
-    form.widthMinimum = std::min(form.widthMinimum, keys::kWidth.maximum);
-    form.width = std::clamp(form.width, form.widthMinimum, keys::kWidth.maximum);
-    form.fontSize = std::clamp(form.fontSize, keys::kFontSize.minimum, keys::kFontSize.maximum);
+    form.widthMinimum = std::min(form.widthMinimum, kMaxStripWidth);
+    form.width = std::clamp(form.width, form.widthMinimum, kMaxStripWidth);
+    form.fontSize = std::clamp(form.fontSize, kMinFontSize, kMaxFontSize);
     for (QString* text : {&form.archiveFile, &form.imageFile, &form.web, &form.email})
         text->truncate(kLineBoxLength);
     for (LauncherRow& row : form.launchers) {

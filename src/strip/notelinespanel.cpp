@@ -2,13 +2,19 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "strip/notelinespanel.h"
 
+#include "notes/datetime.h"
 #include "notes/notecollection.h"
+#include "notes/notereading.h"
 #include "session/startupsettings.h"
+#include "strip/stripaccessible.h"
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
 #include "widgets/wincolor.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QRawFont>
 
 #include <algorithm>
@@ -65,19 +71,22 @@ NoteLine* makeNoteLine(QWidget* parent, int n, const QString& noteText, const QF
 }
 
 // The priority diamond of note n, in its priority's colour when it has one.
+// The medium mark takes the notes' own text colour: the desktop's, light on a dark
+// desktop, would vanish on the strip's background.
 QLabel* makePriorityMark(QWidget* parent, int n, const QString& priority, const QFont& font,
-                         const QPalette& base, std::shared_ptr<WrappedText> diamond)
+                         const QPalette& base, const QColor& textColour,
+                         std::shared_ptr<WrappedText> diamond)
 {
     auto* mark = new PriorityMark(std::move(diamond), parent);
     mark->setText(QString(QChar(char16_t(kDiamond))));
     mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
     mark->setTextFormat(Qt::PlainText);
     mark->setFont(font);
-    if (const auto color = priorityMarkColor(priority)) {
-        QPalette markPal = mark->palette();
-        markPal.setColor(QPalette::WindowText, toQColor(*color, base, QPalette::WindowText));
-        mark->setPalette(markPal);
-    }
+    QPalette markPal = mark->palette();
+    const auto color = priorityMarkColor(priority);
+    markPal.setColor(QPalette::WindowText,
+                     color ? toQColor(*color, base, QPalette::WindowText) : textColour);
+    mark->setPalette(markPal);
     return mark;
 }
 
@@ -89,6 +98,11 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::NoFrame);
     setAutoFillBackground(true);
     setGeometry(0, layout::kNotesTop, parent->width(), parent->height() - layout::kNotesTop);
+    // One stop for Tab, as a list is; the arrows then move between the notes. A click
+    // opens a note instead of taking the focus.
+    setFocusPolicy(Qt::TabFocus);
+    installStripAccessibility();
+    setAccessibleName(tr("Notas"));
 
     ImgBkGrnd = new QLabel(this);
     ImgBkGrnd->setObjectName(QStringLiteral("ImgBkGrnd"));
@@ -170,6 +184,7 @@ void NoteLinesPanel::freeNoteLines()
     }
     m_lines.clear();
     m_marks.clear();
+    m_readings.clear();
 }
 
 std::optional<NoteLinesPanel::LastLine>
@@ -206,7 +221,14 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
         connect(line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
                 Qt::QueuedConnection);
         m_lines.push_back(line);
-        m_marks.push_back(makePriorityMark(this, n, note.priority, marksFont, base, diamond));
+        m_marks.push_back(makePriorityMark(this, n, note.priority, marksFont, base,
+                                           colours.color(QPalette::WindowText), diamond));
+        // No alarm is stored as a moment far ahead.
+        const bool hasAlarm = note.alarm > 0 && note.alarm < notes.sentinel() - 1;
+        m_readings.push_back({n, note.priority, note.text,
+                              hasAlarm ? std::optional(fromDayCount(note.alarm)) : std::nullopt});
+        line->setAccessibleName(readNoteAloud(m_readings.back()));
+        m_marks.back()->setAccessibleName(tr("Prioridad %1").arg(priorityWord(note.priority)));
     }
 
     const std::vector<int> tops = layout::noteLineTops(heights);
@@ -220,6 +242,8 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
         m_lines[i]->show();
         m_marks[i]->show();
     }
+    if (hasFocus())
+        markCurrent();
     if (count < 1)
         return std::nullopt;
     return LastLine{tops.back(), heights.back()};
@@ -236,6 +260,10 @@ void NoteLinesPanel::colourLine(int n, const StartupSettings& settings, bool opa
     pal.setColor(QPalette::Window, toQColor(settings.alarmBackColor, base, QPalette::Window));
     line->setPalette(pal);
     line->setAutoFillBackground(opaque);
+    // Said as come due; a screen reader hears of the new name.
+    NoteReading& reading = m_readings[n - 1];
+    reading.due = true;
+    line->setAccessibleName(readNoteAloud(reading));
 }
 
 void NoteLinesPanel::scrollTo(int position, int barHeight)
@@ -247,6 +275,110 @@ void NoteLinesPanel::scrollTo(int position, int barHeight)
     }
     if (const auto top = layout::scrolledPanelTop(position, content, barHeight))
         move(0, *top);
+}
+
+bool NoteLinesPanel::focusNote(int n)
+{
+    if (m_lines.empty())
+        return false;
+    m_current = std::clamp(n, 1, lineCount());
+    if (hasFocus())
+        markCurrent();
+    else
+        setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+int NoteLinesPanel::focusedNote() const
+{
+    return hasFocus() && !m_lines.empty() ? m_current : 0;
+}
+
+void NoteLinesPanel::markCurrent()
+{
+    m_current = m_lines.empty() ? 0 : std::clamp(m_current, 1, lineCount());
+    for (int i = 0; i < lineCount(); ++i)
+        m_lines[i]->setFocusMarked(hasFocus() && i + 1 == m_current);
+    if (m_current > 0) {
+        if (hasFocus())
+            noteLineFocused(m_lines[m_current - 1]);
+        const QLabel* line = m_lines[m_current - 1];
+        const QLabel* last = m_lines.back();
+        emit noteFocused(line->y(), line->height(),
+                         layout::noteContentHeight(last->y(), last->height()));
+    }
+}
+
+void NoteLinesPanel::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    markCurrent();
+}
+
+void NoteLinesPanel::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    markCurrent();
+}
+
+void NoteLinesPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (m_current > 0 && noteLineKey(m_current, *event))
+        event->accept();
+    else
+        QFrame::keyPressEvent(event);
+}
+
+bool NoteLinesPanel::noteLineKey(int n, const QKeyEvent& key)
+{
+    const bool shift = key.modifiers() & Qt::ShiftModifier;
+    if (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        return focusNote(n - 1);
+    case Qt::Key_Down:
+        return focusNote(n + 1);
+    case Qt::Key_Home:
+        return focusNote(1);
+    case Qt::Key_End:
+        return focusNote(lineCount());
+    case Qt::Key_PageUp:
+        return focusNote(pageFrom(n, -1));
+    case Qt::Key_PageDown:
+        return focusNote(pageFrom(n, 1));
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit noteClicked(n);
+        return true;
+    case Qt::Key_F10:
+        if (!shift)
+            return false;
+        [[fallthrough]];
+    case Qt::Key_Menu: {
+        QLabel* line = noteLine(n);
+        const QPoint at = line->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, line->mapToGlobal(at));
+        QCoreApplication::sendEvent(window(), &menu);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+int NoteLinesPanel::pageFrom(int n, int direction) const
+{
+    const int shown = parentWidget() ? parentWidget()->height() - layout::kNotesTop : height();
+    const int from = m_lines[n - 1]->y();
+    int target = n;
+    for (int k = n + direction; k >= 1 && k <= lineCount(); k += direction) {
+        if (std::abs(m_lines[k - 1]->y() - from) > shown)
+            break;
+        target = k;
+    }
+    // At least one line on, as the arrows move.
+    return target == n ? n + direction : target;
 }
 
 } // namespace velmaro

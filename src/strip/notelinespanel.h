@@ -5,11 +5,14 @@
 // priority mark, the alarm colours of a line, the background picture ImgBkGrnd under
 // the lines, and the panel's scroll offset.
 
+#include "notes/notereading.h"
+
 #include <QFrame>
 
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QLabel;
 
 namespace velmaro {
@@ -59,17 +62,39 @@ public:
     // The font that draws the priority diamond (one that really holds U+2666).
     static QString diamondFontFamily();
 
+    // The keyboard focus on the lines, at note line n (kept between 1 and the last
+    // line); false without note lines.
+    bool focusNote(int n);
+    // The note line with the keyboard focus, 0 when the lines do not have it.
+    int focusedNote() const;
+
 signals:
-    // A left click on note line n.
+    // A left click on note line n, or Enter on it.
     void noteClicked(int n);
+    // Note line n took the keyboard focus: the strip scrolls it into view. `content` is
+    // the height of all lines.
+    void noteFocused(int top, int height, int content);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Up, Down, Home, End, Page Up and Page Down move between lines; Enter opens the
+    // note; the Menu key and Shift+F10 open the strip's menu.
+    bool noteLineKey(int n, const QKeyEvent& key);
+    // The line a page away from line n, by the height the strip shows of the panel.
+    int pageFrom(int n, int direction) const;
+    // Marks line m_current while the panel has the focus, and scrolls it into view.
+    void markCurrent();
+
     QLabel* ImgBkGrnd = nullptr;
     bool m_backgroundAligned = false;
     std::vector<NoteLine*> m_lines;
+    std::vector<NoteReading> m_readings;
+    int m_current = 0;
     std::vector<QLabel*> m_marks;
 };
 

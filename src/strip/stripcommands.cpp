@@ -74,6 +74,9 @@ void StripCommands::createToolBar(QWidget* strip)
         button->setIcon(m_images.icon(b.image));
         button->setProperty("imageIndex", b.image);
         button->setToolTip(b.hint);
+        // A launcher without a program yet is said by its place.
+        if (b.hint.isEmpty())
+            button->setAccessibleName(tr("Programa %1").arg(number - 4));
         connect(button, &QToolButton::clicked, this, b.signal);
         m_toolButtons.push_back(button);
     }

@@ -90,6 +90,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     edtSearchStr->setFocusPolicy(Qt::ClickFocus);
     edtSearchStr->setToolTip(QStringLiteral("Escriba la búsqueda aquí"));
     edtSearchStr->setText(kSearchPrompt);
+    edtSearchStr->setAccessibleName(edtSearchStr->toolTip());
 
     btnSearch = new QPushButton(QStringLiteral("G"), this);
     btnSearch->setObjectName(QStringLiteral("btnSearch"));
@@ -102,6 +103,8 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     searchPalette.setColor(QPalette::ButtonText, Qt::blue);
     btnSearch->setPalette(searchPalette);
     btnSearch->setToolTip(QStringLiteral("Buscar en la Web"));
+    // "G" is a picture of a letter: a screen reader says what it does.
+    btnSearch->setAccessibleName(btnSearch->toolTip());
     connect(btnSearch, &QPushButton::clicked, this, &StripHeader::searchClicked);
 }
 

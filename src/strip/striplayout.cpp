@@ -111,6 +111,21 @@ int positionsPerNotch(int wheelLines, int panelHeight, int barHeight)
     return int(std::clamp(std::min(double(wheelLines), fitting), 1.0, double(kScrollMax)));
 }
 
+int positionShowingLine(int position, int lineTop, int lineHeight, int contentHeight, int barHeight)
+{
+    const double step = (double(contentHeight) - double(barHeight)) / double(kScrollMax);
+    if (step <= 0)
+        return position;
+    // Position p scrolls the panel by p * step: the line shows while
+    // lineTop + lineHeight - barHeight <= p * step <= lineTop.
+    const auto clamp = [](double p) { return std::clamp(int(p), 0, kScrollMax); };
+    const int highest = clamp(std::floor(double(lineTop) / step));
+    const int lowest = clamp(std::ceil(double(lineTop + lineHeight - barHeight) / step));
+    if (lineHeight > barHeight || position > highest)
+        return highest;
+    return std::max(position, lowest);
+}
+
 ToolBarLayout toolBarLayout(int stripWidth)
 {
     ToolBarLayout t{};

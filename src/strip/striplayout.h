@@ -110,6 +110,12 @@ std::optional<int> scrolledPanelTop(int position, std::optional<int> contentHeig
 // would carry lines past the note area unseen, and never less than one.
 int positionsPerNotch(int wheelLines, int panelHeight, int barHeight);
 
+// The scrollbar position nearest to `position` at which the line from lineTop to
+// lineTop + lineHeight (inside the panel) lies wholly in the bar's height; a line
+// taller than the bar shows its top. `position` itself when it already shows it.
+int positionShowingLine(int position, int lineTop, int lineHeight, int contentHeight,
+                        int barHeight);
+
 // Toolbar: eight command buttons (new note, list, calendar, three launchers, settings,
 // help), the separator, hide/show and the (hidden) exit button.
 struct ToolBarLayout {

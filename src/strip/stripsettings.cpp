@@ -7,7 +7,6 @@
 #include "strip/stripwindow.h"
 
 #include "settings/launchers.h"
-#include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/striplayout.h"
@@ -54,6 +53,7 @@ void TForm1::setLauncherButton(int n, int image, bool showHint, const QString& h
     if (showHint)
         button->setProperty("hintText", hint);
     button->setToolTip(showHint ? hint : QString());
+    button->setAccessibleName(hint.isEmpty() ? tr("Programa %1").arg(n) : hint);
 }
 
 void TForm1::refreshLauncherMenu()
@@ -87,8 +87,7 @@ void TForm1::repaintStrip()
 
 void TForm1::launcherClick(int n)
 {
-    if (m_settingsDialog)
-        m_settingsDialog->launcherClick(n);
+    emit launcherAsked(n);
 }
 
 } // namespace velmaro

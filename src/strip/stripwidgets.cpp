@@ -63,13 +63,35 @@ void NoteLine::paintEvent(QPaintEvent* event)
     if (!isEnabled() || !drawnAsWrappedText() || text().isEmpty() ||
         !m_wrapped.holds(text(), font(), area.width())) {
         ClickLabel::paintEvent(event);
-        return;
+    } else {
+        QStyleOption option;
+        option.initFrom(this);
+        QPainter painter(this);
+        painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+        m_wrapped.draw(painter, area);
     }
-    QStyleOption option;
-    option.initFrom(this);
+    if (m_focusMarked)
+        paintFocusMark();
+}
+
+// A black frame inside a white one: seen on any colour the user chose and on any
+// background picture.
+void NoteLine::paintFocusMark()
+{
     QPainter painter(this);
-    painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
-    m_wrapped.draw(painter, area);
+    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(outer);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(outer.adjusted(1, 1, -1, -1));
+}
+
+void NoteLine::setFocusMarked(bool marked)
+{
+    if (marked == m_focusMarked)
+        return;
+    m_focusMarked = marked;
+    update();
 }
 
 bool NoteLine::drawnAsWrappedText() const

@@ -64,6 +64,9 @@ public:
     int noteNumber() const { return m_number; }
 
     int heightForWidth(int width) const override;
+    // The keyboard's place in the note lines: a frame around the line.
+    void setFocusMarked(bool marked);
+    bool isFocusMarked() const { return m_focusMarked; }
 
 signals:
     void noteClicked(int noteNumber);
@@ -72,10 +75,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintFocusMark();
     // Whether the label draws its text as WrappedText lays it out.
     bool drawnAsWrappedText() const;
 
     int m_number;
+    bool m_focusMarked = false;
     mutable WrappedText m_wrapped;
 };
 

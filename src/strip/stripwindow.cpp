@@ -11,7 +11,6 @@
 #include "strip/stripheader.h"
 #include "strip/striplayout.h"
 #include "strip/stripmover.h"
-#include "strip/striptray.h"
 #include "strip/stripwidgets.h"
 #include "strip/tray/texttrayicon.h"
 #include "widgets/wincolor.h"
@@ -19,6 +18,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -63,7 +63,6 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
                              static_cast<QWidget*>(pnlSentences)})
         m_mover->addDragSurface(surface);
     connect(m_mover, &StripMover::moved, this, &TForm1::scrollbarCheck);
-    RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -90,6 +89,7 @@ void TForm1::createBands()
     // Created first so that the fixed bands stay above it when it scrolls up.
     pnlSentences = new NoteLinesPanel(this);
     connect(pnlSentences, &NoteLinesPanel::noteClicked, this, &TForm1::noteLineClicked);
+    connect(pnlSentences, &NoteLinesPanel::noteFocused, this, &TForm1::scrollToNoteLine);
 
     pnlHeader = new StripHeader(this);
     connect(pnlHeader, &StripHeader::logoClicked, this, &TForm1::Image2Click);
@@ -262,8 +262,13 @@ void TForm1::reloadNotes()
 
 void TForm1::noteLineRebuild()
 {
+    const int focusedNote = pnlSentences->focusedNote();
     const auto last = pnlSentences->rebuild(m_session.notes(), m_session.settings(),
                                             layout::noteLineWidth(width(), m_scrollBarShown));
+    if (focusedNote > 0)
+        pnlSentences->focusNote(focusedNote);
+    else
+        focusStart();
     int panelHeight = pnlSentences->height();
     if (last) {
         setStripSize(width(), layout::stripHeightForNotes(last->top, last->height));
@@ -289,10 +294,10 @@ void TForm1::noteLineRebuild()
 void TForm1::noteLineClicked(int n)
 {
     const NoteCollection& notes = m_session.notes();
-    if (!m_editor || n < 1 || n > noteLineCount() || n > notes.count())
+    if (n < 1 || n > noteLineCount() || n > notes.count())
         return;
     const int markColor = priorityMarkColor(notes.note(n).priority).value_or(-1);
-    m_editor->openForNote(n, notes.note(n).text, markColor);
+    emit noteAsked(n, notes.note(n).text, markColor);
 }
 
 void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
@@ -412,6 +417,25 @@ void TForm1::wheelEvent(QWheelEvent* event)
 void TForm1::scroll(int position)
 {
     pnlSentences->scrollTo(position, ScrollBar1->height());
+}
+
+void TForm1::scrollToNoteLine(int top, int lineHeight, int content)
+{
+    if (m_scrollBarShown) {
+        ScrollBar1->setValue(layout::positionShowingLine(ScrollBar1->value(), top, lineHeight,
+                                                         content, ScrollBar1->height()));
+    }
+}
+
+// Where the keyboard starts in the strip: the note lines, or the search box when there
+// are none; never a button, which Space or Enter would press.
+void TForm1::focusStart()
+{
+    QWidget* current = focusWidget();
+    if (current && current != pnlHeader->searchButton() && current->isVisible())
+        return;
+    if (!pnlSentences->focusNote(1))
+        pnlHeader->searchBox()->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace velmaro

@@ -7,7 +7,7 @@
 // and the alarm timer.
 
 #include "alarms/alarmring.h"
-#include "session/services.h"
+#include "platform/services.h"
 #include "session/session.h"
 #include "session/striphost.h"
 #include "settings/commandimages.h"
@@ -25,11 +25,9 @@ class QTimer;
 namespace velmaro {
 
 class NoteLinesPanel;
-class OutputWindows;
 class StripCommands;
 class StripHeader;
 class StripMover;
-class SettingsOnDemand;
 class TTextTrayIcon;
 
 class TForm1 : public QWidget, public StripHost, public SettingsHost, public AlarmStrip {
@@ -48,11 +46,6 @@ public:
     bool isFirstRun() const { return m_session.isFirstRun(); }
     void clearFirstRun() { m_session.clearFirstRun(); }
 
-    void setEditor(NoteEditorOpener* editor) { m_editor = editor; }
-    // The settings dialog: opened by ToolButton7, and its rows run the launchers.
-    void setSettingsDialog(SettingsOnDemand* settings) { m_settingsDialog = settings; }
-    // The listing, calendar, help and about windows; their commands do nothing without.
-    void setOutput(OutputWindows* output) { m_output = output; }
     CommandImages& commandImages() { return m_images; }
     StripCommands& commands() { return *m_commands; }
 
@@ -150,6 +143,21 @@ signals:
     // The close went through: position written, store closed.
     void closeAccepted();
 
+    // The windows the strip's commands open; whoever makes the strip connects them.
+    // A new note within the note limit.
+    void newNoteAsked();
+    // Note line n clicked: its displayed text and its mark's colour (a Windows colour
+    // value, or -1 for the default text colour).
+    void noteAsked(int n, const QString& displayedText, int markColor);
+    void listAsked();
+    void calendarAsked();
+    // The settings dialog, modal: the strip lays out its background again after it.
+    void settingsAsked();
+    void helpAsked();
+    void aboutAsked();
+    // Launcher n (1 to 3) run as the settings' rows define it.
+    void launcherAsked(int n);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -171,7 +179,9 @@ private:
     // Off the screen: hidden with a notification area to come back from, minimised
     // to the taskbar or dock without one.
     void hideStrip();
-    // On the screen again, hidden or minimised before.
+    // On the screen again, hidden or minimised before, without taking the keyboard from
+    // the program the user is in (an alarm shows it so); the user's own acts then
+    // activate it.
     void showStrip() override;
     void colourAlarmLine(int n, bool opaque) override;
     // While hidden, shows the strip again once the notification area is gone.
@@ -180,6 +190,8 @@ private:
     void noteLineClicked(int n);
     // An answer to note n's alarm notification.
     void answerAlarm(int n, platform::Notifier::Answer answer);
+    void scrollToNoteLine(int top, int lineHeight, int content);
+    void focusStart();
 
     // Sets the size; on a change runs the resize handling.
     void setStripSize(int width, int height);
@@ -194,9 +206,6 @@ private:
     Services& m_services;
     Session& m_session;
     CommandImages& m_images;
-    NoteEditorOpener* m_editor = nullptr;
-    SettingsOnDemand* m_settingsDialog = nullptr;
-    OutputWindows* m_output = nullptr;
 
     bool m_closeGuard = true;
     bool m_shownOnce = false;

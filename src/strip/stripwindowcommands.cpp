@@ -5,14 +5,13 @@
 #include "strip/stripwindow.h"
 
 #include "output/links.h"
-#include "output/outputwindows.h"
 #include "platform/logging.h"
-#include "settings/settingsondemand.h"
 #include "strip/notelinespanel.h"
 #include "strip/stripheader.h"
 
 #include <QLineEdit>
 #include <QTimer>
+#include <QWindow>
 
 namespace velmaro {
 
@@ -38,8 +37,7 @@ void TForm1::beginNewNote()
         m_services.messages.inform(kNoteLimit);
         return;
     }
-    if (m_editor && !m_editor->isShown())
-        m_editor->openNew();
+    emit newNoteAsked();
 }
 
 void TForm1::ToolButton1Click()
@@ -57,16 +55,14 @@ void TForm1::ToolButton2Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->listAll();
+    emit listAsked();
 }
 
 void TForm1::ToolButton3Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showCalendar();
+    emit calendarAsked();
 }
 
 void TForm1::ToolButton4Click()
@@ -89,9 +85,9 @@ void TForm1::ToolButton6Click()
 
 void TForm1::ToolButton7Click()
 {
-    if (!taskbarCheck() || !m_settingsDialog)
+    if (!taskbarCheck())
         return;
-    m_settingsDialog->exec();
+    emit settingsAsked();
     layoutBackgroundImage();
 }
 
@@ -99,8 +95,7 @@ void TForm1::ToolButton8Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showHelp();
+    emit helpAsked();
 }
 
 void TForm1::ToolButton9Click()
@@ -115,8 +110,10 @@ void TForm1::ToolButton9Click()
     else
         hideStrip();
     raise();
-    if (showing)
+    if (showing) {
+        activateWindow();
         pnlHeader->searchBox()->setText(kSearchPrompt);
+    }
 }
 
 bool TForm1::isStripShown() const
@@ -167,7 +164,15 @@ void TForm1::showStrip()
     // Shown where the user is, also when it was hidden or left on another workspace.
     if (windowHandle())
         m_services.shell.moveToCurrentWorkspace(winId());
+    // The window manager is told not to give the strip the focus as it maps it (a user
+    // time of 0); Qt reads that from the window's property once the window exists.
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    if (windowHandle())
+        windowHandle()->setProperty("_q_showWithoutActivating", true);
     show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (windowHandle())
+        windowHandle()->setProperty("_q_showWithoutActivating", QVariant());
 }
 
 void TForm1::showFromOutside(bool shown)
@@ -196,24 +201,21 @@ void TForm1::Acercade2Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showAbout();
+    emit aboutAsked();
 }
 
 void TForm1::Image1Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showAbout();
+    emit aboutAsked();
 }
 
 void TForm1::Image2Click()
 {
     if (!taskbarCheck())
         return;
-    if (m_output)
-        m_output->showAbout();
+    emit aboutAsked();
 }
 
 void TForm1::btnSearchClick()

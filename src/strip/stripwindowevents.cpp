@@ -10,6 +10,8 @@
 #include "strip/notelinespanel.h"
 #include "strip/stripcommands.h"
 #include "strip/stripheader.h"
+#include "strip/striptray.h"
+#include "strip/tray/texttrayicon.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -114,7 +116,13 @@ void TForm1::closeForSessionEnd()
 void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // The tray icon once the strip's own window is on its way: the icon's window, the
+    // notification area's to place, need not hold up the strip's first showing.
+    if (!m_shownOnce)
+        QTimer::singleShot(0, this,
+                           [this] { RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu()); });
     m_shownOnce = true;
+    focusStart();
 }
 
 void TForm1::changeEvent(QEvent* event)

@@ -2,9 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Velmaro developers
 """Windows as the window manager shows them: the note editor's title in both modes
 exactly as given (no program name appended), a fixed-size editor that asks for neither
-minimise nor maximise, and the strip's two rules drawn as raised lines."""
+minimise nor maximise, the strip's two rules drawn as raised lines, and an archive
+path that holds a FIFO: refused with a message at once, the note kept."""
 
+import os
 import re
+import stat
 import time
 import unittest
 
@@ -74,6 +77,40 @@ class EditorWindow(unittest.TestCase):
             d.click(editor, 264 + 12, 8 + 12)
             wait_until(lambda: not d.dialogs(p.pid), 10, what="the editor closed")
 
+            d.send_keys(strip, "ctrl+s")
+            self.assertEqual(p.wait(20), 0)
+
+
+class ArchiveFile(unittest.TestCase):
+    def test_a_fifo_is_refused_at_once_and_a_file_takes_the_line_after_its_own(self):
+        with Desktop(wm=True) as d:
+            archive = os.path.join(d.home, "archivo.txt")
+            os.mkfifo(archive, 0o600)
+            d.write_settings("[General]\nleft=100\ntop=100\nTotalData=2\nArchFile=%s\n"
+                             "[Data]\nSentence1=uno\nColor1=red\nSentence2=dos\n" % archive)
+            p = d.start_velmaro()
+            strip = d.wait_for_strip(p)
+            time.sleep(0.5)
+            before = d.read_settings()
+            for _ in range(2):
+                d.click(strip, 60, 88 + 15 + 5)
+                editor = EditorWindow.editor(self, d, p)
+                d.click(editor, 88 + 12, 8 + 12)  # Archivar
+                if not stat.S_ISFIFO(os.stat(archive).st_mode):
+                    break
+                box = wait_until(lambda: [w for w in d.dialogs(p.pid)
+                                          if d.window_title(w) == "Velmaro"], 10)[0]
+                d.send_keys(box, "Return")
+                self.assertEqual(d.read_settings(), before)
+                d.click(editor, 264 + 12, 8 + 12)  # Cancelar
+                # A regular file there, its last line cut short: the line goes after it.
+                os.remove(archive)
+                with open(archive, "wb") as f:
+                    f.write(b"vieja \xf1")
+            wait_until(lambda: not d.dialogs(p.pid), 10, what="the editor closed")
+            with open(archive, "rb") as f:
+                self.assertEqual(f.read(), b"vieja \xf1\r\nuno ;\r\n")  # an empty alarm stamp
+            self.assertIn(b"Sentence1=dos\r\n", d.read_settings())
             d.send_keys(strip, "ctrl+s")
             self.assertEqual(p.wait(20), 0)
 

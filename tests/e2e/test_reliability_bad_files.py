@@ -49,7 +49,8 @@ def notes(n, text="Nota {n}: café?#leche"):
 
 
 def file_of(general=("top=100", "left=200"), total=3, data=None, head="[General]"):
-    lines = [head] + list(general) + ["TotalData=%s" % total, "[Data]"] + (data or notes(3))
+    lines = [head] + list(general) + ["TotalData=%s" % total, "[Data]"] + (
+        notes(3) if data is None else data)
     return "\n".join(lines) + "\n"
 
 

@@ -2,14 +2,18 @@
 # SPDX-FileCopyrightText: 2026 The Velmaro developers
 """A hand edit that stops or spoils the start-up read (a Width that is no number, a
 negative TotalData) never costs a stored note: a new note added by a double-click on
-the strip goes after the stored ones. Settings files saved as UTF-16 or with CR line
-ends show their notes as the usual form does."""
+the strip goes after the stored ones, and so does one added from the command line
+with the strip closed or running, also after the file was replaced under the strip.
+Settings files saved as UTF-16 or with CR line ends show their notes as the usual
+form does."""
 
 import codecs
+import os
+import subprocess
 import time
 import unittest
 
-from harness import Desktop, ini_get, wait_until
+from harness import Desktop, ini_get, velmaro_bin, wait_until
 
 NOTES = "[Data]\nSentence1=uno\nColor1=red\nSentence2=dos\nColor2=black\nSentence3=tres\n"
 
@@ -47,6 +51,62 @@ class NewNoteAfterABadCount(unittest.TestCase):
 
     def test_negative_note_count(self):
         self.check("TotalData=-5\n", message=False)
+
+
+def run(d, *args):
+    r = subprocess.run([velmaro_bin()] + list(args), env=d.base_env(), cwd=d.home,
+                       stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
+    return r.returncode, r.stdout.decode("utf-8"), r.stderr.decode("utf-8")
+
+
+# Note 3 holds a character outside ASCII and a line break; note 4 was emptied by a delete.
+STORED = (b"Sentence1=uno\r\nSentence2=dos\r\nSentence3=tres \xf1?#fin\r\n"
+          b"Alarm3=24/12/2030 08:30:00\r\n")
+
+
+class CommandLineAfterABadCount(unittest.TestCase):
+    def added(self, d, text, number):
+        data = d.read_settings()
+        self.assertIn(STORED, data)
+        self.assertEqual(ini_get(data, "Data", "Sentence%d" % number), text)
+        self.assertEqual(ini_get(data, "General", "TotalData"), str(number))
+
+    def test_add_and_list_keep_every_stored_note_closed_running_and_replaced(self):
+        with Desktop(wm=True, bus=True) as d:
+            def write(total):
+                d.write_settings(b"[General]\r\nleft=100\r\ntop=100\r\n%s\r\n[Data]\r\n%s"
+                                 b"Sentence4=\r\n" % (total, STORED))
+            for total, count in ((b"", 3), (b"TotalData=-5", 3), (b"TotalData=x", 3),
+                                 (b"TotalData=2", 3), (b"TotalData=5", 5)):
+                write(total)
+                status, out, err = run(d, "--list")
+                self.assertEqual((status, out.count("Nota ")), (0, count), total)
+                self.assertIn("Nota 3\nPrioridad: media\nAlarma: 24/12/2030 08:30:00\n"
+                              "tres \u00f1\nfin\n", out)
+                self.assertEqual(run(d, "--add", "nueva")[0], 0)
+                self.added(d, "nueva", count + 1)
+                self.assertEqual("TotalData" in err, total == b"TotalData=x", err)
+
+            # A running strip over a count behind its third note: AddNote on the bus.
+            write(b"TotalData=2")
+            p = d.start_velmaro()
+            strip = d.wait_for_strip(p)
+            _, _, _, three = d.wait_for_geometry(strip, (100, 100, 237, None))
+            self.assertEqual(run(d, "--add", "cuatro"), (0, "", ""))
+            self.added(d, "cuatro", 4)
+            four = wait_until(lambda: d.geometry(strip)[3] > three and d.geometry(strip)[3], 10)
+
+            # Replaced by hand with a count that is no number: told once, three lines.
+            os.remove(d.settings_path)
+            write(b"TotalData=x")
+            d.send_keys(wait_until(lambda: d.dialogs(p.pid), 15)[0], "Return")
+            d.wait_for_geometry(strip, (100, 100, 237, three))
+            self.assertEqual(run(d, "--add", "otra"), (0, "", ""))
+            self.added(d, "otra", 4)
+            d.wait_for_geometry(strip, (100, 100, 237, four))
+            self.assertEqual(d.dialogs(p.pid), [])
+            d.send_keys(strip, "ctrl+s")
+            self.assertEqual(p.wait(20), 0)
 
 
 class OtherFileForms(unittest.TestCase):

@@ -6,28 +6,57 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 using namespace velmaro;
 
-// A read spelling that named another entry than the written one would lose the value.
-TEST(KeyTable, EveryKeyReadsBackWhatItsWriteStored)
+// Every row: absent it reads as its default; what its write stores reads back under
+// the readers' spelling (another entry would lose the value); a flag is written in its
+// spelling; a number out of range, and a text too long, are kept within the row's range.
+TEST(KeyTable, EveryRowReadsItsDefaultItsWriteAndItsRange)
 {
-    QTemporaryDir dir;
-    SettingsStore store(dir.filePath(QStringLiteral("tw.cfg")));
-    std::vector<const SettingKey*> all{
-        &keys::kTotalData, &keys::kWidth,      &keys::kFontStyle,      &keys::kFontSize,
-        &keys::kFontColor, &keys::kAlarmColor, &keys::kAlarmBackColor, &keys::kAlarmBackTransparent,
-        &keys::kBackColor, &keys::kBackImage,  &keys::kBackImageMode,  &keys::kArchFile,
-        &keys::kAlarmTime, &keys::kLastUpdate, &keys::kExitTime,       &keys::kLeft,
-        &keys::kTop,       &keys::kRem,        &keys::kCurrentVersion, &keys::kWeb,
-        &keys::kEmail,     &keys::kShow,       &keys::kAlwaysOnTop,    &keys::kSoundFile,
-        &keys::kAdv};
-    for (const auto* list : {&keys::kProgChk, &keys::kProgId, &keys::kProgFile, &keys::kProgName})
-        for (const SettingKey& key : *list)
-            all.push_back(&key);
-    int n = 0;
-    for (const SettingKey* key : all) {
-        const QString value = QString::number(++n);
-        writeText(store, *key, value);
-        EXPECT_EQ(readPresent(store, *key), value) << key->key.toString().toStdString();
+    using K = SettingKey::Kind;
+    for (const SettingKey* key : keys::kAll) {
+        SCOPED_TRACE(key->key.toString().toStdString());
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("tw.cfg")));
+        const auto stored = [&] { return store.readString(key->section, key->key, kAbsent); };
+        switch (key->kind) {
+        case K::Text:
+            EXPECT_EQ(readText(store, *key), key->defaultText);
+            writeText(store, *key, QStringLiteral("valor"));
+            EXPECT_EQ(readPresent(store, *key), QStringLiteral("valor"));
+            writeText(store, *key, QString(std::min(key->maximum, 300) + 1, u'x'));
+            EXPECT_EQ(readText(store, *key).size(), std::min(key->maximum, 301));
+            break;
+        case K::Integer:
+        case K::Number:
+        case K::Colour:
+            EXPECT_EQ(readNumber(store, *key), key->defaultNumber);
+            for (const int value : {300, 100, -1}) {
+                const int kept = std::clamp(value, key->minimum, key->maximum);
+                store.writeString(key->section, key->key, QString::number(value));
+                EXPECT_EQ(readNumber(store, *key),
+                          value == -1 && key->kind != K::Integer ? key->defaultNumber : kept);
+                writeNumber(store, *key, value);
+                EXPECT_EQ(stored(), QString::number(kept));
+            }
+            break;
+        case K::Flag:
+            EXPECT_EQ(readFlag(store, *key), defaultFlag(*key));
+            EXPECT_EQ(readPresentFlag(store, *key), std::nullopt);
+            for (const bool value : {true, false}) {
+                writeFlag(store, *key, value);
+                EXPECT_EQ(readFlag(store, *key), value);
+                const bool yesNo = key->spelling == SettingKey::FlagSpelling::YesNo;
+                EXPECT_EQ(stored(), value ? (yesNo ? u"S" : u"True") : (yesNo ? u"N" : u"False"));
+            }
+            break;
+        case K::Real:
+            EXPECT_EQ(readReal(store, *key, 1.5), 1.5);
+            writeReal(store, *key, 2.25);
+            EXPECT_EQ(readReal(store, *key, 1.5), 2.25);
+            break;
+        }
     }
 }

@@ -121,6 +121,27 @@ TEST(StripLayoutScrollBar, HiddenAndNarrowedWhenBackOnScreen)
     EXPECT_EQ(n.stripWidth, 300);
 }
 
+// The position that brings a line into view when the keyboard reaches it: 600 pixels
+// of lines under a 350-pixel bar scroll 10 pixels a position.
+TEST(StripLayoutScroll, PositionShowingALine)
+{
+    struct Row {
+        int position, top, height, expected;
+    } rows[] = {
+        {0, 100, 20, 0},   // in view: stays
+        {0, 400, 20, 7},   // below: its bottom comes to the bar's bottom (ceil 7.0)
+        {0, 405, 20, 8},   // ceil(7.5)
+        {20, 100, 20, 10}, // above: its top comes to the bar's top
+        {25, 560, 40, 25}, // the last line at the end
+        {0, 100, 500, 10}, // taller than the bar: its top
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(positionShowingLine(r.position, r.top, r.height, 600, 350), r.expected)
+            << r.position << " " << r.top;
+    // Lines that all fit: nothing to scroll.
+    EXPECT_EQ(positionShowingLine(3, 200, 20, 300, 350), 3);
+}
+
 TEST(StripLayoutScroll, PanelTopFromPosition)
 {
     // L - H = 250: position 25 moves the panel to 88 - 250.

@@ -96,7 +96,12 @@ struct Rig {
     {
         session = std::make_unique<Session>(paths, clock);
         strip = std::make_unique<TForm1>(fakes.services, *session, images);
-        strip->setEditor(&editor);
+        // As the program connects its note editor.
+        QObject::connect(strip.get(), &TForm1::newNoteAsked, [this] { editor.openNew(); });
+        QObject::connect(strip.get(), &TForm1::noteAsked,
+                         [this](int n, const QString& text, int markColor) {
+                             editor.openForNote(n, text, markColor);
+                         });
         strip->FormCreate();
         return *strip;
     }

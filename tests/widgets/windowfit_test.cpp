@@ -13,8 +13,10 @@
 #include "settings/settingsdialog.h"
 #include "strip/striprig.h"
 #include "widgets/centring.h"
+#include "widgets/contrast.h"
 #include "widgets/spanish.h"
 
+#include <QAbstractSpinBox>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -44,7 +46,7 @@ QString captionOf(const QWidget* w)
 QRect captionRect(const QWidget* w)
 {
     const QString text = captionOf(w);
-    QSize needs = w->fontMetrics().boundingRect(QRect(), 0, text).size();
+    QSize needs = w->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, text).size();
     const auto* l = qobject_cast<const QLabel*>(w);
     if (l)
         needs.rwidth() +=
@@ -85,6 +87,19 @@ QStringList problemsOf(QWidget* window)
             problems << w->objectName() + QStringLiteral(" cut at the bottom");
         if (!captionOf(w).trimmed().isEmpty())
             checkCaption(w, problems);
+        // A label's text on whatever lies behind it; a style sheet's colours are its own,
+        // and the samples show the colours the user chose.
+        if (const auto* l = qobject_cast<QLabel*>(w);
+            l && !l->text().trimmed().isEmpty() && l->styleSheet().isEmpty() &&
+            !l->objectName().endsWith(QLatin1String("FontSample")) &&
+            contrastRatio(l->palette().color(l->foregroundRole()), backgroundBehind(*l)) < 4.5)
+            problems << w->objectName() + QStringLiteral(" hard to read");
+        // A date, time or number box whose field is narrower than its value.
+        if (const auto* box = qobject_cast<QAbstractSpinBox*>(w)) {
+            const auto* field = box->findChild<QLineEdit*>();
+            if (field && field->fontMetrics().horizontalAdvance(field->text()) + 4 > field->width())
+                problems << w->objectName() + QStringLiteral(" cuts its value");
+        }
         if (auto* edit = qobject_cast<QTextEdit*>(w);
             edit && edit->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
             edit->document()->size().height() > edit->viewport()->height())

@@ -139,7 +139,10 @@ void QtTrayShell::bringOwnerToFront()
     if (!m_owner)
         return;
     m_owner->raise();
-    m_owner->activateWindow();
+    // An owner shown without taking the keyboard (an alarm showed it) leaves it where
+    // the user is typing.
+    if (!m_owner->testAttribute(Qt::WA_ShowWithoutActivating))
+        m_owner->activateWindow();
 }
 
 void QtTrayShell::hideOwner()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
-// The platform services the windows work through; main wires the real ones, tests
-// wire fakes.
+// The platform services the windows work through, in one bundle; main wires the real
+// ones, tests wire fakes.
 
 #include "platform/clock.h"
 #include "platform/desktopshell.h"
