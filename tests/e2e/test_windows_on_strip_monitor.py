@@ -9,8 +9,8 @@ import unittest
 from harness import Desktop, wait_until
 
 RIGHT = (1280, 0, 1024, 768)
-WINDOWS = (("ctrl+n", "Nota"), ("ctrl+g", "Configurando"), ("ctrl+l", "^Calendario$"),
-           ("ctrl+y", "^Ayuda$"), ("ctrl+a", "Acerca"), ("ctrl+t", "^Listado de Notas$"))
+WINDOWS = (("ctrl+a", "Acerca"), ("ctrl+n", "Nota"), ("ctrl+g", "Configurando"),
+           ("ctrl+l", "^Calendario$"), ("ctrl+y", "^Ayuda$"), ("ctrl+t", "^Listado de Notas$"))
 
 
 def wholly_on(geometry, area):
@@ -27,12 +27,11 @@ class WindowsOnStripMonitorTest(unittest.TestCase):
 
     def walk(self, kind):
         with Desktop(wm=True, two_monitors=kind) as d:
-            d.write_settings("[General]\nCurrentVersion=2,3\nTotalData=0\nleft=1500\ntop=100\n")
+            d.write_settings("[General]\nCurrentVersion=2,3\nTotalData=1\nleft=1500\ntop=100\n"
+                             "[Data]\nSentence1=una\nColor1=black\nAlarm1=\nSound1=\n")
             p = d.start_velmaro()
             strip = d.wait_for_strip(p)
             d.wait_for_geometry(strip, (1500, 100, None, None))
-            d.drag(strip, 120, 10, 120 + 100, 10 + 50)
-            d.wait_for_geometry(strip, (1600, 150, None, None))
             for keys, title in WINDOWS:
                 d.send_keys(strip, keys)
                 w = d.wait_for_window(pid=p.pid, name=title)
@@ -40,6 +39,8 @@ class WindowsOnStripMonitorTest(unittest.TestCase):
                            what="%s on the right-hand monitor: %r" % (title, d.geometry(w)))
                 d.send_keys(w, "alt+F4")
                 wait_until(lambda: not d.is_viewable(w), 10, what="%s closed" % title)
+            d.drag(strip, 120, 10, 120 + 100, 10 + 50)
+            d.wait_for_geometry(strip, (1600, 150, None, None))
             d.send_keys(strip, "ctrl+s")
             self.assertEqual(p.wait(15), 0)
 
