@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/notifier.h"
 
+#include <QList>
 #include <QStringList>
 
 namespace velmaro::platform {
@@ -10,8 +11,21 @@ namespace velmaro::platform {
 // Records what would have been posted; tests read it.
 class RecordingNotifier final : public Notifier {
 public:
-    void notify(const QString& text) override { posted << text; }
+    void notify(const QString& text, Urgency urgency) override
+    {
+        posted << text;
+        urgencies << urgency;
+    }
+    void notifyAlarm(const QString& text, int tag, const QStringList& answerLabels) override
+    {
+        notify(text, Urgency::Critical);
+        alarmTags << tag;
+        labels = answerLabels;
+    }
     QStringList posted;
+    QList<Urgency> urgencies;
+    QList<int> alarmTags;
+    QStringList labels;
 };
 
 } // namespace velmaro::platform

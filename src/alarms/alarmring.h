@@ -12,6 +12,8 @@
 
 #include <QDateTime>
 
+#include <vector>
+
 namespace velmaro {
 
 class AlarmStrip {
@@ -34,7 +36,13 @@ void ringDueAlarms(NoteCollection& notes, const QDateTime& now, AlarmStrip& stri
                    const AlarmOutputs& outputs);
 
 // Alarms that came due while the notes were not watched (start-up, reload): coloured
-// only, without sound, notification or showing the strip.
-void markPastAlarms(NoteCollection& notes, const QDateTime& now, AlarmStrip& strip, bool opaque);
+// only, without sound, notification or showing the strip. Returns their note numbers.
+std::vector<int> markPastAlarms(NoteCollection& notes, const QDateTime& now, AlarmStrip& strip,
+                                bool opaque);
+
+// The one quiet notification at start-up about the alarms that came due while the
+// program was closed (`due`, note numbers): how many, and each note's first words.
+void announceMissedAlarms(const NoteCollection& notes, const std::vector<int>& due,
+                          platform::Notifier& notifier);
 
 } // namespace velmaro

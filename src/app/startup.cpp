@@ -4,6 +4,7 @@
 
 #include "app/commandfront.h"
 #include "app/commandmain.h"
+#include "app/remoteactions.h"
 #include "app/stripwindows.h"
 #include "app/terminationsignal.h"
 #include "platform/processtitle.h"
@@ -43,6 +44,11 @@ std::optional<int> claimRunningCopy(CommandFront& front, InstanceChannels& chann
     // Two such starts at once: the one that lost hands its action to the other.
     if (const std::optional<int> status = front.passToRunning(channels.running()))
         return status;
+    // A plain second start: the running copy brings its strip back, for a person who
+    // has no tray to find it in, and the message tells why no new one started.
+    CommandLine show;
+    show.action = Action::Show;
+    channels.running().send(callFor(show));
     messages.inform(QCoreApplication::translate(
                         "Startup", "Ya hay una instancia previa de \"%1\" ejecutándose. Si no la "
                                    "encuentra en la pantalla, verifique en la barra de Tareas.")

@@ -7,15 +7,18 @@
 #include "output/printmodule.h"
 #include "platform/logging.h"
 #include "ui_listwindow.h"
+#include "widgets/icontheme.h"
 #include "widgets/moduleloader.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QPointer>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -39,8 +42,8 @@ int pixelsToTwips(double pixels)
 
 QIcon buttonIcon(const char* themeName, QStyle::StandardPixmap fallback)
 {
-    return QIcon::fromTheme(QString::fromLatin1(themeName),
-                            QApplication::style()->standardIcon(fallback));
+    return themedIcon(QString::fromLatin1(themeName),
+                      QApplication::style()->standardIcon(fallback));
 }
 
 } // namespace
@@ -168,7 +171,12 @@ QString TfrmPrint::askSaveFile()
 {
     const QString rtfFilter = QStringLiteral("Rich Text Files (*.RTF *.rtf)");
     const QString txtFilter = QStringLiteral("Text Files (*.TXT *.txt)");
+    // The documents folder at first, then wherever the person saved last.
+    static QString lastFolder;
+    if (lastFolder.isEmpty() || !QFileInfo(lastFolder).isDir())
+        lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog dialog(this);
+    dialog.setDirectory(lastFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({rtfFilter, txtFilter});
@@ -179,7 +187,9 @@ QString TfrmPrint::askSaveFile()
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void TfrmPrint::SpeedButton1Click()

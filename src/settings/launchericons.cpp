@@ -3,6 +3,7 @@
 #include "settings/launchericons.h"
 
 #include "settings/desktopentry.h"
+#include "widgets/icontheme.h"
 
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -12,18 +13,6 @@
 namespace velmaro {
 
 namespace {
-
-// Adwaita is the theme installed with the program; a desktop's own theme wins.
-void ensureIconTheme()
-{
-    static const bool done = [] {
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-        if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
-            QIcon::setThemeName(QStringLiteral("Adwaita"));
-        return true;
-    }();
-    Q_UNUSED(done);
-}
 
 QIcon themeIcon(const QString& name)
 {
@@ -41,7 +30,7 @@ QIcon launcherIcon(const QString& path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
         return {};
-    ensureIconTheme();
+    useInstalledIconTheme();
     QIcon icon;
     if (info.isFile() && isDesktopEntryPath(path))
         icon = themeIcon(readDesktopEntry(path).icon);

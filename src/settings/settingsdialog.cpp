@@ -11,6 +11,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QKeyEvent>
 
 namespace velmaro {
@@ -169,7 +170,9 @@ void TfrmAllConfig::setCustomFields(const QString& web, const QString& email,
 void TfrmAllConfig::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        centreOnScreen(*this, screen());
+        // On the monitor of the window it opens over (the strip's), not on the
+        // primary, which screen() still names before the first showing.
+        centreOnScreen(*this, ownerScreen(*this));
         settingsLoad();
     }
     QDialog::showEvent(event);
@@ -224,8 +227,10 @@ void TfrmAllConfig::showForm()
     ui->chkAlarm->setChecked(f.stampAlarm);
     ui->chkLastUpd->setChecked(f.stampLastUpdate);
     ui->chkAchieve->setChecked(f.stampArchived);
-    ui->cboFontStyle->setCurrentIndex(
-        f.fontName.isEmpty() ? -1 : ui->cboFontStyle->findText(f.fontName));
+    // Without an installed face (the first start's default is none) the strip draws
+    // its notes in the desktop's usual font: that is the one shown.
+    const QString shownFace = f.fontName.isEmpty() ? QFontInfo(QFont()).family() : f.fontName;
+    ui->cboFontStyle->setCurrentIndex(ui->cboFontStyle->findText(shownFace));
     ui->spEdFontSize->setValue(f.fontSize);
     ui->chkAlarmTransparente->setChecked(f.alarmBackTransparent);
     ui->edtImageFile->setText(f.imageFile);

@@ -104,6 +104,13 @@ std::optional<int> scrolledPanelTop(int position, std::optional<int> contentHeig
     return roundHalfEven(double(kNotesTop) - double(position) * step);
 }
 
+int positionsPerNotch(int wheelLines, int panelHeight, int barHeight)
+{
+    const double step = (double(panelHeight) - double(barHeight)) / double(kScrollMax);
+    const double fitting = step > 0 ? std::floor(double(barHeight) / step) : double(kScrollMax);
+    return int(std::clamp(std::min(double(wheelLines), fitting), 1.0, double(kScrollMax)));
+}
+
 int positionShowingLine(int position, int lineTop, int lineHeight, int contentHeight, int barHeight)
 {
     const double step = (double(contentHeight) - double(barHeight)) / double(kScrollMax);

@@ -105,6 +105,11 @@ ScrollBarState scrollBarCheck(const ScrollBarInput& in);
 // panel stays where it is.
 std::optional<int> scrolledPanelTop(int position, std::optional<int> contentHeight, int barHeight);
 
+// Scrollbar positions one notch of the mouse wheel moves over a panel `panelHeight`
+// tall seen through `barHeight`: the desktop's `wheelLines`, fewer where that many
+// would carry lines past the note area unseen, and never less than one.
+int positionsPerNotch(int wheelLines, int panelHeight, int barHeight);
+
 // The scrollbar position nearest to `position` at which the line from lineTop to
 // lineTop + lineHeight (inside the panel) lies wholly in the bar's height; a line
 // taller than the bar shows its top. `position` itself when it already shows it.

@@ -29,7 +29,7 @@ StripMover::StripMover(QWidget* strip, StripHeader* header, Session& session,
     connect(qGuiApp, &QGuiApplication::screenAdded, this, &StripMover::watchScreen);
     const auto later = [this] {
         QMetaObject::invokeMethod(
-            this, [this] { keepOnScreen(); }, Qt::QueuedConnection);
+            this, [this] { screenChanged(); }, Qt::QueuedConnection);
     };
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, later);
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, later);
@@ -37,7 +37,15 @@ StripMover::StripMover(QWidget* strip, StripHeader* header, Session& session,
 
 void StripMover::watchScreen(QScreen* screen)
 {
-    connect(screen, &QScreen::geometryChanged, this, [this] { keepOnScreen(); });
+    connect(screen, &QScreen::geometryChanged, this, &StripMover::screenChanged);
+}
+
+// A smaller screen can leave the strip where it is and still cut its notes: the
+// scrollbar check runs as after a drag.
+void StripMover::screenChanged()
+{
+    keepOnScreen();
+    emit moved();
 }
 
 void StripMover::addDragSurface(QWidget* surface)

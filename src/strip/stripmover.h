@@ -53,7 +53,7 @@ public:
     static QRect primaryGeometry();
 
 signals:
-    // The strip was moved by a drag; the scrollbar check follows.
+    // The strip was moved by a drag, or its screen changed; the scrollbar check follows.
     void moved();
 
 protected:
@@ -61,6 +61,7 @@ protected:
 
 private:
     void watchScreen(QScreen* screen);
+    void screenChanged();
     void keepOnScreen(bool store);
 
     QWidget* m_strip;

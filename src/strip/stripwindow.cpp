@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "strip/stripwindow.h"
 
+#include "alarms/alarmanswer.h"
+#include "alarms/alarmring.h"
 #include "notes/codec.h"
 #include "notes/keys.h"
 #include "strip/notelinespanel.h"
@@ -13,11 +15,13 @@
 #include "strip/tray/texttrayicon.h"
 #include "widgets/wincolor.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <optional>
 
@@ -52,6 +56,9 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     pnlLine->raise();
     connectCommands();
     m_mover = new StripMover(this, pnlHeader, m_session, m_services.messages);
+    m_services.notifier.answered = [this](int n, platform::Notifier::Answer answer) {
+        answerAlarm(n, answer);
+    };
     for (QWidget* surface : {static_cast<QWidget*>(this), static_cast<QWidget*>(pnlHeader),
                              static_cast<QWidget*>(pnlSentences)})
         m_mover->addDragSurface(surface);
@@ -69,7 +76,10 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     resizeHandling();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    m_services.notifier.answered = nullptr;
+}
 
 // ---------------------------------------------------------------------------------------
 // Construction of the fixed parts
@@ -151,7 +161,10 @@ void TForm1::FormCreate()
         }
     } else {
         reloadNotes();
-        pastAlarmMarking();
+        announceMissedAlarms(m_session.notes(),
+                             markPastAlarms(m_session.notes(), m_services.clock.now(), *this,
+                                            !m_session.settings().alarmBackTransparent),
+                             m_services.notifier);
     }
 
     QCoreApplication::processEvents();
@@ -287,6 +300,40 @@ void TForm1::noteLineClicked(int n)
     emit noteAsked(n, notes.note(n).text, markColor);
 }
 
+void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
+{
+    using Answer = platform::Notifier::Answer;
+    NoteCollection& notes = m_session.notes();
+    if (n < 1 || n > noteLineCount() || n > notes.count())
+        return;
+    if (answer == Answer::Open) {
+        showFromOutside(true);
+        noteLineClicked(n);
+        return;
+    }
+    const QString shown = notes.note(n).text;
+    const int markColor = priorityMarkColor(notes.note(n).priority).value_or(-1);
+    NoteForm form(m_session.store(), notes, m_services.clock);
+    NoteFields moved;
+    const NoteResult result = answer == Answer::Postpone
+                                  ? postponeAlarmOneHour(form, n, shown, markColor, moved)
+                                  : removeAlarm(form, n, shown, markColor);
+    if (result.status == NoteResult::Status::NearAlarm) {
+        // Left to the person, in the editor, as the editor's own postpone would be.
+        showFromOutside(true);
+        noteLineClicked(n);
+        return;
+    }
+    if (!result.written()) {
+        if (!result.message.isEmpty())
+            m_services.messages.error(result.message);
+        return;
+    }
+    reloadNotes();
+    pastAlarmMarking();
+    scrollbarCheck();
+}
+
 // ---------------------------------------------------------------------------------------
 // Size, scrollbar and placement
 
@@ -347,6 +394,24 @@ void TForm1::scrollbarCheck()
         ScrollBar1->setValue(s.position);
     }
     pnlSentences->move(0, s.panelTop);
+}
+
+void TForm1::wheelEvent(QWheelEvent* event)
+{
+    if (!m_scrollBarShown) {
+        event->ignore();
+        return;
+    }
+    // Whole notches of 120 eighths of a degree; fine-grained wheels and touchpads add
+    // up to them.
+    m_wheelRemainder += event->angleDelta().y();
+    const int notches = m_wheelRemainder / 120;
+    m_wheelRemainder -= notches * 120;
+    const int perNotch = layout::positionsPerNotch(QApplication::wheelScrollLines(),
+                                                   pnlSentences->height(), ScrollBar1->height());
+    if (notches != 0)
+        ScrollBar1->setValue(ScrollBar1->value() - notches * perNotch);
+    event->accept();
 }
 
 void TForm1::scroll(int position)

@@ -165,6 +165,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Over the note lines and the scrollbar, which pass the wheel on: scrolls them.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void createBands();
@@ -186,6 +188,8 @@ private:
     void watchNotificationArea();
     void beginNewNote();
     void noteLineClicked(int n);
+    // An answer to note n's alarm notification.
+    void answerAlarm(int n, platform::Notifier::Answer answer);
     void scrollToNoteLine(int top, int lineHeight, int content);
     void focusStart();
 
@@ -207,6 +211,7 @@ private:
     bool m_shownOnce = false;
     bool m_sessionEnding = false;
     bool m_scrollBarShown = false;
+    int m_wheelRemainder = 0; // eighths of a degree short of a whole notch
     bool m_inResize = false;
 
     StripHeader* pnlHeader = nullptr;

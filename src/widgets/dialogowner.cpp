@@ -2,8 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "widgets/dialogowner.h"
 
+#include "widgets/centring.h"
+
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -67,6 +70,10 @@ void DialogOwner::adopt(QWidget* window) const
         wanted = from->windowHandle();
     if (current != wanted)
         handle->setTransientParent(wanted);
+    // Opened from the strip: on the strip's monitor, wholly, wherever the window
+    // itself meant to open.
+    if (wanted == ownerHandle && ownerHandle->screen())
+        window->move(placeOnMonitor(window->frameGeometry(), ownerHandle->screen()->geometry()));
 }
 
 bool DialogOwner::eventFilter(QObject* watched, QEvent* event)

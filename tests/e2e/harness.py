@@ -564,13 +564,30 @@ EndSection
         x, y, w, h = self.RIGHT_MONITOR
         self.run(["xrandr", "--fb", "%dx%d" % (x + w, max(SCREEN_H, h))])
         self.width, self.height = x + w, max(SCREEN_H, h)
+        if self.two_monitors == "split":
+            # One wide output split in two RandR monitors, as a split wide screen gives.
+            # The output covers both, so that the pointer reaches the right-hand one
+            # (the server keeps the pointer on the outputs).
+            name, wide = "%dx%d" % (x + w, SCREEN_H), x + w
+            timings = [wide, wide + 40, wide + 80, wide + 160, SCREEN_H, SCREEN_H + 3, SCREEN_H + 6, SCREEN_H + 30]
+            self.run(["xrandr", "--newmode", name, "60"] + [str(t) for t in timings])
+            self.run(["xrandr", "--addmode", "DUMMY0", name])
+            self.run(["xrandr", "--output", "DUMMY0", "--mode", name, "--pos", "0x0"])
+            self.run(["xrandr", "--setmonitor", "LEFT", "%d/339x%d/271+0+0" % (SCREEN_W, SCREEN_H), "DUMMY0"])
+            self.run(["xrandr", "--setmonitor", "RIGHT", "%d/270x%d/203+%d+%d" % (w, h, x, y), "none"])
+            wait_until(lambda: "RIGHT" in self.run(["xrandr", "--listmonitors"]), 10,
+                       what="the second monitor")
+            return
         self.run(["xrandr", "--addmode", "DUMMY1", "%dx%d" % (w, h)])
         self.run(["xrandr", "--output", "DUMMY1", "--mode", "%dx%d" % (w, h), "--pos", "%dx%d" % (x, y)])
         wait_until(lambda: "DUMMY1" in self.run(["xrandr", "--listmonitors"]), 10, what="the second monitor")
 
     def remove_right_monitor(self):
         """Switches the second monitor off, as unplugging it would."""
-        self.run(["xrandr", "--output", "DUMMY1", "--off"])
+        if self.two_monitors == "split":
+            self.run(["xrandr", "--delmonitor", "RIGHT"])
+        else:
+            self.run(["xrandr", "--output", "DUMMY1", "--off"])
 
     def _start_wm(self):
         self.spawn("openbox", ["openbox", "--sm-disable"])

@@ -102,7 +102,8 @@ void DBusNotifierTest::postsToTheServiceOnTheSessionBus()
     runtimeOnly.vars.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
 
     DBusNotifier first(named);
-    first.notify(QStringLiteral("Llamar al banco\r\nantes de las <15> & no después"));
+    first.notify(QStringLiteral("Llamar al banco\r\nantes de las <15> & no después"),
+                 velmaro::platform::Notifier::Urgency::Critical);
     QTRY_COMPARE(service.calls.size(), 1);
     const Call& call = service.calls.at(0);
     QCOMPARE(call.appName, QStringLiteral("Velmaro"));
@@ -113,13 +114,17 @@ void DBusNotifierTest::postsToTheServiceOnTheSessionBus()
              QStringLiteral("Llamar al banco\nantes de las &lt;15&gt; &amp; no después"));
     QVERIFY(call.actions.isEmpty());
     QCOMPARE(call.hints.value(QStringLiteral("suppress-sound")), QVariant(true));
+    QCOMPARE(call.hints.value(QStringLiteral("urgency")).toInt(), 2);
+    QCOMPARE(call.hints.value(QStringLiteral("desktop-entry")),
+             QVariant(QStringLiteral("example.velmaro.Velmaro")));
     QCOMPARE(call.timeout, -1);
 
     DBusNotifier second(runtimeOnly);
-    second.notify(QStringLiteral("Comprar pan"));
-    first.notify(QStringLiteral("Otra vez"));
+    second.notify(QStringLiteral("Comprar pan"), velmaro::platform::Notifier::Urgency::Normal);
+    first.notify(QStringLiteral("Otra vez"), velmaro::platform::Notifier::Urgency::Normal);
     QTRY_COMPARE(service.calls.size(), 3);
     QCOMPARE(service.calls.at(1).body, QStringLiteral("Comprar pan"));
+    QCOMPARE(service.calls.at(1).hints.value(QStringLiteral("urgency")).toInt(), 1);
     QCOMPARE(service.calls.at(2).body, QStringLiteral("Otra vez"));
 }
 
@@ -129,7 +134,7 @@ void DBusNotifierTest::withoutServiceOrBusNothingHappens()
     FakeEnvironment named;
     named.vars.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
     DBusNotifier noService(named);
-    noService.notify(QStringLiteral("Nota"));
+    noService.notify(QStringLiteral("Nota"), velmaro::platform::Notifier::Urgency::Normal);
     QTest::qWait(100);
 
     // No bus at all (no address, no socket, but a display that a bus could be
@@ -139,7 +144,7 @@ void DBusNotifierTest::withoutServiceOrBusNothingHappens()
     none.vars.insert(QStringLiteral("XDG_RUNTIME_DIR"), emptyRuntime.path());
     none.vars.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
     DBusNotifier noBus(none);
-    noBus.notify(QStringLiteral("Nota"));
+    noBus.notify(QStringLiteral("Nota"), velmaro::platform::Notifier::Urgency::Normal);
 
     // The bus ends and a new one comes up with the service: later notes get through.
     cleanup();
@@ -154,7 +159,7 @@ void DBusNotifierTest::withoutServiceOrBusNothingHappens()
     // The old connection's end is noticed in the background; until then a note may
     // go to the bus that is gone.
     for (int i = 0; i < 50 && service.calls.isEmpty(); ++i) {
-        noService.notify(QStringLiteral("De vuelta"));
+        noService.notify(QStringLiteral("De vuelta"), velmaro::platform::Notifier::Urgency::Normal);
         QTest::qWait(100);
     }
     QVERIFY(!service.calls.isEmpty());

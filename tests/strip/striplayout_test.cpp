@@ -160,6 +160,20 @@ TEST(StripLayoutScroll, PanelTopFromPosition)
     EXPECT_FALSE(scrolledPanelTop(10, std::nullopt, 350).has_value());
 }
 
+TEST(StripLayoutScroll, WheelNotchNeverSkipsLines)
+{
+    struct Case {
+        int wheelLines, panel, bar, expected;
+    };
+    // 40 notes (1,223 high) and one 12,000-character note (5,000) under a 680-pixel bar;
+    // a bar shorter than one position; odd desktop settings.
+    for (const Case c : {Case{3, 1223, 680, 3}, Case{3, 5000, 680, 3}, Case{3, 5000, 300, 1},
+                         Case{3, 5000, 100, 1}, Case{0, 1223, 680, 1}, Case{100, 1223, 680, 25},
+                         Case{3, 300, 680, 3}, Case{3, 680, 680, 3}})
+        EXPECT_EQ(positionsPerNotch(c.wheelLines, c.panel, c.bar), c.expected)
+            << c.wheelLines << " " << c.panel << " " << c.bar;
+}
+
 TEST(StripLayoutToolBar, ButtonsSeparatorAndHideShow)
 {
     const auto t = toolBarLayout(237);

@@ -13,6 +13,7 @@
 #include "session/language.h"
 #include "settings/settingsdialog.h"
 #include "strip/striprig.h"
+#include "widgets/centring.h"
 #include "widgets/contrast.h"
 
 #include <QAbstractSpinBox>
@@ -149,6 +150,22 @@ private slots:
         texts.sort();
         QCOMPARE(texts, (QStringList{QStringLiteral("Abrir"), QStringLiteral("Aceptar"),
                                      QStringLiteral("Cancelar"), QStringLiteral("Guardar")}));
+    }
+
+    void windowsOpenWhollyOnTheMonitor()
+    {
+        const QRect right(1280, 0, 1024, 768);
+        const struct {
+            QRect frame;
+            QPoint expected;
+        } cases[] = {
+            {{1400, 100, 300, 200}, {1400, 100}}, // already on it: left where it is
+            {{490, 412, 300, 200}, {1642, 284}},  // centred on the primary: moved over
+            {{2200, 700, 300, 200}, {1642, 284}}, // partly off it
+            {{640, 0, 1100, 900}, {1280, 0}},     // larger than the monitor
+        };
+        for (const auto& c : cases)
+            QCOMPARE(placeOnMonitor(c.frame, right), c.expected);
     }
 
     void everyWindowFits()
