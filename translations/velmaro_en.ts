@@ -39,6 +39,32 @@ Change the time, or use --force to add it all the same.</translation>
     </message>
 </context>
 <context>
+    <name>AlarmRing</name>
+    <message>
+        <source>Alarma: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Posponer 1 hora</source>
+        <translation>Postpone 1 hour</translation>
+    </message>
+    <message>
+        <source>Quitar alarma</source>
+        <translation>Remove the alarm</translation>
+    </message>
+    <message numerus="yes">
+        <source>Alarmas vencidas mientras Velmaro estaba cerrado: %n</source>
+        <translation>
+            <numerusform>%n alarm came due while Velmaro was closed</numerusform>
+            <numerusform>%n alarms came due while Velmaro was closed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandFront</name>
     <message>
         <source>no se pudo escribir en la salida estándar: %1.</source>
