@@ -55,6 +55,10 @@ void StripWindows::connectStrip()
                      [this](int n, const QString& text, int markColor) {
                          m_editor.openForNote(n, text, markColor);
                      });
+    QObject::connect(strip, &TForm1::alarmProposed, strip,
+                     [this](const QDateTime& alarm, const QString& warning) {
+                         m_editor.proposeAlarm(alarm, warning);
+                     });
     QObject::connect(strip, &TForm1::settingsAsked, strip, [this] { m_settings.exec(); });
     QObject::connect(strip, &TForm1::launcherAsked, strip,
                      [this](int n) { m_settings.launcherClick(n); });

@@ -75,6 +75,16 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     ui->memoSent->setFocus();
 }
 
+void TfrmConfig::proposeAlarm(const QDateTime& alarm, const QString& warning)
+{
+    if (!isShown())
+        return;
+    showAlarmSwitch(true);
+    setPickers(alarm);
+    if (!warning.isEmpty())
+        m_services.messages.inform(warning);
+}
+
 // ---------------------------------------------------------------------------------------
 // The alarm switch and the priority buttons
 

@@ -6,10 +6,10 @@
 // and reused for every later one. What it decides is NoteForm's; the dialog shows the
 // form's fields in its controls and hands back what the user made of them.
 
+#include "notes/noteform.h"
 #include "platform/services.h"
 #include "session/session.h"
 #include "session/striphost.h"
-#include "notes/noteform.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -41,6 +41,7 @@ public:
     // Edit mode: fills the dialog and shows it without waiting; the strip is disabled
     // and taken out of the topmost band until the dialog closes.
     void openForNote(int n, const QString& displayedText, int markColor) override;
+    void proposeAlarm(const QDateTime& alarm, const QString& warning) override;
     bool isShown() const override { return isVisible(); }
 
     bool isEditMode() const { return m_form.isEditMode(); }

@@ -32,6 +32,12 @@ void NoteEditorOnDemand::openForNote(int n, const QString& displayedText, int ma
     made().openForNote(n, displayedText, markColor);
 }
 
+void NoteEditorOnDemand::proposeAlarm(const QDateTime& alarm, const QString& warning)
+{
+    if (m_editor)
+        m_editor->proposeAlarm(alarm, warning);
+}
+
 bool NoteEditorOnDemand::isShown() const
 {
     return m_editor && m_editor->isShown();

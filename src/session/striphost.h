@@ -5,6 +5,7 @@
 // the strip asks for. The notes and the store are reached through the session; these
 // roles carry only what needs the strip window itself. main wires them together.
 
+#include <QDateTime>
 #include <QString>
 
 namespace velmaro {
@@ -34,6 +35,9 @@ public:
     // Edit mode for note line n: its displayed text and its mark's colour (a Windows
     // colour value, or -1 for the default text colour).
     virtual void openForNote(int n, const QString& displayedText, int markColor) = 0;
+    // The open note's alarm shown moved to `alarm`, not stored, and `warning` told: the
+    // near-alarm rule's, for the person to settle in the editor.
+    virtual void proposeAlarm(const QDateTime& alarm, const QString& warning) = 0;
     virtual bool isShown() const = 0;
 };
 

@@ -304,8 +304,23 @@ void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
 {
     using Answer = platform::Notifier::Answer;
     NoteCollection& notes = m_session.notes();
-    if (n < 1 || n > noteLineCount() || n > notes.count())
+    // Notes deleted or moved since the alarm rang: the answer goes to the note the
+    // notification showed, found by its text, or to none.
+    const auto rung = m_alarmTexts.find(n);
+    if (rung != m_alarmTexts.end() && (n > notes.count() || notes.note(n).text != rung->second)) {
+        const QString text = rung->second;
+        n = 0;
+        for (int k = 1; k <= notes.count(); ++k) {
+            if (notes.note(k).text == text) {
+                n = k;
+                break;
+            }
+        }
+    }
+    if (n < 1 || n > noteLineCount() || n > notes.count()) {
+        showFromOutside(true);
         return;
+    }
     if (answer == Answer::Open) {
         showFromOutside(true);
         noteLineClicked(n);
@@ -319,9 +334,12 @@ void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
                                   ? postponeAlarmOneHour(form, n, shown, markColor, moved)
                                   : removeAlarm(form, n, shown, markColor);
     if (result.status == NoteResult::Status::NearAlarm) {
-        // Left to the person, in the editor, as the editor's own postpone would be.
+        // Left to the person, in the editor, with the moved time and the warning, as the
+        // editor's own postpone would leave it.
         showFromOutside(true);
         noteLineClicked(n);
+        if (moved.alarm)
+            emit alarmProposed(*moved.alarm, result.message);
         return;
     }
     if (!result.written()) {

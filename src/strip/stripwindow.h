@@ -15,6 +15,7 @@
 
 #include <QWidget>
 
+#include <map>
 #include <memory>
 
 class QFrame;
@@ -149,6 +150,8 @@ signals:
     // Note line n clicked: its displayed text and its mark's colour (a Windows colour
     // value, or -1 for the default text colour).
     void noteAsked(int n, const QString& displayedText, int markColor);
+    // The note just asked for, its alarm moved but not stored, and the warning why.
+    void alarmProposed(const QDateTime& alarm, const QString& warning);
     void listAsked();
     void calendarAsked();
     // The settings dialog, modal: the strip lays out its background again after it.
@@ -190,6 +193,8 @@ private:
     void noteLineClicked(int n);
     // An answer to note n's alarm notification.
     void answerAlarm(int n, platform::Notifier::Answer answer);
+    // The text of each note whose alarm was shown, by its number then.
+    std::map<int, QString> m_alarmTexts;
     void scrollToNoteLine(int top, int lineHeight, int content);
     void focusStart();
 

@@ -265,6 +265,10 @@ void TForm1::colourAlarmLine(int n, bool opaque)
 {
     pnlSentences->colourLine(n, m_session.settings(), opaque);
     update();
+    // What the alarm's notification speaks of: an answer to it acts on this text.
+    const NoteCollection& notes = m_session.notes();
+    if (n >= 1 && n <= notes.count())
+        m_alarmTexts[n] = notes.note(n).text;
 }
 
 } // namespace velmaro

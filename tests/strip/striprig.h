@@ -31,7 +31,9 @@ public:
         texts << text;
         colors << markColor;
     }
+    void proposeAlarm(const QDateTime& alarm, const QString&) override { proposed << alarm; }
     bool isShown() const override { return shown; }
+    QList<QDateTime> proposed;
     int newNotes = 0;
     QList<int> opened;
     QStringList texts;

@@ -602,6 +602,23 @@ void StripWindowTest::alarmCheckRingsOnce()
     QCOMPARE(rig.fakes.notifier.posted.size(), 2);
     QVERIFY(rig.messages.shown.isEmpty());
     QVERIFY(s.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+
+    // The first note deleted elsewhere before the answer: "Quitar alarma" from the
+    // notification of note 3 reaches "mudo", now note 2, and no other note.
+    rig.writeConfig(QStringLiteral("TotalData=2\r\n"),
+                    note(1, QStringLiteral("gong"), QStringLiteral("red"),
+                         QStringLiteral("05/03/2026 10:01:00")) +
+                        note(2, QStringLiteral("mudo"), QStringLiteral("red"),
+                             QStringLiteral("05/03/2026 10:01:00")));
+    rig.session->store().close();
+    rig.session->store().open(rig.paths.settingsFile);
+    s.reloadNotes();
+    rig.fakes.notifier.answered(3, platform::Notifier::Answer::RemoveAlarm);
+    const auto alarm = [&rig](int n) {
+        return rig.session->store().readString(u"Data", QStringLiteral("Alarm%1").arg(n), kAbsent);
+    };
+    QCOMPARE(alarm(1), QStringLiteral("05/03/2026 10:01:00"));
+    QCOMPARE(alarm(2), QString());
 }
 
 void StripWindowTest::pastAlarmsAreMarkedSilently()
