@@ -717,6 +717,17 @@ EndSection
     def settings_path(self):
         return os.path.join(self.per_user_folder, "tw.cfg")
 
+    def recording_xdg_open(self):
+        """An xdg-open that records each call (its argument count, then one argument a
+        line) in bin/opened.txt: the environment that puts it first, and that file."""
+        bin_dir = os.path.join(self.home, "bin")
+        os.makedirs(bin_dir, exist_ok=True)
+        script = os.path.join(bin_dir, "xdg-open")
+        with open(script, "w") as f:
+            f.write('#!/bin/sh\n{ echo "$#"; for a in "$@"; do echo "$a"; done; } >> "$(dirname "$0")/opened.txt"\n')
+        os.chmod(script, 0o755)
+        return {"PATH": bin_dir + os.pathsep + os.environ["PATH"]}, os.path.join(bin_dir, "opened.txt")
+
     def start_velmaro(self, args=None, env_extra=None, exe=None, cwd=None):
         """Starts the binary (or a copy of it, `exe`) on this desktop."""
         exe = exe or velmaro_bin()

@@ -18,9 +18,6 @@ NOTES = ("[General]\nleft=300\ntop=200\nTotalData=2\nAlarmTime=True\n[Data]\n"
          "Color1=red\nSound1=\nSentence2=Comprar pan\nAlarm2=\nColor2=black\nSound2=\n")
 
 # Writes its arguments, one per line after their count, and succeeds.
-RECORDING_XDG_OPEN = """#!/bin/sh
-{ echo "$#"; for a in "$@"; do echo "$a"; done; } >> "$(dirname "$0")/opened.txt"
-"""
 
 
 def window_titled(d, p, title, timeout=10):
@@ -49,14 +46,9 @@ def clipboard(d):
 def start_with_recording_opener(d):
     """A returning user's strip whose xdg-open records its arguments in bin/opened.txt."""
     d.write_settings(RETURNING_USER)
-    bin_dir = os.path.join(d.home, "bin")
-    os.makedirs(bin_dir)
-    script = os.path.join(bin_dir, "xdg-open")
-    with open(script, "w") as f:
-        f.write(RECORDING_XDG_OPEN)
-    os.chmod(script, 0o755)
-    p = d.start_velmaro(env_extra={"PATH": bin_dir + os.pathsep + os.environ["PATH"]})
-    return p, d.wait_for_strip(p), bin_dir
+    env, opened = d.recording_xdg_open()
+    p = d.start_velmaro(env_extra=env)
+    return p, d.wait_for_strip(p), os.path.dirname(opened)
 
 
 class FirstStartHelp(unittest.TestCase):

@@ -14,20 +14,6 @@ TWO_NOTES = ("[General]\nleft=100\ntop=100\nTotalData=2\n[Data]\n"
              "Sentence1=Primera nota\nColor1=red\nAlarm1=%s\nSound1=\n"
              "Sentence2=Segunda nota\nColor2=black\nAlarm2=\nSound2=\n")
 
-# Writes its arguments to bin/opened.txt: a web search would show there.
-RECORDING_XDG_OPEN = '#!/bin/sh\necho "$@" >> "$(dirname "$0")/opened.txt"\n'
-
-
-def recording_opener(d):
-    bin_dir = os.path.join(d.home, "bin")
-    os.makedirs(bin_dir)
-    script = os.path.join(bin_dir, "xdg-open")
-    with open(script, "w") as f:
-        f.write(RECORDING_XDG_OPEN)
-    os.chmod(script, 0o755)
-    return {"PATH": bin_dir + os.pathsep + os.environ["PATH"]}, os.path.join(bin_dir, "opened.txt")
-
-
 def focused_window(d):
     return int(d.xdotool("getwindowfocus", check=False).strip() or 0)
 
@@ -42,7 +28,7 @@ class AlarmKeepsTheKeyboardTest(unittest.TestCase):
         with Desktop(wm=True, tray=True) as d:
             due = datetime.datetime.now() + datetime.timedelta(seconds=25)
             d.write_settings(TWO_NOTES % due.strftime("%d/%m/%Y %H:%M:%S"))
-            env, opened = recording_opener(d)
+            env, opened = d.recording_xdg_open()
             p = d.start_velmaro(env_extra=env)
             strip = d.wait_for_strip(p)
             d.send_keys(strip, "ctrl+o")
