@@ -3,8 +3,8 @@
 # Installation and the Debian package.
 #
 #   cmake --install build --prefix /usr      the binary, desktop entry, icons, metainfo,
-#                                            manual page, bash completion and package
-#                                            documents
+#                                            session bus activation file, manual page,
+#                                            bash completion and package documents
 #   (cd build && cpack -G DEB)               velmaro_<version>_<arch>.deb
 include(GNUInstallDirs)
 
@@ -16,6 +16,7 @@ set(out ${PROJECT_BINARY_DIR}/data)
 configure_file(${data}/velmaro.metainfo.xml.in ${out}/${VELMARO_APPSTREAM_ID}.metainfo.xml @ONLY)
 configure_file(${data}/velmaro.1 ${out}/velmaro.1 @ONLY)
 configure_file(${data}/changelog ${out}/changelog @ONLY)
+configure_file(${data}/${VELMARO_APPSTREAM_ID}.service ${out}/${VELMARO_APPSTREAM_ID}.service @ONLY)
 
 # Debian wants the manual page and the change log compressed, without a time stamp.
 foreach(doc velmaro.1 changelog)
@@ -42,6 +43,8 @@ install(FILES ${data}/${VELMARO_APPSTREAM_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${out}/${VELMARO_APPSTREAM_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${out}/${VELMARO_APPSTREAM_ID}.service
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
 install(FILES ${data}/icons/velmaro.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${out}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
 // How a second start of the program reaches the running one: the running program
-// serves a few named calls (NewNote, AddNote, Toggle, Show, Hide, Quit), and a
-// command-line start sends one call and waits for its answer.
+// serves a few named calls (NewNote, AddNote, ListNotes, Visible, Toggle, Show, Hide,
+// Quit), and a command-line start sends one call and waits for its answer.
 //
 // The Linux implementations are the session bus (platform/linux/dbuschannel.h) and,
 // where there is no session bus, a private local socket in $XDG_RUNTIME_DIR
@@ -36,6 +36,10 @@ public:
     // no private folder, the name taken). Calls reach `handler` on the thread that
     // runs the event loop.
     virtual bool listen(Handler handler) = 0;
+    // News for those who listen, where the channel has listeners: the stored notes
+    // changed; the strip came into sight or went out of it.
+    virtual void notesChanged() {}
+    virtual void visibleChanged(bool /*visible*/) {}
 };
 
 class InstanceClient {

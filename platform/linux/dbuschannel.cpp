@@ -6,8 +6,10 @@
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMetaClassInfo>
 #include <QObject>
 
 namespace velmaro::platform {
@@ -29,29 +31,59 @@ bool sessionBusConfigured()
     return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
 }
 
-// The exported object: each call becomes an InstanceCall for the handler.
+// The exported object: each call becomes an InstanceCall for the handler. Its
+// introspection is written out so that the arguments have names.
 class DBusInstanceServer::Adaptor : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "example.velmaro.Velmaro")
+    Q_CLASSINFO("D-Bus Introspection",
+                "  <interface name=\"example.velmaro.Velmaro\">\n"
+                "    <method name=\"NewNote\"/>\n"
+                "    <method name=\"AddNote\">\n"
+                "      <arg name=\"text\" type=\"s\" direction=\"in\"/>\n"
+                "      <arg name=\"priority\" type=\"s\" direction=\"in\"/>\n"
+                "      <arg name=\"alarm\" type=\"s\" direction=\"in\"/>\n"
+                "      <arg name=\"sound\" type=\"s\" direction=\"in\"/>\n"
+                "      <arg name=\"force\" type=\"b\" direction=\"in\"/>\n"
+                "      <arg name=\"number\" type=\"i\" direction=\"out\"/>\n"
+                "    </method>\n"
+                "    <method name=\"ListNotes\">\n"
+                "      <arg name=\"notes\" type=\"aa{sv}\" direction=\"out\"/>\n"
+                "    </method>\n"
+                "    <method name=\"Toggle\"/>\n"
+                "    <method name=\"Show\"/>\n"
+                "    <method name=\"Hide\"/>\n"
+                "    <method name=\"Quit\"/>\n"
+                "    <signal name=\"NotesChanged\"/>\n"
+                "    <property name=\"Visible\" type=\"b\" access=\"read\"/>\n"
+                "  </interface>\n")
+    Q_PROPERTY(bool Visible READ visible)
 public:
     explicit Adaptor(Handler handler) : m_handler(std::move(handler)) {}
 
+    bool visible() const { return m_handler({QStringLiteral("Visible"), {}}).result.toBool(); }
+
 public slots:
     Q_SCRIPTABLE void NewNote() { pass(QStringLiteral("NewNote"), {}); }
-    Q_SCRIPTABLE int AddNote(const QString& text, const QString& priority, const QString& alarm,
-                             const QString& sound)
-    {
-        return AddNote(text, priority, alarm, sound, false);
-    }
     Q_SCRIPTABLE int AddNote(const QString& text, const QString& priority, const QString& alarm,
                              const QString& sound, bool force)
     {
         return pass(QStringLiteral("AddNote"), {text, priority, alarm, sound, force}).toInt();
     }
+    Q_SCRIPTABLE QList<QVariantMap> ListNotes()
+    {
+        QList<QVariantMap> notes;
+        for (const QVariant& note : pass(QStringLiteral("ListNotes"), {}).toList())
+            notes.append(note.toMap());
+        return notes;
+    }
     Q_SCRIPTABLE void Toggle() { pass(QStringLiteral("Toggle"), {}); }
     Q_SCRIPTABLE void Show() { pass(QStringLiteral("Show"), {}); }
     Q_SCRIPTABLE void Hide() { pass(QStringLiteral("Hide"), {}); }
     Q_SCRIPTABLE void Quit() { pass(QStringLiteral("Quit"), {}); }
+
+signals:
+    Q_SCRIPTABLE void NotesChanged();
 
 private:
     QVariant pass(const QString& method, const QVariantList& args)
@@ -64,6 +96,12 @@ private:
 
     Handler m_handler;
 };
+
+QString DBusInstanceServer::introspection()
+{
+    const QMetaObject& mo = Adaptor::staticMetaObject;
+    return QString::fromUtf8(mo.classInfo(mo.indexOfClassInfo("D-Bus Introspection")).value());
+}
 
 DBusInstanceServer::DBusInstanceServer() = default;
 
@@ -85,8 +123,12 @@ bool DBusInstanceServer::listen(Handler handler)
         qCWarning(lcBus) << "no session bus:" << bus.lastError().message();
         return false;
     }
+    qDBusRegisterMetaType<QList<QVariantMap>>();
     auto adaptor = std::make_unique<Adaptor>(std::move(handler));
-    if (!bus.registerObject(kBusPath, adaptor.get(), QDBusConnection::ExportScriptableSlots)) {
+    if (!bus.registerObject(kBusPath, adaptor.get(),
+                            QDBusConnection::ExportScriptableSlots |
+                                QDBusConnection::ExportScriptableSignals |
+                                QDBusConnection::ExportScriptableProperties)) {
         qCWarning(lcBus) << "cannot export" << kBusPath;
         return false;
     }
@@ -97,6 +139,23 @@ bool DBusInstanceServer::listen(Handler handler)
     }
     m_adaptor = std::move(adaptor);
     return true;
+}
+
+void DBusInstanceServer::notesChanged()
+{
+    if (m_adaptor)
+        emit m_adaptor->NotesChanged();
+}
+
+void DBusInstanceServer::visibleChanged(bool visible)
+{
+    if (!m_adaptor)
+        return;
+    QDBusMessage message =
+        QDBusMessage::createSignal(kBusPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                   QStringLiteral("PropertiesChanged"));
+    message << kBusInterface << QVariantMap{{QStringLiteral("Visible"), visible}} << QStringList();
+    QDBusConnection::sessionBus().send(message);
 }
 
 bool DBusInstanceClient::reachable()

@@ -3,16 +3,19 @@
 #pragma once
 // The running program's calls on the session bus, under the program's own id:
 //
-//   service   example.velmaro.Velmaro
+//   service   example.velmaro.Velmaro (a call on it starts the program when it is
+//             not running: data/example.velmaro.Velmaro.service)
 //   object    /example/velmaro/Velmaro
 //   interface example.velmaro.Velmaro
 //     NewNote()
-//     AddNote(s text, s priority, s alarm, s sound) -> i note number
-//     AddNote(s text, s priority, s alarm, s sound, b force) -> i note number
+//     AddNote(s text, s priority, s alarm, s sound, b force) -> i number
+//     ListNotes() -> aa{sv} notes
 //     Toggle(), Show(), Hide(), Quit()
+//     property Visible b (read; PropertiesChanged as the strip is shown or hidden)
+//     signal NotesChanged() after every change of the stored notes
 //
 // A refused call answers with the error example.velmaro.Velmaro.Error.Refused and
-// its reason in Spanish.
+// its reason in the user's language.
 //
 // The bus is used only where one is set up (DBUS_SESSION_BUS_ADDRESS, or the user
 // bus at $XDG_RUNTIME_DIR/bus): otherwise libdbus would launch a bus of its own for
@@ -39,6 +42,11 @@ public:
     DBusInstanceServer();
     ~DBusInstanceServer() override;
     bool listen(Handler handler) override;
+    void notesChanged() override;
+    void visibleChanged(bool visible) override;
+
+    // The interface's introspection data, as the bus shows it.
+    static QString introspection();
 
 private:
     class Adaptor;

@@ -113,8 +113,7 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
         const SettingsStore store(StoragePaths::resolve(env).settingsFile);
         if (const QString notice = countNotice(store); !notice.isEmpty())
             print(stderr, QStringLiteral("velmaro: ") + notice + QLatin1Char('\n'));
-        // As many as the strip shows: a hand-edited count may be far larger.
-        const int count = std::min(readNoteCount(store).count, kMaxNotes + 1);
+        const int count = listedNoteCount(store);
         if (m_line.json)
             return written(
                 write(stdout, noteListingJson(store, count, QDateTime::currentDateTime())));

@@ -35,6 +35,9 @@ public:
     platform::InstanceClient& running() { return m_running; }
     // The session bus when there is one, and the local socket.
     void serve(RemoteActions& actions);
+    // Told to the session bus's listeners.
+    void notesChanged() { m_busServer.notesChanged(); }
+    void visibleChanged(bool visible) { m_busServer.visibleChanged(visible); }
 
 private:
     platform::DBusInstanceClient m_busClient;

@@ -79,6 +79,9 @@ int main(int argc, char* argv[])
     StripRemote remote(strip, session, platform.clock,
                        [&notesFromOutside] { notesFromOutside.follower.reloadSoon(); });
     QTimer::singleShot(0, &strip, [&channels, &remote] { channels.serve(remote); });
+    // Every change of the stored notes ends in a load of the collection, whoever made it.
+    session.notes().onChanged([&channels] { channels.notesChanged(); });
+    remote.watchShown([&channels](bool shown) { channels.visibleChanged(shown); });
     if (front.action() == Action::NewNote)
         remote.newNote();
 

@@ -4,6 +4,7 @@
 
 #include "notes/codec.h"
 #include "notes/datetime.h"
+#include "notes/notecollection.h"
 #include "notes/storednote.h"
 
 #include <QJsonArray>
@@ -30,28 +31,52 @@ QString lineBreaksAsLf(QString text)
     return text;
 }
 
+// One note as a listing for scripts gives it; a null alarm or sound when there is none.
+QVariantMap listedNote(const SettingsStore& store, int n, const QDateTime& now)
+{
+    const StoredNote note = readStoredNote(store, n);
+    const std::optional<DayCount> alarm = parseDateTime(note.alarm.value_or(QString()));
+    const QDateTime at = alarm ? fromDayCount(*alarm) : QDateTime();
+    const QString sound = note.sound.value_or(QString());
+    return {
+        {QStringLiteral("number"), n},
+        {QStringLiteral("priority"), priorityName(note.color.value_or(kAbsent))},
+        {QStringLiteral("alarm"), alarm ? QVariant(at.toString(Qt::ISODate)) : QVariant()},
+        {QStringLiteral("alarmState"), !alarm      ? QStringLiteral("none")
+                                       : at <= now ? QStringLiteral("due")
+                                                   : QStringLiteral("pending")},
+        {QStringLiteral("sound"), sound.isEmpty() ? QVariant() : QVariant(sound)},
+        {QStringLiteral("text"), lineBreaksAsLf(note.text())},
+    };
+}
+
 } // namespace
+
+int listedNoteCount(const SettingsStore& store)
+{
+    return std::min(readNoteCount(store).count, kMaxNotes + 1);
+}
 
 QByteArray noteListingJson(const SettingsStore& store, int count, const QDateTime& now)
 {
     QJsonArray notes;
-    for (int n = 1; n <= count; ++n) {
-        const StoredNote note = readStoredNote(store, n);
-        const std::optional<DayCount> alarm = parseDateTime(note.alarm.value_or(QString()));
-        const QDateTime at = alarm ? fromDayCount(*alarm) : QDateTime();
-        const QString sound = note.sound.value_or(QString());
-        notes.append(QJsonObject{
-            {QStringLiteral("number"), n},
-            {QStringLiteral("priority"), priorityName(note.color.value_or(kAbsent))},
-            {QStringLiteral("alarm"), alarm ? QJsonValue(at.toString(Qt::ISODate)) : QJsonValue()},
-            {QStringLiteral("alarmState"), !alarm      ? QStringLiteral("none")
-                                           : at <= now ? QStringLiteral("due")
-                                                       : QStringLiteral("pending")},
-            {QStringLiteral("sound"), sound.isEmpty() ? QJsonValue() : QJsonValue(sound)},
-            {QStringLiteral("text"), lineBreaksAsLf(note.text())},
-        });
-    }
+    for (int n = 1; n <= count; ++n)
+        notes.append(QJsonObject::fromVariantMap(listedNote(store, n, now)));
     return QJsonDocument(notes).toJson(QJsonDocument::Indented);
+}
+
+QVariantList noteListingValues(const SettingsStore& store, int count, const QDateTime& now)
+{
+    QVariantList notes;
+    for (int n = 1; n <= count; ++n) {
+        QVariantMap note = listedNote(store, n, now);
+        for (QVariant& value : note) {
+            if (value.isNull())
+                value = QString();
+        }
+        notes.append(note);
+    }
+    return notes;
 }
 
 QString noteListing(const SettingsStore& store, int count)

@@ -14,8 +14,13 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QVariantList>
 
 namespace velmaro {
+
+// How many notes a listing shows: as many as the strip shows, since a hand-edited
+// count may be far larger.
+int listedNoteCount(const SettingsStore& store);
 
 // The first `count` notes of the store's section Data.
 QString noteListing(const SettingsStore& store, int count);
@@ -25,5 +30,9 @@ QString noteListing(const SettingsStore& store, int count);
 // null), "alarmState" ("none", "pending", "due": due when the alarm is not after
 // `now`), "sound" (a path, or null) and "text" (line breaks as "\n").
 QByteArray noteListingJson(const SettingsStore& store, int count, const QDateTime& now);
+
+// The same notes as maps of those names for the session bus (a{sv} each), which has no
+// null: "alarm" and "sound" are empty when the note has none.
+QVariantList noteListingValues(const SettingsStore& store, int count, const QDateTime& now);
 
 } // namespace velmaro

@@ -55,6 +55,10 @@ platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteA
         return {false,
                 QCoreApplication::translate("RemoteActions", "%1 no lleva argumentos.").arg(m),
                 {}};
+    if (m == u"ListNotes")
+        return {true, {}, actions.listNotes()};
+    if (m == u"Visible")
+        return {true, {}, actions.isShown()};
     if (m == u"NewNote")
         actions.newNote();
     else if (m == u"Toggle")

@@ -21,10 +21,16 @@ public:
     virtual void quit() = 0;
     // Adds the note and shows it in the strip.
     virtual AddResult addNote(const NoteRequest& request) = 0;
+    // The stored notes as a listing for scripts gives them (app/notelisting.h).
+    virtual QVariantList listNotes() = 0;
+    // Whether the strip is in sight.
+    virtual bool isShown() = 0;
 };
 
 // Checks the call's name and arguments (whatever a caller sends) and runs it.
-// AddNote takes text, priority, alarm and sound (strings) and optionally force (bool).
+// AddNote takes text, priority, alarm and sound (strings) and optionally force (bool),
+// and answers the new note's number; ListNotes answers the listing, Visible whether
+// the strip is in sight.
 platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteActions& actions);
 
 // The call that asks for `line`'s action; the name is empty for actions that are

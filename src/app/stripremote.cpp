@@ -2,14 +2,56 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "app/stripremote.h"
 
+#include "app/notelisting.h"
 #include "session/session.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
 namespace velmaro {
+
+namespace {
+
+// Looks again whether the strip is in sight after each of its shows, hides and
+// minimisations, once the event is handled, and tells a change.
+class ShownWatch final : public QObject {
+public:
+    ShownWatch(TForm1& strip, std::function<void(bool)> changed)
+        : QObject(&strip), m_strip(strip), m_changed(std::move(changed)),
+          m_shown(strip.isStripShown())
+    {
+        strip.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::Show || t == QEvent::Hide || t == QEvent::WindowStateChange)
+            QTimer::singleShot(0, this, [this] { look(); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void look()
+    {
+        const bool shown = m_strip.isStripShown();
+        if (shown == m_shown)
+            return;
+        m_shown = shown;
+        m_changed(shown);
+    }
+
+    TForm1& m_strip;
+    std::function<void(bool)> m_changed;
+    bool m_shown;
+};
+
+} // namespace
 
 StripRemote::StripRemote(TForm1& strip, Session& session, const platform::Clock& clock,
                          std::function<void()> reload)
@@ -62,6 +104,22 @@ AddResult StripRemote::addNote(const NoteRequest& request)
     if (added.ok())
         QTimer::singleShot(0, &m_strip, m_reload);
     return added;
+}
+
+QVariantList StripRemote::listNotes()
+{
+    const SettingsStore& store = m_session.store();
+    return noteListingValues(store, listedNoteCount(store), m_clock.now());
+}
+
+bool StripRemote::isShown()
+{
+    return m_strip.isStripShown();
+}
+
+void StripRemote::watchShown(std::function<void(bool)> changed)
+{
+    new ShownWatch(m_strip, std::move(changed));
 }
 
 } // namespace velmaro

@@ -26,6 +26,10 @@ public:
     void hide() override;
     void quit() override;
     AddResult addNote(const NoteRequest& request) override;
+    QVariantList listNotes() override;
+    bool isShown() override;
+    // `changed` hears whether the strip is in sight each time that changes.
+    void watchShown(std::function<void(bool)> changed);
 
 private:
     TForm1& m_strip;

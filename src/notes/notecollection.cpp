@@ -82,13 +82,15 @@ void NoteCollection::load()
 {
     m_notes.clear();
     const int last = std::min(m_count, kTableSize);
-    if (last < 1)
-        return;
-    m_notes.reserve(size_t(last));
+    std::vector<StoredNote> loaded;
+    if (last >= 1) {
+        m_notes.reserve(size_t(last));
+        loaded.reserve(size_t(last));
+    }
     const QString sentinelText = formatDateTime(sentinel());
     const DayCount sentinelMoment = parseDateTime(sentinelText).value_or(sentinel());
     for (int n = 1; n <= last; ++n) {
-        const StoredNote stored = readStoredNote(m_store, n);
+        StoredNote stored = readStoredNote(m_store, n);
         Note note;
         note.text = stored.text();
         note.priority = stored.color.value_or(kAbsent);
@@ -100,7 +102,15 @@ void NoteCollection::load()
         note.alarm = parseDateTime(alarm).value_or(sentinelMoment);
         note.sound = stored.sound.value_or(QString());
         m_notes.push_back(std::move(note));
+        // A save stamps the note's date even when nothing else changed.
+        stored.date.reset();
+        loaded.push_back(std::move(stored));
     }
+    // The first load is no change.
+    const bool changed = m_loaded && *m_loaded != loaded;
+    m_loaded = std::move(loaded);
+    if (changed && m_changed)
+        m_changed();
 }
 
 void NoteCollection::unload()

@@ -7,10 +7,12 @@
 
 #include "notes/datetime.h"
 #include "notes/settingsstore.h"
+#include "notes/storednote.h"
 #include "platform/clock.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -58,6 +60,10 @@ public:
 
     void load();
     void unload();
+    // Called by load() when the notes it read differ from those of the load before in
+    // what a listing shows (number, text, priority, alarm, sound): whoever changed them,
+    // this program or another hand, every change of the stored notes ends in a load.
+    void onChanged(std::function<void()> changed) { m_changed = std::move(changed); }
     void add(const QString& text, const QString& priority, const QString& alarmText,
              const QString& sound);
     void modify(int n, const QString& text, const QString& priority, const QString& alarmText,
@@ -98,6 +104,8 @@ private:
     const platform::Clock& m_clock;
     int m_count = 0;
     std::vector<Note> m_notes;
+    std::function<void()> m_changed;
+    std::optional<std::vector<StoredNote>> m_loaded; // as read by the last load, undated
 };
 
 } // namespace velmaro

@@ -118,6 +118,8 @@ struct RecordingActions final : RemoteActions {
                     (r.force ? "f" : "");
         return {7, {}};
     }
+    QVariantList listNotes() override { return {QVariantMap{{"number", 1}}}; }
+    bool isShown() override { return true; }
 };
 
 } // namespace
@@ -137,6 +139,8 @@ TEST(RemoteActionsTest, OnlyWellFormedCallsAct)
     EXPECT_FALSE(call("AddNote", {"e"}).ok);
     EXPECT_FALSE(call("Quit", {1}).ok);
     EXPECT_FALSE(call("Format", {}).ok);
+    EXPECT_FALSE(call("ListNotes", {1}).ok);
+    EXPECT_EQ(call("ListNotes", {}).result.toList().size(), 1);
     EXPECT_EQ(actions.done, QStringList({"Toggle", "a|alta|-|", "b||/x.wav|f"}));
 
     CommandLine line;
