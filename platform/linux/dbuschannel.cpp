@@ -31,6 +31,11 @@ bool sessionBusConfigured()
     return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
 }
 
+bool startedByBus(const Environment& env)
+{
+    return env.variable("DBUS_STARTER_BUS_TYPE") == u"session";
+}
+
 // The exported object: each call becomes an InstanceCall for the handler. Its
 // introspection is written out so that the arguments have names.
 class DBusInstanceServer::Adaptor : public QObject, protected QDBusContext {

@@ -21,6 +21,7 @@
 // bus at $XDG_RUNTIME_DIR/bus): otherwise libdbus would launch a bus of its own for
 // the display, which no other program would find.
 
+#include "platform/environment.h"
 #include "platform/instancechannel.h"
 
 #include <QString>
@@ -36,6 +37,9 @@ inline const QString kBusRefused = QStringLiteral("example.velmaro.Velmaro.Error
 
 // True when a session bus is set up for this process to use.
 bool sessionBusConfigured();
+
+// True when the session bus started this process for a call on its name.
+bool startedByBus(const Environment& env);
 
 class DBusInstanceServer final : public InstanceServer {
 public:

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <exception>
+#include <utility>
 
 namespace velmaro {
 
@@ -41,9 +42,13 @@ InstanceChannels::InstanceChannels(const QString& name)
 {
 }
 
-void InstanceChannels::serve(RemoteActions& actions)
+void InstanceChannels::serve(RemoteActions& actions, bool startedByBus)
 {
-    const auto handler = [&actions](const platform::InstanceCall& call) {
+    const auto handler = [&actions, first = startedByBus](platform::InstanceCall call) mutable {
+        // A Toggle that started the program shows the strip, as velmaro --toggle does
+        // when none runs: the strip the start just showed is not hidden again.
+        if (std::exchange(first, false) && call.method == u"Toggle")
+            call.method = QStringLiteral("Show");
         // Whatever a caller sends, the program goes on.
         try {
             return dispatchCall(call, actions);

@@ -33,8 +33,9 @@ public:
     InstanceChannels& operator=(const InstanceChannels&) = delete;
 
     platform::InstanceClient& running() { return m_running; }
-    // The session bus when there is one, and the local socket.
-    void serve(RemoteActions& actions);
+    // The session bus when there is one, and the local socket. `startedByBus`: this
+    // process was started for a call on the bus name.
+    void serve(RemoteActions& actions, bool startedByBus);
     // Told to the session bus's listeners.
     void notesChanged() { m_busServer.notesChanged(); }
     void visibleChanged(bool visible) { m_busServer.visibleChanged(visible); }

@@ -78,7 +78,9 @@ int main(int argc, char* argv[])
     // Served once the loop runs, so that the strip's start does not wait for the bus.
     StripRemote remote(strip, session, platform.clock,
                        [&notesFromOutside] { notesFromOutside.follower.reloadSoon(); });
-    QTimer::singleShot(0, &strip, [&channels, &remote] { channels.serve(remote); });
+    QTimer::singleShot(0, &strip, [&channels, &remote, &startEnvironment] {
+        channels.serve(remote, platform::startedByBus(startEnvironment));
+    });
     // Every change of the stored notes ends in a load of the collection, whoever made it.
     session.notes().onChanged([&channels] { channels.notesChanged(); });
     remote.watchShown([&channels](bool shown) { channels.visibleChanged(shown); });

@@ -98,15 +98,17 @@ class DBusInterfaceTest(unittest.TestCase):
             os.makedirs(services)
             with open(os.path.join(services, NAME + ".service"), "w") as f:
                 f.write("[D-BUS Service]\nName=%s\nExec=%s\n" % (NAME, velmaro_bin()))
-            status, out = call(d, NAME + ".ListNotes")
+            # From a desktop shortcut: the strip shows, as velmaro --toggle starts it.
+            status, out = call(d, NAME + ".Toggle")
             self.assertEqual(status, 0, out)
-            self.assertIn("'text': <'Pagar la luz'>", out)
             status, out = gdbus(d, "call", "--session", "-d", "org.freedesktop.DBus", "-o",
                                 "/org/freedesktop/DBus", "-m",
                                 "org.freedesktop.DBus.GetConnectionUnixProcessID", NAME)
             self.assertEqual(status, 0, out)
             pid = int(out.strip("()\n, ").split()[-1])
             d.wait_for_window(pid=pid, name="^Velmaro$")
+            self.assertEqual(visible(d), "(<true>,)")
+            self.assertIn("'text': <'Pagar la luz'>", call(d, NAME + ".ListNotes")[1])
             self.assertEqual(call(d, NAME + ".Quit")[0], 0)
             wait_until(lambda: not os.path.exists("/proc/%d" % pid), 20, what="the started one ended")
 
