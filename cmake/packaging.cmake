@@ -16,7 +16,6 @@ set(out ${PROJECT_BINARY_DIR}/data)
 configure_file(${data}/velmaro.metainfo.xml.in ${out}/${VELMARO_APPSTREAM_ID}.metainfo.xml @ONLY)
 configure_file(${data}/velmaro.1 ${out}/velmaro.1 @ONLY)
 configure_file(${data}/changelog ${out}/changelog @ONLY)
-configure_file(${data}/${VELMARO_APPSTREAM_ID}.service ${out}/${VELMARO_APPSTREAM_ID}.service @ONLY)
 
 # Debian wants the manual page and the change log compressed, without a time stamp.
 foreach(doc velmaro.1 changelog)
@@ -43,8 +42,15 @@ install(FILES ${data}/${VELMARO_APPSTREAM_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${out}/${VELMARO_APPSTREAM_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${out}/${VELMARO_APPSTREAM_ID}.service
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
+# The bus activation file names the binary where the installation puts it: made at
+# install time, since cpack installs under /usr whatever prefix the build was given.
+install(CODE "
+  set(CMAKE_INSTALL_FULL_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  configure_file(${data}/${VELMARO_APPSTREAM_ID}.service
+    ${out}/installed/${VELMARO_APPSTREAM_ID}.service @ONLY)
+  file(INSTALL ${out}/installed/${VELMARO_APPSTREAM_ID}.service
+    DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dbus-1/services\")
+")
 install(FILES ${data}/icons/velmaro.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${out}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

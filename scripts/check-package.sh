@@ -34,6 +34,7 @@ expected=(
     $modules/libvelmaro_print.so
     ./usr/share/applications/$id.desktop
     ./usr/share/metainfo/$id.metainfo.xml
+    ./usr/share/dbus-1/services/$id.service
     ./usr/share/icons/hicolor/scalable/apps/velmaro.svg
     ./usr/share/man/man1/velmaro.1.gz
     ./usr/share/bash-completion/completions/velmaro
@@ -52,6 +53,8 @@ echo "contents: $(grep -vc '/$' "$work/contents") files"
 dpkg-deb --extract "$deb" "$work/x"
 desktop-file-validate "$work/x/usr/share/applications/$id.desktop" || problem "desktop entry"
 appstreamcli validate --no-net "$work/x/usr/share/metainfo/$id.metainfo.xml" || problem "metainfo"
+grep -qx "Exec=/usr/bin/velmaro" "$work/x/usr/share/dbus-1/services/$id.service" ||
+    problem "the bus activation file does not start /usr/bin/velmaro"
 file "$work/x/usr/bin/velmaro" | grep -q 'stripped' || problem "binary not stripped"
 for elf in "$work/x/usr/bin/velmaro" "$work/x/$modules/"libvelmaro_{sound,pictures,print}.so; do
     if ldd "$elf" | grep 'not found'; then problem "libraries of $elf not found"; fi
