@@ -32,6 +32,7 @@ bool sessionBusConfigured()
 // The exported object: each call becomes an InstanceCall for the handler.
 class DBusInstanceServer::Adaptor : public QObject, protected QDBusContext {
     Q_OBJECT
+    // untranslated: a name on the bus
     Q_CLASSINFO("D-Bus Interface", "example.velmaro.Velmaro")
 public:
     explicit Adaptor(Handler handler) : m_handler(std::move(handler)) {}

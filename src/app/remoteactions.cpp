@@ -43,8 +43,9 @@ platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteA
         const std::optional<NoteRequest> request = noteRequestOf(call.args);
         if (!request)
             return {false,
-                    QStringLiteral("AddNote espera texto, prioridad, alarma, sonido y, "
-                                   "si se quiere, forzar."),
+                    QCoreApplication::translate("RemoteActions",
+                                                "AddNote espera texto, prioridad, alarma, sonido "
+                                                "y, si se quiere, forzar."),
                     {}};
         const AddResult added = actions.addNote(*request);
         if (!added.ok())

@@ -7,6 +7,7 @@
 #include "notes/storednote.h"
 #include "session/startupsettings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -26,7 +27,7 @@ ListFileError::ListFileError(const QString& message)
 
 QString listTitle()
 {
-    return QStringLiteral("Listado de Velmaro (") + makerWeb() + QLatin1Char(')');
+    return QCoreApplication::translate("ListDocument", "Listado de Velmaro (%1)").arg(makerWeb());
 }
 
 QString listText(const SettingsStore& store, int count)

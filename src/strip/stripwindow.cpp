@@ -46,6 +46,7 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmaro"));
+    // untranslated: a font family name
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     resize(keys::kMinStripWidth, layout::kDesignedStripHeight);
 

@@ -533,7 +533,7 @@ void StripWindowTest::searchButtonOpensTheSearchLink()
 
     // Untouched, the prompt itself is searched for.
     button->click();
-    QCOMPARE(rig.links.opened, QStringList{searchLink(kSearchPrompt)});
+    QCOMPARE(rig.links.opened, QStringList{searchLink(searchPrompt())});
     QVERIFY(!rig.guardDuringCall);
     QVERIFY(s.closeGuard());
 
