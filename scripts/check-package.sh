@@ -36,6 +36,7 @@ expected=(
     ./usr/share/metainfo/$id.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/velmaro.svg
     ./usr/share/man/man1/velmaro.1.gz
+    ./usr/share/man/es/man1/velmaro.1.gz
     ./usr/share/bash-completion/completions/velmaro
     ./usr/share/doc/velmaro/copyright
     ./usr/share/doc/velmaro/changelog.gz
