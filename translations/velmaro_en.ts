@@ -232,6 +232,10 @@ command line is not valid.
         <source>Listado de Velmaro (%1)</source>
         <translation>Velmaro notes (%1)</translation>
     </message>
+    <message>
+        <source>Alarma: </source>
+        <translation>Alarm: </translation>
+    </message>
 </context>
 <context>
     <name>Module</name>

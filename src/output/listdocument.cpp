@@ -30,7 +30,12 @@ QString listTitle()
     return QCoreApplication::translate("ListDocument", "Listado de Velmaro (%1)").arg(makerWeb());
 }
 
-QString listText(const SettingsStore& store, int count)
+QString readerAlarmLabel()
+{
+    return QCoreApplication::translate("ListDocument", "Alarma: ");
+}
+
+QString listText(const SettingsStore& store, int count, const QString& alarmLabel)
 {
     QString text;
     for (int n = 1; n <= count; ++n) {
@@ -39,7 +44,7 @@ QString listText(const SettingsStore& store, int count)
         if (readFlag(store, keys::kAlarmTime)) {
             const QString alarm = note.alarm.value_or(QString());
             if (!alarm.isEmpty())
-                text += QStringLiteral("Alarma: ") + alarm + QStringLiteral("\r\n");
+                text += alarmLabel + alarm + QStringLiteral("\r\n");
         }
         text += note.text();
         text += QStringLiteral("\r\r\n");

@@ -236,6 +236,9 @@ TfrmPrint* prepareListing(const SettingsStore& store, int noteCount, const QStri
     try {
         writeListFile(listFile, encodeListText(listText(store, noteCount)));
         text = readListFile(listFile);
+        // The file keeps its one form; the reader's document speaks the reader's language.
+        if (const QString label = readerAlarmLabel(); label != QStringLiteral("Alarma: "))
+            text = listText(store, noteCount, label);
     } catch (const ListFileError& e) {
         messages.error(e.message());
         return nullptr;

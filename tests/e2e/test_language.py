@@ -3,8 +3,8 @@
 """The interface language follows the desktop's: English where it asks for English,
 Spanish, the texts' own language, where it asks for Spanish or for a language Velmaro
 has no translation of. One walk per desktop: --help, the alarm's notification, a
-message box, the strip's menu and the editor, read as a screen reader reads them;
-what is stored stays the same in every language."""
+message box, the strip's menu, the editor and the list, read as a screen reader
+reads them or off the screen; what is stored stays the same in every language."""
 
 import datetime
 import json
@@ -24,9 +24,9 @@ WALKER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_tree.py
 SYSTEM_PYTHON = "/usr/bin/python3"
 
 ENGLISH = {"help": "Usage: velmaro", "action": "Open", "limit": "You have reached the largest number of notes",
-           "menu": "Settings", "editor": "Edit / Delete / Archive", "button": "OK"}
+           "menu": "Settings", "list": "List of Notes", "editor": "Edit / Delete / Archive", "button": "OK"}
 SPANISH = {"help": "Uso: velmaro", "action": "Abrir", "limit": "Ha alcanzado el número maximo de Notas",
-           "menu": "Configurar", "editor": "Modificar / Borrar / Archivar", "button": "Aceptar"}
+           "menu": "Configurar", "list": "Listado de Notas", "editor": "Modificar / Borrar / Archivar", "button": "Aceptar"}
 DESKTOPS = [
     ({"LANGUAGE": "en", "LANG": "en_US.UTF-8"}, ENGLISH),
 
@@ -100,6 +100,11 @@ class LanguageTest(unittest.TestCase):
                 self.assertIn(said["button"], self.names(d, "push button"))
                 d.send_keys(editor, "Escape")
                 wait_until(lambda: not d.is_viewable(editor), 10, what="the editor closed")
+
+                d.send_keys(strip, "ctrl+t")
+                listing = d.wait_for_window(pid=p.pid, name="^%s$" % said["list"])
+                d.send_keys(listing, "Escape")
+                wait_until(lambda: not d.is_viewable(listing), 10, what="the list closed")
 
                 before = set(d.windows(pid=p.pid))
                 d.send_keys(strip, "ctrl+n")
