@@ -536,7 +536,7 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
     <message>
         <source>&amp;Fondo Alarma :</source>
-        <translation>Alarm &amp;background:</translation>
+        <translation>Alarm fi&amp;ll:</translation>
     </message>
     <message>
         <source>Tran&amp;sparente :</source>
@@ -564,7 +564,7 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
     <message>
         <source>Color &amp;de Fondo:</source>
-        <translation>Backgroun&amp;d colour:</translation>
+        <translation>Backgroun&amp;d:</translation>
     </message>
     <message>
         <source>&amp;Velmaro siempre delante 
