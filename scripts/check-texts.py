@@ -23,7 +23,7 @@ TRANSLATED = re.compile(
     r'\b(?:tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP|QT_TRANSLATE_N_NOOP)\s*\(\s*'
     r'(?:"(?:[^"\\]|\\.)*"\s*,\s*)?$')
 LOGGING = re.compile(r'\bq(?:C?(?:Warning|Debug|Info|Critical))\s*\(')
-SENTENCE = re.compile(r'[áéíóúñÁÉÍÓÚÑ¿¡]|[A-Za-z]{2,} [A-Za-z]{2,}')
+SENTENCE = re.compile(r'[áéíóúñÁÉÍÓÚÑ¿¡]|[A-Za-z]{2,} [A-Za-z]{2,}|[A-Za-z]{3,}:? %\d')
 MARK = 'untranslated:'
 
 

@@ -273,6 +273,25 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>NoteListing</name>
+    <message>
+        <source>Nota %1</source>
+        <translation>Note %1</translation>
+    </message>
+    <message>
+        <source>Prioridad: %1</source>
+        <translation>Priority: %1</translation>
+    </message>
+    <message>
+        <source>Alarma: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
+    <message>
+        <source>ninguna</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>NoteReading</name>
     <message>
         <source>alta</source>
@@ -536,7 +555,7 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
     <message>
         <source>&amp;Fondo Alarma :</source>
-        <translation>Alarm fi&amp;ll:</translation>
+        <translation>Alarm &amp;background:</translation>
     </message>
     <message>
         <source>Tran&amp;sparente :</source>
@@ -564,7 +583,7 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
     <message>
         <source>Color &amp;de Fondo:</source>
-        <translation>Backgroun&amp;d:</translation>
+        <translation>Backgroun&amp;d colour:</translation>
     </message>
     <message>
         <source>&amp;Velmaro siempre delante 

@@ -107,6 +107,7 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
     case Action::Help:
         return written(print(stdout, helpText()));
     case Action::Version:
+        // untranslated: the program's name and version
         return written(
             print(stdout, QStringLiteral("Velmaro %1\n").arg(QLatin1String(build::version))));
     case Action::List: {

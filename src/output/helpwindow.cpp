@@ -46,7 +46,7 @@ QFont titleFont(int pixels, const QString& colour, QLabel* label)
     f.setPixelSize(pixels);
     f.setBold(true);
     f.setItalic(true);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour)); // untranslated: a style
     return f;
 }
 
