@@ -6,6 +6,7 @@
 #include "ui_backupswindow.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace velmaro {
 
@@ -83,8 +84,14 @@ void TfrmBackups::restoreSelected()
 
 bool TfrmBackups::askUser(const QString& question)
 {
-    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::NoButton, this);
+    QPushButton* restore = box.addButton(tr("&Restaurar"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(tr("&Cancelar"), QMessageBox::RejectRole);
+    // Enter alone does not replace the notes.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == restore;
 }
 
 } // namespace velmaro
