@@ -30,8 +30,11 @@ def notes_in(data):
             for n in range(1, int(ini_get(data, "General", "TotalData")) + 1)]
 
 
-def run(d, *args):
-    r = subprocess.run([velmaro_bin()] + list(args), env=d.base_env(), stdin=subprocess.DEVNULL,
+def run(d, *args, display=True):
+    env = d.base_env()
+    if not display:
+        env = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    r = subprocess.run([velmaro_bin()] + list(args), env=env, stdin=subprocess.DEVNULL,
                        capture_output=True, timeout=30)
     return r.returncode, r.stdout.decode("utf-8"), r.stderr.decode("utf-8")
 
@@ -121,6 +124,13 @@ class BackupsRestoreTest(unittest.TestCase):
             d.send_keys(window, "Escape")
             wait_until(lambda: not d.windows(pid=p.pid, name=WINDOW), 10, what="the window closed")
             self.assertTrue(p.alive())
+
+            # With the strip closed, no display is needed: the newest backup undoes the last
+            # restore.
+            self.assertEqual(run(d, "--quit")[0], 0)
+            status, _, err = run(d, "--restore", "1", display=False)
+            self.assertEqual(status, 0, err)
+            self.assertEqual(self.notes(d), ["Llamar a Ana", "Pagar la luz"])
 
 
 if __name__ == "__main__":
