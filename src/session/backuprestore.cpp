@@ -35,14 +35,15 @@ QString labelOf(const QString& fileName)
     return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-// Text that a settings file never holds: control characters other than tabs and line
-// ends, as binary data decodes.
+// Binary data rather than text: a NUL, or more control characters (other than tabs
+// and line ends) than a pasted one here and there in the notes would give.
 bool looksBinary(const QByteArray& bytes)
 {
     const QString text = decodeText(bytes).text;
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+    const auto controls = std::count_if(text.cbegin(), text.cend(), [](QChar c) {
         return c.unicode() < 0x20 && c != u'\t' && c != u'\r' && c != u'\n';
     });
+    return text.contains(QChar(0)) || (controls > 4 && controls * 100 > text.size());
 }
 
 // The notes of the backup at `path`, read through the store as the strip reads them;

@@ -188,6 +188,8 @@ TEST_F(BackupFixture, ListedDamagedOrNotAndRestoredKeepingTheCurrentFile)
         {"tw-2026-12-05.cfg", QByteArray("[Data]\r\nTotalData=1\0\x01\x02", 20), true, {}},
         {"tw-2026-12-04.cfg", "Querida Ana:\nno olvides el pan.\n", true, {}},
         {"tw-2026-12-03.cfg", "[General]\r\nleft=10\r\n", true, {}},
+        // One control character pasted into a note does not make the file binary.
+        {"tw-2026-12-01.cfg", "[Data]\r\nSentence1=a\x1b b\r\n", false, {"a\x1b b"}},
     };
     QDir().mkpath(backups);
     for (const auto& row : rows)
