@@ -65,6 +65,52 @@ Change the time, or use --force to add it all the same.</translation>
     </message>
 </context>
 <context>
+    <name>Backups</name>
+    <message>
+        <source>1 nota</source>
+        <translation>1 note</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notas</source>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dañada</source>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <source>Restaurada la copia del %1.</source>
+        <translation>Restored the backup of %1.</translation>
+    </message>
+    <message>
+        <source>Restaurada la copia del %1. Las notas que había se guardaron como la copia del %2.</source>
+        <translation>Restored the backup of %1. The notes there were before are kept as the backup of %2.</translation>
+    </message>
+    <message>
+        <source>no hay ninguna copia «%1».</source>
+        <translation>there is no backup “%1”.</translation>
+    </message>
+    <message>
+        <source>la copia del %1 está dañada: no se puede restaurar.</source>
+        <translation>the backup of %1 is damaged: it cannot be restored.</translation>
+    </message>
+    <message>
+        <source>no se restaura nada: %1</source>
+        <translation>nothing restored: %1</translation>
+    </message>
+    <message>
+        <source>no se restaura nada: las notas actuales no se pudieron guardar como copia (%1).</source>
+        <translation>nothing restored: the current notes could not be kept as a backup (%1).</translation>
+    </message>
+    <message>
+        <source>no se pudo restaurar la copia del %1: %2</source>
+        <translation>the backup of %1 could not be restored: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandFront</name>
     <message>
         <source>no se pudo escribir en la salida estándar: %1.</source>
@@ -87,6 +133,12 @@ Try &quot;velmaro --help&quot;.</translation>
     <message>
         <source>Velmaro está en ejecución pero no responde.</source>
         <translation>Velmaro is running but does not answer.</translation>
+    </message>
+    <message>
+        <source>No hay copias de seguridad.
+</source>
+        <translation>There are no backups.
+</translation>
     </message>
 </context>
 <context>
@@ -146,6 +198,10 @@ Acciones:
       --json                       como JSON, para programas: número,
                                    prioridad, alarma (ISO 8601), estado de
                                    la alarma, sonido y texto de cada nota
+  --backups              lista las copias de seguridad de tw.cfg: número,
+                         fecha, cuántas notas y sus primeras palabras
+  --restore FECHA|N      restaura la copia de esa fecha o número de la lista;
+                         el tw.cfg actual se guarda antes como otra copia
   --version              muestra la versión
   --help                 muestra esta ayuda
 
@@ -178,6 +234,10 @@ Actions:
       --json                       as JSON, for programs: each note&apos;s
                                    number, priority, alarm (ISO 8601),
                                    alarm state, sound and text
+  --backups              lists the backups of tw.cfg: number, date, how
+                         many notes and their first words
+  --restore DATE|N       restores the backup of that date or list number;
+                         the current tw.cfg is kept as another backup first
   --version              shows the version
   --help                 shows this help
 
@@ -331,6 +391,10 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     <message>
         <source>AddNote espera texto, prioridad, alarma, sonido y, si se quiere, forzar.</source>
         <translation>AddNote expects a text, a priority, an alarm, a sound and, if wanted, force.</translation>
+    </message>
+    <message>
+        <source>RestoreBackup espera la fecha o el número de una copia.</source>
+        <translation>RestoreBackup expects the date or the number of a backup.</translation>
     </message>
 </context>
 <context>
@@ -612,6 +676,45 @@ of other windows</translation>
 gentileza de : </source>
         <translation>This copy of Velmaro is 
 brought to you by: </translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBackups</name>
+    <message>
+        <source>Copias de seguridad</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>&amp;Copias:</source>
+        <translation>&amp;Backups:</translation>
+    </message>
+    <message>
+        <source>&amp;Notas de la copia:</source>
+        <translation>&amp;Notes in the backup:</translation>
+    </message>
+    <message>
+        <source>Notas de la copia</source>
+        <translation>Notes in the backup</translation>
+    </message>
+    <message>
+        <source>Estado</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurar</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>Restaurar</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>C&amp;errar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1100,10 @@ The changes cannot be saved: </translation>
         <source>&amp;Salir</source>
         <translation>&amp;Quit</translation>
     </message>
+    <message>
+        <source>&amp;Copias de seguridad…</source>
+        <translation>&amp;Backups…</translation>
+    </message>
 </context>
 <context>
     <name>velmaro::StripHeader</name>
@@ -1056,6 +1163,37 @@ The changes cannot be saved: </translation>
     <message>
         <source>Imágenes (%1)</source>
         <translation>Pictures (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TfrmBackups</name>
+    <message>
+        <source>dañada</source>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <source>Todavía no hay copias de seguridad.</source>
+        <translation>There are no backups yet.</translation>
+    </message>
+    <message>
+        <source>Esta copia está dañada: no se lee como un archivo de notas de Velmaro y no se puede restaurar.</source>
+        <translation>This backup is damaged: it does not read as a Velmaro notes file and cannot be restored.</translation>
+    </message>
+    <message>
+        <source>(sin notas)</source>
+        <translation>(no notes)</translation>
+    </message>
+    <message>
+        <source>¿Restaurar la copia del %1? Las notas actuales se guardan como otra copia.</source>
+        <translation>Restore the backup of %1? The current notes are kept as another backup.</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurar</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,10 @@ public slots:
     Q_SCRIPTABLE void Show() { pass(QStringLiteral("Show"), {}); }
     Q_SCRIPTABLE void Hide() { pass(QStringLiteral("Hide"), {}); }
     Q_SCRIPTABLE void Quit() { pass(QStringLiteral("Quit"), {}); }
+    Q_SCRIPTABLE QString RestoreBackup(const QString& backup)
+    {
+        return pass(QStringLiteral("RestoreBackup"), {backup}).toString();
+    }
 
 private:
     QVariant pass(const QString& method, const QVariantList& args)

@@ -52,6 +52,18 @@ platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteA
             return {false, added.error, {}};
         return {true, {}, added.number};
     }
+    if (m == u"RestoreBackup") {
+        if (call.args.size() != 1 || !isString(call.args[0]))
+            return {false,
+                    QCoreApplication::translate("RemoteActions",
+                                                "RestoreBackup espera la fecha o el número de "
+                                                "una copia."),
+                    {}};
+        const RestoreOutcome restored = actions.restoreBackup(call.args[0].toString());
+        if (!restored.ok())
+            return {false, restored.error, {}};
+        return {true, {}, restoredMessage(restored)};
+    }
     if (!call.args.isEmpty())
         return {false,
                 QCoreApplication::translate("RemoteActions", "%1 no lleva argumentos.").arg(m),
@@ -89,6 +101,8 @@ platform::InstanceCall callFor(const CommandLine& line)
         return {QStringLiteral("AddNote"),
                 {n.text, n.priority, n.alarm, n.sound.value_or(QString()), n.force}};
     }
+    case Action::Restore:
+        return {QStringLiteral("RestoreBackup"), {line.backup}};
     default:
         return {};
     }

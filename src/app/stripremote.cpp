@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "app/stripremote.h"
 
+#include "notes/storednote.h"
 #include "session/session.h"
 #include "strip/stripwindow.h"
 
@@ -62,6 +63,19 @@ AddResult StripRemote::addNote(const NoteRequest& request)
     if (added.ok())
         QTimer::singleShot(0, &m_strip, m_reload);
     return added;
+}
+
+RestoreOutcome StripRemote::restoreBackup(const QString& which)
+{
+    const RestoreOutcome restored =
+        velmaro::restoreBackup(m_session.store().path(), which, m_clock.now());
+    if (restored.ok()) {
+        // The count follows the restored file at once, so that nothing written from
+        // here on goes over its notes; the lines follow after the answer.
+        m_session.notes().setCount(readNoteCount(m_session.store()).count);
+        QTimer::singleShot(0, &m_strip, m_reload);
+    }
+    return restored;
 }
 
 } // namespace velmaro

@@ -26,6 +26,7 @@ public:
     void hide() override;
     void quit() override;
     AddResult addNote(const NoteRequest& request) override;
+    RestoreOutcome restoreBackup(const QString& which) override;
 
 private:
     TForm1& m_strip;
