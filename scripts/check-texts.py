@@ -25,6 +25,8 @@ TRANSLATED = re.compile(
 LOGGING = re.compile(r'\bq(?:C?(?:Warning|Debug|Info|Critical))\s*\(')
 SENTENCE = re.compile(r'[áéíóúñÁÉÍÓÚÑ¿¡]|[A-Za-z]{2,} [A-Za-z]{2,}|[A-Za-z]{3,}:? %\d')
 MARK = 'untranslated:'
+# A date or time pattern for QDateTime ("yyyy-MM-dd HH:mm:ss") is no sentence.
+DATE_PATTERN = re.compile(r'^[yMdHhmszAap:\-./, ]*$')
 
 
 def blank_comments(text):
@@ -62,7 +64,7 @@ def untranslated_texts(path):
         joined = previous_end >= 0 and code[previous_end:m.start()].strip() == ''
         inside = (inside if joined else bool(TRANSLATED.search(before)))
         previous_end = m.end()
-        if inside or not SENTENCE.search(m.group(1)):
+        if inside or not SENTENCE.search(m.group(1)) or DATE_PATTERN.match(m.group(1)):
             continue
         start = statement_start(code, m.start())
         if LOGGING.search(code[start:m.start()]):
