@@ -15,10 +15,11 @@ set(out ${PROJECT_BINARY_DIR}/data)
 
 configure_file(${data}/velmaro.metainfo.xml.in ${out}/${VELMARO_APPSTREAM_ID}.metainfo.xml @ONLY)
 configure_file(${data}/velmaro.1 ${out}/velmaro.1 @ONLY)
+configure_file(${data}/velmaro.es.1 ${out}/es/velmaro.1 @ONLY)
 configure_file(${data}/changelog ${out}/changelog @ONLY)
 
 # Debian wants the manual page and the change log compressed, without a time stamp.
-foreach(doc velmaro.1 changelog)
+foreach(doc velmaro.1 es/velmaro.1 changelog)
   add_custom_command(OUTPUT ${out}/${doc}.gz
     COMMAND gzip -9n -c ${out}/${doc} > ${out}/${doc}.gz
     DEPENDS ${out}/${doc} VERBATIM)
@@ -35,7 +36,8 @@ foreach(size 16 22 24 32 48 64 128 256)
     DEPENDS velmaro_render_picture ${data}/icons/velmaro.svg VERBATIM)
   list(APPEND icon_pngs ${folder}/velmaro.png)
 endforeach()
-add_custom_target(velmaro_data ALL DEPENDS ${icon_pngs} ${out}/velmaro.1.gz ${out}/changelog.gz)
+add_custom_target(velmaro_data ALL DEPENDS ${icon_pngs} ${out}/velmaro.1.gz ${out}/es/velmaro.1.gz
+  ${out}/changelog.gz)
 
 install(TARGETS velmaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${data}/${VELMARO_APPSTREAM_ID}.desktop
@@ -55,6 +57,7 @@ install(FILES ${data}/icons/velmaro.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${out}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${out}/velmaro.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${out}/es/velmaro.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1)
 install(FILES ${data}/velmaro.bash-completion
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME velmaro)
 install(FILES ${data}/copyright ${out}/changelog.gz

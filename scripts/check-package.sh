@@ -37,6 +37,7 @@ expected=(
     ./usr/share/dbus-1/services/$id.service
     ./usr/share/icons/hicolor/scalable/apps/velmaro.svg
     ./usr/share/man/man1/velmaro.1.gz
+    ./usr/share/man/es/man1/velmaro.1.gz
     ./usr/share/bash-completion/completions/velmaro
     ./usr/share/doc/velmaro/copyright
     ./usr/share/doc/velmaro/changelog.gz

@@ -19,6 +19,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     # running and the end-to-end tests: X server, window manager, tray host, sound
     xvfb xauth openbox trayer pulseaudio pulseaudio-utils xdotool x11-utils imagemagick xterm
+    tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa
     x11-xserver-utils  # xrandr: screen-size changes under a running strip
     xserver-xorg-core xserver-xorg-video-dummy  # two monitors: Xorg's dummy driver (as root)
     fonts-dejavu-core sound-theme-freedesktop python3 xdg-utils

@@ -9,7 +9,9 @@
 #   3. the fuzz targets for 90 s in all, when fuzz/run.sh exists;
 #   4. the Debian package from build-test/, with its checks (scripts/check-package.sh);
 #   5. before all of it, the tree's own checks: folders include one way only
-#      (scripts/check-includes.py) and every file carries its licence (reuse lint).
+#      (scripts/check-includes.py), every text a person reads goes through the
+#      translation calls (scripts/check-texts.py) and every file carries its licence
+#      (reuse lint).
 # Every step runs even when an earlier one failed; the exit code is non-zero when
 # any step failed. A summary ends the output.
 set -uo pipefail
@@ -86,12 +88,14 @@ run_all_tests() {
 
 step "install dependencies" scripts/install-deps.sh || true
 
-# The tree itself: no two source folders include each other, every file says its
-# licence (REUSE), and the translations hold every text of the sources, translated.
+# The tree itself: no two source folders include each other, no sentence is left out
+# of the translation calls, every file says its licence (REUSE), and the translations
+# hold every text of the sources, translated.
 source_checks() {
-    python3 scripts/check-includes.py && reuse lint --quiet && scripts/update-translations.sh --check
+    python3 scripts/check-includes.py && python3 scripts/check-texts.py && reuse lint --quiet &&
+        scripts/update-translations.sh --check
 }
-step "source checks: include directions, licences" source_checks || true
+step "source checks: include directions, texts, licences" source_checks || true
 
 if step "build (RelWithDebInfo)" build "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
     step "tests: unit, ui, e2e" run_all_tests "$root/build-test" || true

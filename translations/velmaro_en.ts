@@ -65,6 +65,52 @@ Change the time, or use --force to add it all the same.</translation>
     </message>
 </context>
 <context>
+    <name>Backups</name>
+    <message>
+        <source>1 nota</source>
+        <translation>1 note</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notas</source>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dañada</source>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <source>Restaurada la copia del %1.</source>
+        <translation>Restored the backup of %1.</translation>
+    </message>
+    <message>
+        <source>Restaurada la copia del %1. Las notas que había se guardaron como la copia del %2.</source>
+        <translation>Restored the backup of %1. The notes there were before are kept as the backup of %2.</translation>
+    </message>
+    <message>
+        <source>no hay ninguna copia «%1».</source>
+        <translation>there is no backup “%1”.</translation>
+    </message>
+    <message>
+        <source>la copia del %1 está dañada: no se puede restaurar.</source>
+        <translation>the backup of %1 is damaged: it cannot be restored.</translation>
+    </message>
+    <message>
+        <source>no se restaura nada: %1</source>
+        <translation>nothing restored: %1</translation>
+    </message>
+    <message>
+        <source>no se restaura nada: las notas actuales no se pudieron guardar como copia (%1).</source>
+        <translation>nothing restored: the current notes could not be kept as a backup (%1).</translation>
+    </message>
+    <message>
+        <source>no se pudo restaurar la copia del %1: %2</source>
+        <translation>the backup of %1 could not be restored: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandFront</name>
     <message>
         <source>no se pudo escribir en la salida estándar: %1.</source>
@@ -87,6 +133,12 @@ Try &quot;velmaro --help&quot;.</translation>
     <message>
         <source>Velmaro está en ejecución pero no responde.</source>
         <translation>Velmaro is running but does not answer.</translation>
+    </message>
+    <message>
+        <source>No hay copias de seguridad.
+</source>
+        <translation>There are no backups.
+</translation>
     </message>
 </context>
 <context>
@@ -146,6 +198,10 @@ Acciones:
       --json                       como JSON, para programas: número,
                                    prioridad, alarma (ISO 8601), estado de
                                    la alarma, sonido y texto de cada nota
+  --backups              lista las copias de seguridad de tw.cfg: número,
+                         fecha, cuántas notas y sus primeras palabras
+  --restore FECHA|N      restaura la copia de esa fecha o número de la lista;
+                         el tw.cfg actual se guarda antes como otra copia
   --version              muestra la versión
   --help                 muestra esta ayuda
 
@@ -178,6 +234,10 @@ Actions:
       --json                       as JSON, for programs: each note&apos;s
                                    number, priority, alarm (ISO 8601),
                                    alarm state, sound and text
+  --backups              lists the backups of tw.cfg: number, date, how
+                         many notes and their first words
+  --restore DATE|N       restores the backup of that date or list number;
+                         the current tw.cfg is kept as another backup first
   --version              shows the version
   --help                 shows this help
 
@@ -188,6 +248,17 @@ Velmaro is not running, --add writes the note to tw.cfg.
 Exit status: 0 when the action was done; 1 when it could not be; 2 when the
 command line is not valid.
 </translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>&apos;%1&apos; is not a valid date and time</translation>
     </message>
 </context>
 <context>
@@ -202,10 +273,39 @@ command line is not valid.
     </message>
 </context>
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>Petición no válida.</source>
+        <translation>Invalid request.</translation>
+    </message>
+</context>
+<context>
     <name>Launchers</name>
     <message>
         <source>No se ha podido ejecutar </source>
         <translation>Could not run </translation>
+    </message>
+</context>
+<context>
+    <name>ListDocument</name>
+    <message>
+        <source>Listado de Velmaro (%1)</source>
+        <translation>Velmaro notes (%1)</translation>
+    </message>
+    <message>
+        <source>Alarma: </source>
+        <translation>Alarm: </translation>
+    </message>
+</context>
+<context>
+    <name>Module</name>
+    <message>
+        <source>%1: no folder to look in</source>
+        <translation>%1: no folder to look in</translation>
+    </message>
+    <message>
+        <source>%1: no entry point %2</source>
+        <translation>%1: no entry point %2</translation>
     </message>
 </context>
 <context>
@@ -215,6 +315,40 @@ command line is not valid.
 Cambie la hora seleccionada o elija la opción &quot;No Advertir&quot;.</source>
         <translation>An earlier alarm (in note %1) is set for %2.<byte value="xd"/>
 Change the time, or choose &quot;Do not warn&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteForm</name>
+    <message>
+        <source>La nota cambió fuera de Velmaro mientras estaba abierta: se guardó como una nota nueva.</source>
+        <translation>The note changed outside Velmaro while it was open: it was saved as a new note.</translation>
+    </message>
+    <message>
+        <source>La nota cambió fuera de Velmaro mientras estaba abierta y no se tocó. Aceptar la guarda como una nota nueva.</source>
+        <translation>The note changed outside Velmaro while it was open and was left as it is. OK saves it as a new note.</translation>
+    </message>
+    <message>
+        <source>Ha alcanzado el número maximo de Notas</source>
+        <translation>You have reached the largest number of notes</translation>
+    </message>
+</context>
+<context>
+    <name>NoteListing</name>
+    <message>
+        <source>Nota %1</source>
+        <translation>Note %1</translation>
+    </message>
+    <message>
+        <source>Prioridad: %1</source>
+        <translation>Priority: %1</translation>
+    </message>
+    <message>
+        <source>Alarma: %1</source>
+        <translation>Alarm: %1</translation>
+    </message>
+    <message>
+        <source>ninguna</source>
+        <translation>none</translation>
     </message>
 </context>
 <context>
@@ -254,12 +388,48 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
         <source>Llamada desconocida.</source>
         <translation>Unknown call.</translation>
     </message>
+    <message>
+        <source>AddNote espera texto, prioridad, alarma, sonido y, si se quiere, forzar.</source>
+        <translation>AddNote expects a text, a priority, an alarm, a sound and, if wanted, force.</translation>
+    </message>
+    <message>
+        <source>RestoreBackup espera la fecha o el número de una copia.</source>
+        <translation>RestoreBackup expects the date or the number of a backup.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBox</name>
+    <message>
+        <source>Haz tus búsquedas web desde Aquí</source>
+        <translation>Search the web from here</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSteps</name>
+    <message>
+        <source>No se pudo abrir la imágen de fondo. Vuelva a seleccionarla.</source>
+        <translation>The background picture could not be opened. Please choose it again.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>Ya hay una instancia previa de &quot;%1&quot; ejecutándose. Si no la encuentra en la pantalla, verifique en la barra de Tareas.</source>
         <translation>&quot;%1&quot; is already running. If you cannot see it on the screen, look in the taskbar or the notification area.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSettings</name>
+    <message>
+        <source>¿ Todavía no escribió su frase favorita en este espacio ? En %1 le enseñamos cómo hacerlo ¡¡¡¡¡  ..GRATIS..  !!!!</source>
+        <translation>Not written your favourite quote in this space yet? At %1 we show you how, for free!</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <source>Unable to create directory</source>
+        <translation>Unable to create the folder</translation>
     </message>
 </context>
 <context>
@@ -506,6 +676,45 @@ of other windows</translation>
 gentileza de : </source>
         <translation>This copy of Velmaro is 
 brought to you by: </translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBackups</name>
+    <message>
+        <source>Copias de seguridad</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>&amp;Copias:</source>
+        <translation>&amp;Backups:</translation>
+    </message>
+    <message>
+        <source>&amp;Notas de la copia:</source>
+        <translation>&amp;Notes in the backup:</translation>
+    </message>
+    <message>
+        <source>Notas de la copia</source>
+        <translation>Notes in the backup</translation>
+    </message>
+    <message>
+        <source>Estado</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurar</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>Restaurar</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>C&amp;errar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -786,6 +995,14 @@ The changes cannot be saved: </translation>
         <source>. Las notas quedan como están en el archivo.</source>
         <translation>. The notes stay as they are in the file.</translation>
     </message>
+    <message>
+        <source>el archivo no está abierto</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Unable to write to %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -883,6 +1100,10 @@ The changes cannot be saved: </translation>
         <source>&amp;Salir</source>
         <translation>&amp;Quit</translation>
     </message>
+    <message>
+        <source>&amp;Copias de seguridad…</source>
+        <translation>&amp;Backups…</translation>
+    </message>
 </context>
 <context>
     <name>velmaro::StripHeader</name>
@@ -900,10 +1121,79 @@ The changes cannot be saved: </translation>
     </message>
 </context>
 <context>
+    <name>velmaro::TAboutBox</name>
+    <message>
+        <source>Si deseas hacer una instalación personalizada para distribuir a tus amigos, escribanos un email a %1. Gracias</source>
+        <translation>If you would like a custom edition to share with your friends, write to us at %1. Thank you</translation>
+    </message>
+</context>
+<context>
     <name>velmaro::TForm1</name>
     <message>
         <source>Programa %1</source>
         <translation>Launcher %1</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir la imágen de fondo (ajuste)</source>
+        <translation>The background picture could not be opened (fit)</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir la imágen de fondo (proporcional)</source>
+        <translation>The background picture could not be opened (proportional)</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TfrmAllConfig</name>
+    <message>
+        <source>Programas (*)</source>
+        <translation>Programs (*)</translation>
+    </message>
+    <message>
+        <source>Seleccione  el archivo a ejecutar</source>
+        <translation>Choose the program to run</translation>
+    </message>
+    <message>
+        <source>Accesos directos (*.desktop)</source>
+        <translation>Shortcuts (*.desktop)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Imágenes (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TfrmBackups</name>
+    <message>
+        <source>dañada</source>
+        <translation>damaged</translation>
+    </message>
+    <message>
+        <source>Todavía no hay copias de seguridad.</source>
+        <translation>There are no backups yet.</translation>
+    </message>
+    <message>
+        <source>Esta copia está dañada: no se lee como un archivo de notas de Velmaro y no se puede restaurar.</source>
+        <translation>This backup is damaged: it does not read as a Velmaro notes file and cannot be restored.</translation>
+    </message>
+    <message>
+        <source>(sin notas)</source>
+        <translation>(no notes)</translation>
+    </message>
+    <message>
+        <source>¿Restaurar la copia del %1? Las notas actuales se guardan como otra copia.</source>
+        <translation>Restore the backup of %1? The current notes are kept as another backup.</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurar</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -954,6 +1244,60 @@ The changes cannot be saved: </translation>
     <message>
         <source>Alarma NO Activada</source>
         <translation>Alarm OFF</translation>
+    </message>
+    <message>
+        <source>Enviado desde Velmaro</source>
+        <translation>Sent from Velmaro</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TfrmHelp</name>
+    <message>
+        <source>Esta versión de Velmaro ha sido desarrollada para que resulte fácil de usar.</source>
+        <translation>This version of Velmaro was made to be easy to use.</translation>
+    </message>
+    <message>
+        <source>Si tiene dudas sobre la utilidad de un botón o de un ingreso de datos</source>
+        <translation>If you are unsure what a button or a field is for, just rest</translation>
+    </message>
+    <message>
+        <source>determinado, solamente debe dejar el mouse sobre el mismo unos segundos</source>
+        <translation>the mouse on it for a few seconds and a tip will appear</translation>
+    </message>
+    <message>
+        <source>y aparecerá sobre el mismo una leyenda que indica su utilidad.</source>
+        <translation>that tells you what it does.</translation>
+    </message>
+    <message>
+        <source>Igualmente, estamos dispuestos a contestar todas sus preguntas en </source>
+        <translation>We are also glad to answer all your questions at </translation>
+    </message>
+    <message>
+        <source>%1, y también podrá disponer de mucha información en nuestras </source>
+        <translation>%1, and you will find plenty of information on our </translation>
+    </message>
+    <message>
+        <source>páginas en %1</source>
+        <translation>pages at %1</translation>
+    </message>
+    <message>
+        <source>Muchas Gracias por usar Velmaro.</source>
+        <translation>Thank you for using Velmaro.</translation>
+    </message>
+</context>
+<context>
+    <name>velmaro::TfrmPrint</name>
+    <message>
+        <source>Rich Text Files (*.RTF *.rtf)</source>
+        <translation>Rich Text Files (*.RTF *.rtf)</translation>
+    </message>
+    <message>
+        <source>Text Files (*.TXT *.txt)</source>
+        <translation>Text Files (*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>Imprimiendo desde Velmaro</source>
+        <translation>Printing from Velmaro</translation>
     </message>
 </context>
 </TS>

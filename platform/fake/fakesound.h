@@ -15,12 +15,14 @@ public:
     {
         m_open = false;
         if (m_name.isEmpty() || !playable.contains(m_name))
+            // untranslated: the fake's reason, read by tests
             throw SoundError("cannot open sound");
         m_open = true;
     }
     void play() override
     {
         if (!m_open)
+            // untranslated: the fake's reason, read by tests
             throw SoundError("no sound open");
         played << m_name;
     }

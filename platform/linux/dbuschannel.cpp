@@ -9,7 +9,6 @@
 #include <QDBusMetaType>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QMetaClassInfo>
 #include <QObject>
 
 namespace velmaro::platform {
@@ -40,7 +39,9 @@ bool startedByBus(const Environment& env)
 // introspection is written out so that the arguments have names.
 class DBusInstanceServer::Adaptor : public QObject, protected QDBusContext {
     Q_OBJECT
+    // untranslated: a name on the bus
     Q_CLASSINFO("D-Bus Interface", "example.velmaro.Velmaro")
+    // untranslated: the interface's description for the bus
     Q_CLASSINFO("D-Bus Introspection",
                 "  <interface name=\"example.velmaro.Velmaro\">\n"
                 "    <method name=\"NewNote\"/>\n"
@@ -53,12 +54,17 @@ class DBusInstanceServer::Adaptor : public QObject, protected QDBusContext {
                 "      <arg name=\"number\" type=\"i\" direction=\"out\"/>\n"
                 "    </method>\n"
                 "    <method name=\"ListNotes\">\n"
+                // untranslated: the rest of the description, after the type's braces
                 "      <arg name=\"notes\" type=\"aa{sv}\" direction=\"out\"/>\n"
                 "    </method>\n"
                 "    <method name=\"Toggle\"/>\n"
                 "    <method name=\"Show\"/>\n"
                 "    <method name=\"Hide\"/>\n"
                 "    <method name=\"Quit\"/>\n"
+                "    <method name=\"RestoreBackup\">\n"
+                "      <arg name=\"backup\" type=\"s\" direction=\"in\"/>\n"
+                "      <arg name=\"message\" type=\"s\" direction=\"out\"/>\n"
+                "    </method>\n"
                 "    <signal name=\"NotesChanged\"/>\n"
                 "    <property name=\"Visible\" type=\"b\" access=\"read\"/>\n"
                 "  </interface>\n")
@@ -86,6 +92,10 @@ public slots:
     Q_SCRIPTABLE void Show() { pass(QStringLiteral("Show"), {}); }
     Q_SCRIPTABLE void Hide() { pass(QStringLiteral("Hide"), {}); }
     Q_SCRIPTABLE void Quit() { pass(QStringLiteral("Quit"), {}); }
+    Q_SCRIPTABLE QString RestoreBackup(const QString& backup)
+    {
+        return pass(QStringLiteral("RestoreBackup"), {backup}).toString();
+    }
 
 signals:
     Q_SCRIPTABLE void NotesChanged();
@@ -101,12 +111,6 @@ private:
 
     Handler m_handler;
 };
-
-QString DBusInstanceServer::introspection()
-{
-    const QMetaObject& mo = Adaptor::staticMetaObject;
-    return QString::fromUtf8(mo.classInfo(mo.indexOfClassInfo("D-Bus Introspection")).value());
-}
 
 DBusInstanceServer::DBusInstanceServer() = default;
 

@@ -11,6 +11,7 @@
 //     AddNote(s text, s priority, s alarm, s sound, b force) -> i number
 //     ListNotes() -> aa{sv} notes
 //     Toggle(), Show(), Hide(), Quit()
+//     RestoreBackup(s backup) -> s message
 //     property Visible b (read; PropertiesChanged as the strip is shown or hidden)
 //     signal NotesChanged() after every change of the stored notes
 //
@@ -48,9 +49,6 @@ public:
     bool listen(Handler handler) override;
     void notesChanged() override;
     void visibleChanged(bool visible) override;
-
-    // The interface's introspection data, as the bus shows it.
-    static QString introspection();
 
 private:
     class Adaptor;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "platform/linux/socketchannel.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -96,7 +97,8 @@ std::optional<QJsonObject> decodeLine(const QByteArray& line)
 QByteArray answer(const InstanceServer::Handler& handler, const QByteArray& line)
 {
     const std::optional<QJsonObject> request = decodeLine(line);
-    InstanceReply reply{false, QStringLiteral("Petición no válida."), {}};
+    InstanceReply reply{
+        false, QCoreApplication::translate("InstanceChannel", "Petición no válida."), {}};
     if (request && (*request)[QLatin1String("method")].isString()) {
         reply = handler({(*request)[QLatin1String("method")].toString(),
                          (*request)[QLatin1String("args")].toArray().toVariantList()});

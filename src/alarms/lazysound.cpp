@@ -58,6 +58,7 @@ void LazySoundPlayer::open()
 void LazySoundPlayer::play()
 {
     if (!m_player)
+        // untranslated: a reason for the log, never shown
         throw platform::SoundError("no sound open");
     m_player->play();
 }

@@ -87,9 +87,11 @@ struct SndfileCloser {
 PcmSound decodeSoundFile(const QString& path)
 {
     if (path.isEmpty())
+        // untranslated: a reason for the log, never shown
         throw platform::SoundError("no sound file named");
     const QFileInfo info(path);
     if (!info.isFile())
+        // untranslated: a reason for the log, never shown
         throw platform::SoundError("sound file not found");
 
     SF_INFO sfInfo{};
@@ -99,6 +101,7 @@ PcmSound decodeSoundFile(const QString& path)
         throw platform::SoundError(sf_strerror(nullptr));
     if (sfInfo.channels < 1 || sfInfo.channels > 8 || sfInfo.samplerate < 1000 ||
         sfInfo.samplerate > 384000)
+        // untranslated: a reason for the log, never shown
         throw platform::SoundError("unsupported sound layout");
 
     const qsizetype frameBytes = qsizetype(sfInfo.channels) * qsizetype(sizeof(short));
@@ -156,6 +159,7 @@ void SoundPlayer::open()
 void SoundPlayer::play()
 {
     if (!m_output)
+        // untranslated: a reason for the log, never shown
         throw platform::SoundError("no sound open");
     m_output->start();
 }

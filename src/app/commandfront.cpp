@@ -8,6 +8,8 @@
 #include "notes/codec.h"
 #include "notes/notecollection.h"
 #include "notes/storednote.h"
+#include "session/backuprestore.h"
+#include "session/backups.h"
 #include "session/session.h"
 
 #include "buildconfig.h"
@@ -107,6 +109,7 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
     case Action::Help:
         return written(print(stdout, helpText()));
     case Action::Version:
+        // untranslated: the program's name and version
         return written(
             print(stdout, QStringLiteral("Velmaro %1\n").arg(QLatin1String(build::version))));
     case Action::List: {
@@ -118,6 +121,18 @@ std::optional<int> CommandFront::answerAlone(const platform::Environment& env)
             return written(
                 write(stdout, noteListingJson(store, count, QDateTime::currentDateTime())));
         return written(print(stdout, noteListing(store, count)));
+    }
+    case Action::Backups: {
+        const QString folder = backupFolderOf(StoragePaths::resolve(env).settingsFile);
+        const QList<BackupEntry> backups = readBackups(folder);
+        QString out;
+        for (qsizetype i = 0; i < backups.size(); ++i)
+            out += QStringLiteral("%1  %2  %3\n")
+                       .arg(i + 1)
+                       .arg(backups[i].label, backupSummary(backups[i]));
+        if (backups.isEmpty())
+            out = QCoreApplication::translate("CommandFront", "No hay copias de seguridad.\n");
+        return written(print(stdout, out));
     }
     default:
         return std::nullopt;
@@ -141,14 +156,16 @@ int CommandFront::passOrWrite(platform::InstanceClient& running, const GuardMake
         if (const auto reply = running.send(call)) {
             if (reply->ok && m_line.action == Action::Quit)
                 return awaitEnd(newGuard, name);
+            if (reply->ok && m_line.action == Action::Restore)
+                return written(print(stdout, reply->result.toString() + QLatin1Char('\n')));
             return reply->ok ? noticePastAlarm() : report(*reply);
         }
-        if (m_line.action != Action::Add)
+        if (m_line.action != Action::Add && m_line.action != Action::Restore)
             return 0; // nothing runs to hide or end
         // None answers: write the file while no program and no other writer can.
         const std::unique_ptr<platform::InstanceGuard> guard = newGuard();
         if (guard->acquire(name)) {
-            const int status = addAlone(env);
+            const int status = m_line.action == Action::Add ? addAlone(env) : restoreAlone(env);
             return status == 0 ? noticePastAlarm() : status;
         }
         if (deadline.hasExpired())
@@ -224,6 +241,15 @@ int CommandFront::addAlone(const platform::Environment& env) const
     if (added.ok() && !notice.isEmpty())
         print(stderr, QStringLiteral("velmaro: ") + notice + QLatin1Char('\n'));
     return added.ok() ? 0 : fail(added.error);
+}
+
+int CommandFront::restoreAlone(const platform::Environment& env) const
+{
+    const RestoreOutcome restored = restoreBackup(StoragePaths::resolve(env).settingsFile,
+                                                  m_line.backup, QDateTime::currentDateTime());
+    if (!restored.ok())
+        return fail(restored.error);
+    return written(print(stdout, restoredMessage(restored) + QLatin1Char('\n')));
 }
 
 bool claimInstance(platform::InstanceGuard& guard, const QString& name,

@@ -3,10 +3,11 @@
 #pragma once
 // What a start with arguments does before, or instead of, the program itself.
 //
-// --help, --version, --list and bad input are answered here. The actions pass to a
+// --help, --version, --list, --backups and bad input are answered here. The actions pass to a
 // running program (the session bus, else the local socket). With none running,
-// --add writes tw.cfg itself while it holds the single-instance guard, so that no
-// other writer (the program starting, another --add) runs at the same time;
+// --add and --restore write tw.cfg themselves while they hold the single-instance
+// guard, so that no other writer (the program starting, another --add) runs at the
+// same time;
 // --hide and --quit have nothing to do; --new-note, --toggle and --show start the
 // program, which then does what was asked.
 //
@@ -48,9 +49,10 @@ public:
 
     using GuardMaker = std::function<std::unique_ptr<platform::InstanceGuard>()>;
 
-    // Errors, --help, --version and --list: the exit status, or nullopt for the rest.
+    // Errors, --help, --version, --list and --backups: the exit status, or nullopt for
+    // the rest.
     std::optional<int> answerAlone(const platform::Environment& env);
-    // --add, --hide, --quit (under an application object): the exit status. `running`
+    // --add, --restore, --hide, --quit (under an application object): the exit status. `running`
     // reaches the running program; `newGuard` makes a single-instance guard for `name`,
     // the executable's file name.
     int passOrWrite(platform::InstanceClient& running, const GuardMaker& newGuard,
@@ -68,6 +70,7 @@ private:
     int awaitEnd(const GuardMaker& newGuard, const QString& name) const;
     int noticePastAlarm() const;
     int addAlone(const platform::Environment& env) const;
+    int restoreAlone(const platform::Environment& env) const;
 
     QString m_error;
     CommandLine m_line;

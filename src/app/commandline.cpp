@@ -19,7 +19,8 @@ constexpr std::array kActions{
     ActionOption{"--new-note", Action::NewNote}, ActionOption{"--toggle", Action::Toggle},
     ActionOption{"--show", Action::Show},        ActionOption{"--hide", Action::Hide},
     ActionOption{"--quit", Action::Quit},        ActionOption{"--add", Action::Add},
-    ActionOption{"--list", Action::List},        ActionOption{"--version", Action::Version},
+    ActionOption{"--list", Action::List},        ActionOption{"--backups", Action::Backups},
+    ActionOption{"--restore", Action::Restore},  ActionOption{"--version", Action::Version},
     ActionOption{"--help", Action::Help},        ActionOption{"-h", Action::Help},
 };
 
@@ -42,7 +43,8 @@ std::optional<Action> actionOf(const QString& name)
 
 bool takesValue(const QString& name)
 {
-    return name == QLatin1String("--add") || (kNoteOptions.contains(name) && name != u"--force");
+    return name == QLatin1String("--add") || name == QLatin1String("--restore") ||
+           (kNoteOptions.contains(name) && name != u"--force");
 }
 
 } // namespace
@@ -92,6 +94,8 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList& arguments
             line.action = *action;
             if (*action == Action::Add)
                 line.note.text = *value;
+            else if (*action == Action::Restore)
+                line.backup = *value;
             continue;
         }
         if (noteOptions.contains(name))
@@ -141,6 +145,10 @@ QString helpText()
         "      --json                       como JSON, para programas: número,\n"
         "                                   prioridad, alarma (ISO 8601), estado de\n"
         "                                   la alarma, sonido y texto de cada nota\n"
+        "  --backups              lista las copias de seguridad de tw.cfg: número,\n"
+        "                         fecha, cuántas notas y sus primeras palabras\n"
+        "  --restore FECHA|N      restaura la copia de esa fecha o número de la lista;\n"
+        "                         el tw.cfg actual se guarda antes como otra copia\n"
         "  --version              muestra la versión\n"
         "  --help                 muestra esta ayuda\n"
         "\n"

@@ -4,7 +4,9 @@
 // The command line: one action, and for --add the note's fields. A plain start has no
 // argument; every option is an action, none is a setting.
 //
-//   velmaro [--new-note | --toggle | --show | --hide | --quit | --list | --version | --help]
+//   velmaro [--new-note | --toggle | --show | --hide | --quit | --list | --backups |
+//            --version | --help]
+//   velmaro --restore DATE|N
 //   velmaro --add TEXT [--priority alta|media|baja] [--alarm "dd/mm/aaaa hh:mm"]
 //                      [--sound FILE] [--force]
 //
@@ -20,7 +22,20 @@
 
 namespace velmaro {
 
-enum class Action { Start, NewNote, Toggle, Show, Hide, Quit, Add, List, Version, Help };
+enum class Action {
+    Start,
+    NewNote,
+    Toggle,
+    Show,
+    Hide,
+    Quit,
+    Add,
+    List,
+    Backups,
+    Restore,
+    Version,
+    Help
+};
 
 struct NoteRequest {
     QString text;
@@ -34,6 +49,7 @@ struct CommandLine {
     Action action = Action::Start;
     NoteRequest note;
     bool json = false; // --list --json
+    QString backup;    // --restore: a backup's date or number, as given
 };
 
 // `arguments` without the program's name. The error is a Spanish sentence.

@@ -5,8 +5,10 @@
 #include "notes/codec.h"
 #include "notes/datetime.h"
 #include "notes/notecollection.h"
+#include "notes/notereading.h"
 #include "notes/storednote.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -87,10 +89,15 @@ QString noteListing(const SettingsStore& store, int count)
         const QString alarm = note.alarm.value_or(QString());
         if (n > 1)
             out += QLatin1Char('\n');
-        out += QStringLiteral("Nota %1\n").arg(n);
-        out += QStringLiteral("Prioridad: %1\n").arg(priorityName(note.color.value_or(kAbsent)));
-        out +=
-            QStringLiteral("Alarma: %1\n").arg(alarm.isEmpty() ? QStringLiteral("ninguna") : alarm);
+        // For eyes: in the reader's language (scripts read --json).
+        out += QCoreApplication::translate("NoteListing", "Nota %1").arg(n) + QLatin1Char('\n');
+        out += QCoreApplication::translate("NoteListing", "Prioridad: %1")
+                   .arg(priorityWord(note.color.value_or(kAbsent))) +
+               QLatin1Char('\n');
+        out += QCoreApplication::translate("NoteListing", "Alarma: %1")
+                   .arg(alarm.isEmpty() ? QCoreApplication::translate("NoteListing", "ninguna")
+                                        : alarm) +
+               QLatin1Char('\n');
         out += lineBreaksAsLf(note.text()) + QLatin1Char('\n');
     }
     return out;

@@ -43,13 +43,26 @@ platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteA
         const std::optional<NoteRequest> request = noteRequestOf(call.args);
         if (!request)
             return {false,
-                    QStringLiteral("AddNote espera texto, prioridad, alarma, sonido y, "
-                                   "si se quiere, forzar."),
+                    QCoreApplication::translate("RemoteActions",
+                                                "AddNote espera texto, prioridad, alarma, sonido "
+                                                "y, si se quiere, forzar."),
                     {}};
         const AddResult added = actions.addNote(*request);
         if (!added.ok())
             return {false, added.error, {}};
         return {true, {}, added.number};
+    }
+    if (m == u"RestoreBackup") {
+        if (call.args.size() != 1 || !isString(call.args[0]))
+            return {false,
+                    QCoreApplication::translate("RemoteActions",
+                                                "RestoreBackup espera la fecha o el número de "
+                                                "una copia."),
+                    {}};
+        const RestoreOutcome restored = actions.restoreBackup(call.args[0].toString());
+        if (!restored.ok())
+            return {false, restored.error, {}};
+        return {true, {}, restoredMessage(restored)};
     }
     if (!call.args.isEmpty())
         return {false,
@@ -92,6 +105,8 @@ platform::InstanceCall callFor(const CommandLine& line)
         return {QStringLiteral("AddNote"),
                 {n.text, n.priority, n.alarm, n.sound.value_or(QString()), n.force}};
     }
+    case Action::Restore:
+        return {QStringLiteral("RestoreBackup"), {line.backup}};
     default:
         return {};
     }

@@ -6,6 +6,7 @@
 
 #include "app/addnote.h"
 #include "platform/instancechannel.h"
+#include "session/backuprestore.h"
 
 namespace velmaro {
 
@@ -25,12 +26,15 @@ public:
     virtual QVariantList listNotes() = 0;
     // Whether the strip is in sight.
     virtual bool isShown() = 0;
+    // Restores a backup (its date or number) and shows its notes in the strip.
+    virtual RestoreOutcome restoreBackup(const QString& which) = 0;
 };
 
 // Checks the call's name and arguments (whatever a caller sends) and runs it.
 // AddNote takes text, priority, alarm and sound (strings) and optionally force (bool),
 // and answers the new note's number; ListNotes answers the listing, Visible whether
-// the strip is in sight.
+// the strip is in sight; RestoreBackup a backup's date or number (a string) and
+// answers what it did.
 platform::InstanceReply dispatchCall(const platform::InstanceCall& call, RemoteActions& actions);
 
 // The call that asks for `line`'s action; the name is empty for actions that are

@@ -3,6 +3,7 @@
 #include "app/stripremote.h"
 
 #include "app/notelisting.h"
+#include "notes/storednote.h"
 #include "session/session.h"
 #include "strip/stripwindow.h"
 
@@ -120,6 +121,19 @@ bool StripRemote::isShown()
 void StripRemote::watchShown(std::function<void(bool)> changed)
 {
     new ShownWatch(m_strip, std::move(changed));
+}
+
+RestoreOutcome StripRemote::restoreBackup(const QString& which)
+{
+    const RestoreOutcome restored =
+        velmaro::restoreBackup(m_session.store().path(), which, m_clock.now());
+    if (restored.ok()) {
+        // The count follows the restored file at once, so that nothing written from
+        // here on goes over its notes; the lines follow after the answer.
+        m_session.notes().setCount(readNoteCount(m_session.store()).count);
+        QTimer::singleShot(0, &m_strip, m_reload);
+    }
+    return restored;
 }
 
 } // namespace velmaro

@@ -30,6 +30,7 @@ public:
     bool isShown() override;
     // `changed` hears whether the strip is in sight each time that changes.
     void watchShown(std::function<void(bool)> changed);
+    RestoreOutcome restoreBackup(const QString& which) override;
 
 private:
     TForm1& m_strip;

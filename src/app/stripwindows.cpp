@@ -5,6 +5,7 @@
 #include "app/startupmessages.h"
 #include "editor/noteeditor.h"
 #include "notes/codec.h"
+#include "notes/storednote.h"
 #include "platform/logging.h"
 #include "platform/services.h"
 #include "session/session.h"
@@ -64,8 +65,18 @@ void StripWindows::connectStrip()
                      [this](int n) { m_settings.launcherClick(n); });
     QObject::connect(strip, &TForm1::listAsked, strip, [this] { m_output.listAll(); });
     QObject::connect(strip, &TForm1::calendarAsked, strip, [this] { m_output.showCalendar(); });
+    QObject::connect(strip, &TForm1::backupsAsked, strip,
+                     [this] { m_output.showBackups([this] { showRestoredNotes(); }); });
     QObject::connect(strip, &TForm1::helpAsked, strip, [this] { m_output.showHelp(); });
     QObject::connect(strip, &TForm1::aboutAsked, strip, [this] { m_output.showAbout(); });
+}
+
+void StripWindows::showRestoredNotes()
+{
+    m_session.notes().setCount(readNoteCount(m_session.store()).count);
+    m_strip.reloadNotes();
+    m_strip.pastAlarmMarking();
+    m_strip.scrollbarCheck();
 }
 
 void StripWindows::welcomeOnFirstRun()

@@ -32,6 +32,8 @@ public:
 
 private:
     void connectStrip();
+    // A backup restored from the backups window: the strip shows its notes at once.
+    void showRestoredNotes();
 
     Session& m_session;
     TForm1& m_strip;

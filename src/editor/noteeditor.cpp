@@ -162,7 +162,7 @@ void TfrmConfig::SpeedButton1Click()
 {
     if (!m_host)
         return;
-    m_host->openLink(mailLink(u"", u"Enviado desde Velmaro", noteText()));
+    m_host->openLink(mailLink(u"", tr("Enviado desde Velmaro"), noteText()));
 }
 
 void TfrmConfig::btnCancelClick()

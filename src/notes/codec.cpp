@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "notes/codec.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace velmaro {
@@ -132,8 +134,17 @@ int strToInt(QStringView text)
 {
     if (const auto v = parseInteger(text))
         return *v;
-    throw ConversionError(u'\'' + text.toString() +
-                          QStringLiteral("' is not a valid integer value"));
+    throw ConversionError(notAnIntegerMessage(text));
+}
+
+QString notAnIntegerMessage(QStringView text)
+{
+    return QCoreApplication::translate("Conversion", "'%1' is not a valid integer value").arg(text);
+}
+
+QString notADateTimeMessage(QStringView text)
+{
+    return QCoreApplication::translate("Conversion", "'%1' is not a valid date and time").arg(text);
 }
 
 QString flattenForArchive(QStringView text)

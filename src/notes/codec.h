@@ -46,6 +46,10 @@ std::optional<int> parseInteger(QStringView text);
 // Strict: throws ConversionError "'<text>' is not a valid integer value".
 int strToInt(QStringView text);
 
+// What a person is told of a text that is not the number or the date it should be.
+QString notAnIntegerMessage(QStringView text);
+QString notADateTimeMessage(QStringView text);
+
 // Archive lines: CR removed, LF replaced by one blank.
 QString flattenForArchive(QStringView text);
 

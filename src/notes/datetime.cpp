@@ -206,8 +206,7 @@ DayCount strToDateTime(QStringView text)
 {
     if (const auto v = parseDateTime(text))
         return *v;
-    throw ConversionError(u'\'' + text.toString() +
-                          QStringLiteral("' is not a valid date and time"));
+    throw ConversionError(notADateTimeMessage(text));
 }
 
 QString formatFloat(double value)

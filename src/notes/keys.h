@@ -80,6 +80,7 @@ inline constexpr int kMinStripWidth = 237;
 // clang-format off
 inline constexpr SettingKey kTotalData           {.section = kGeneral, .key = u"TotalData", .kind = K::Integer, .strict = true};
 inline constexpr SettingKey kWidth               {.section = kGeneral, .key = u"Width", .kind = K::Integer, .defaultNumber = kMinStripWidth, .strict = true, .minimum = kMinStripWidth};
+// untranslated: a font family name
 inline constexpr SettingKey kFontStyle           {.section = kGeneral, .key = u"FontStyle", .defaultText = u"MS Sans Serif"};
 inline constexpr SettingKey kFontSize            {.section = kGeneral, .key = u"FontSize", .kind = K::Number, .defaultNumber = 8};
 inline constexpr SettingKey kFontColor           {.section = kGeneral, .key = u"FontColor", .kind = K::Colour, .defaultNumber = 0};

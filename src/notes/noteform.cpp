@@ -6,18 +6,27 @@
 #include "notes/keys.h"
 #include "notes/storednote.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace velmaro {
 
 namespace {
 
-const QString kLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
-const QString kSavedAsNew = QStringLiteral(
-    "La nota cambió fuera de Velmaro mientras estaba abierta: se guardó como una nota nueva.");
-const QString kNotTouched =
-    QStringLiteral("La nota cambió fuera de Velmaro mientras estaba abierta y no se tocó. "
-                   "Aceptar la guarda como una nota nueva.");
+QString savedAsNewMessage()
+{
+    return QCoreApplication::translate(
+        "NoteForm",
+        "La nota cambió fuera de Velmaro mientras estaba abierta: se guardó como una nota nueva.");
+}
+
+QString notTouchedMessage()
+{
+    return QCoreApplication::translate("NoteForm",
+                                       "La nota cambió fuera de Velmaro mientras estaba abierta y "
+                                       "no se tocó. Aceptar la guarda como una nota nueva.");
+}
 
 // A stored alarm as the pickers hold it: to the nearest whole second.
 QDateTime wholeSeconds(QDateTime t)
@@ -35,6 +44,11 @@ NoteResult result(NoteResult::Status status, QString message = QString())
 }
 
 } // namespace
+
+QString noteLimitMessage()
+{
+    return QCoreApplication::translate("NoteForm", "Ha alcanzado el número maximo de Notas");
+}
 
 QString priorityWord(Priority priority)
 {
@@ -134,7 +148,7 @@ NoteResult NoteForm::refusal(const NoteFields& fields, const NearWarning& warnin
     if (textLength(fields.text) > kMaxTextLength)
         return result(NoteResult::Status::TooLong);
     if (asNew && m_notes.isFull())
-        return result(NoteResult::Status::Full, kLimit);
+        return result(NoteResult::Status::Full, noteLimitMessage());
     return result(NoteResult::Status::Written);
 }
 
@@ -160,7 +174,7 @@ NoteResult NoteForm::save(const NoteFields& fields, const NearWarning& warning, 
                 r.number = m_notes.count();
                 if (m_editMode) {
                     r.status = NoteResult::Status::WrittenAsNew;
-                    r.message = kSavedAsNew;
+                    r.message = savedAsNewMessage();
                 }
             } else {
                 m_notes.modify(m_number, text, priorityWord(fields.priority), alarm, fields.sound);
@@ -193,7 +207,7 @@ NoteResult NoteForm::removeOrArchive(const QString* archivedText, const QString&
         const bool moved = m_held.catchUp(m_store, m_notes);
         change.keepCount();
         if (moved)
-            return result(NoteResult::Status::Moved, kNotTouched);
+            return result(NoteResult::Status::Moved, notTouchedMessage());
         if (m_number < 1 || m_number > m_notes.count())
             return result(NoteResult::Status::Nothing);
         // The archive line first: when it cannot be written the note stays.

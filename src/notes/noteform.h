@@ -26,6 +26,9 @@ enum class Priority { High, Medium, Low };
 
 // The stored word: "red", "black", "green".
 QString priorityWord(Priority priority);
+
+// What a person is told when every place for a note is taken.
+QString noteLimitMessage();
 // The button a strip line's mark colour presses: 0x0000FF high, 0x00FFFF low, any
 // other colour (or -1, the default text colour) medium.
 Priority priorityOfMark(int markColor);

@@ -7,6 +7,7 @@
 #include "notes/regularfile.h"
 #include "notes/writeproblem.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -93,7 +94,7 @@ StoreError SettingsStore::Data::failure() const
 {
     if (!open) {
         // Closed: what stands at the path tells why.
-        QString reason = QStringLiteral("el archivo no está abierto");
+        QString reason = QCoreApplication::translate("WriteProblem", "el archivo no está abierto");
         int readError = 0;
         if (!QFile::exists(path) && !isDanglingLink(path))
             reason = whyNotWritten(path, ENOENT);

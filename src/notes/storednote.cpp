@@ -54,8 +54,7 @@ QString StoredNote::text() const
 
 QString NoteCount::problem() const
 {
-    return unreadable ? QStringLiteral("'%1' is not a valid integer value").arg(*unreadable)
-                      : QString();
+    return unreadable ? notAnIntegerMessage(*unreadable) : QString();
 }
 
 StoredNote readStoredNote(const SettingsStore& store, int n)

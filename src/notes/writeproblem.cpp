@@ -151,7 +151,7 @@ QString whyNotRead(const QString& path, int error)
 
 QString unableToWriteMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Unable to write to ") + path +
+    return QCoreApplication::translate("WriteProblem", "Unable to write to %1").arg(path) +
            QCoreApplication::translate("WriteProblem", "\n\nNo se pueden guardar los cambios: ") +
            reason +
            QCoreApplication::translate("WriteProblem",

@@ -61,9 +61,9 @@ QPixmap logoFrame(int frame)
 
 QString customInvitation()
 {
-    return QStringLiteral("Si deseas hacer una instalación personalizada para distribuir a "
-                          "tus amigos, escribanos un email a ") +
-           makerEmail() + QStringLiteral(". Gracias");
+    return TAboutBox::tr("Si deseas hacer una instalación personalizada para distribuir a tus "
+                         "amigos, escribanos un email a %1. Gracias")
+        .arg(makerEmail());
 }
 
 TAboutBox::TAboutBox(OpenLink openLink, QWidget* parent)

@@ -19,18 +19,18 @@ namespace {
 QStringList helpLines()
 {
     return {
-        QStringLiteral(
+        TfrmHelp::tr(
             "Esta versión de Velmaro ha sido desarrollada para que resulte fácil de usar."),
-        QStringLiteral("Si tiene dudas sobre la utilidad de un botón o de un ingreso de datos"),
-        QStringLiteral("determinado, solamente debe dejar el mouse sobre el mismo unos segundos"),
-        QStringLiteral("y aparecerá sobre el mismo una leyenda que indica su utilidad."),
+        TfrmHelp::tr("Si tiene dudas sobre la utilidad de un botón o de un ingreso de datos"),
+        TfrmHelp::tr("determinado, solamente debe dejar el mouse sobre el mismo unos segundos"),
+        TfrmHelp::tr("y aparecerá sobre el mismo una leyenda que indica su utilidad."),
         QString(),
-        QStringLiteral("Igualmente, estamos dispuestos a contestar todas sus preguntas en "),
-        makerEmail() +
-            QStringLiteral(", y también podrá disponer de mucha información en nuestras "),
-        QStringLiteral("páginas en ") + makerWeb(),
+        TfrmHelp::tr("Igualmente, estamos dispuestos a contestar todas sus preguntas en "),
+        TfrmHelp::tr("%1, y también podrá disponer de mucha información en nuestras ")
+            .arg(makerEmail()),
+        TfrmHelp::tr("páginas en %1").arg(makerWeb()),
         QString(),
-        QStringLiteral("Muchas Gracias por usar Velmaro."),
+        TfrmHelp::tr("Muchas Gracias por usar Velmaro."),
         QString(),
         QString(60, QLatin1Char(' ')) + makerShortName(),
         QString(),
@@ -46,7 +46,7 @@ QFont titleFont(int pixels, const QString& colour, QLabel* label)
     f.setPixelSize(pixels);
     f.setBold(true);
     f.setItalic(true);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour)); // untranslated: a style
     return f;
 }
 

@@ -6,6 +6,7 @@
 #include "output/codepage.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 #include <QUrl>
@@ -101,6 +102,11 @@ QString mailAddressLink(QStringView address)
     return QStringLiteral("mailto:") +
            QString::fromLatin1(QUrl::toPercentEncoding(trimmedAddress(address).toString(),
                                                        QByteArrayLiteral("@!$'()*+,;=:")));
+}
+
+QString searchPrompt()
+{
+    return QCoreApplication::translate("SearchBox", "Haz tus búsquedas web desde Aquí");
 }
 
 QString searchLink(QStringView text)

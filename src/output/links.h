@@ -46,6 +46,6 @@ struct WebAddress {
 std::vector<WebAddress> findWebAddresses(QStringView text);
 
 // The text that the strip's search box shows until the user types.
-inline const QString kSearchPrompt = QStringLiteral("Haz tus búsquedas web desde Aquí");
+QString searchPrompt();
 
 } // namespace velmaro

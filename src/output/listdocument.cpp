@@ -7,6 +7,7 @@
 #include "notes/storednote.h"
 #include "session/startupsettings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -26,10 +27,15 @@ ListFileError::ListFileError(const QString& message)
 
 QString listTitle()
 {
-    return QStringLiteral("Listado de Velmaro (") + makerWeb() + QLatin1Char(')');
+    return QCoreApplication::translate("ListDocument", "Listado de Velmaro (%1)").arg(makerWeb());
 }
 
-QString listText(const SettingsStore& store, int count)
+QString readerAlarmLabel()
+{
+    return QCoreApplication::translate("ListDocument", "Alarma: ");
+}
+
+QString listText(const SettingsStore& store, int count, const QString& alarmLabel)
 {
     QString text;
     for (int n = 1; n <= count; ++n) {
@@ -38,7 +44,7 @@ QString listText(const SettingsStore& store, int count)
         if (readFlag(store, keys::kAlarmTime)) {
             const QString alarm = note.alarm.value_or(QString());
             if (!alarm.isEmpty())
-                text += QStringLiteral("Alarma: ") + alarm + QStringLiteral("\r\n");
+                text += alarmLabel + alarm + QStringLiteral("\r\n");
         }
         text += note.text();
         text += QStringLiteral("\r\r\n");

@@ -27,10 +27,14 @@ private:
 // "Listado de Velmaro (" + the maker's web address + ")".
 QString listTitle();
 
-// For each note 1..count: an "Alarma: " line when General/AlarmTime is exactly "True"
-// and the stored alarm text is not empty, then the note's text (line breaks decoded),
-// then CR and the CR LF line end. Empty for no notes.
-QString listText(const SettingsStore& store, int count);
+// For each note 1..count: an alarm line ("Alarma: " and the stored alarm) when
+// General/AlarmTime is exactly "True" and the stored alarm text is not empty, then the
+// note's text (line breaks decoded), then CR and the CR LF line end. Empty for no
+// notes. The list file always says "Alarma: "; the document a person reads says it in
+// the interface's language (readerAlarmLabel()).
+QString listText(const SettingsStore& store, int count,
+                 const QString& alarmLabel = QStringLiteral("Alarma: "));
+QString readerAlarmLabel();
 
 // Windows-1252 bytes; when some character has no byte there, the whole text as UTF-8
 // after a byte-order mark instead, so that nothing is lost (the settings file's rule).

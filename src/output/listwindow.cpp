@@ -67,6 +67,7 @@ TfrmPrint::TfrmPrint(platform::Messages& messages, platform::ShellStart& shellSt
         "color: yellow; font-weight: bold; padding-left: 6px;"
         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 black, stop:1 #000080);"));
 
+    // untranslated: a font family name
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(13);
@@ -169,8 +170,8 @@ bool TfrmPrint::saveTo(const QString& path)
 
 QString TfrmPrint::askSaveFile()
 {
-    const QString rtfFilter = QStringLiteral("Rich Text Files (*.RTF *.rtf)");
-    const QString txtFilter = QStringLiteral("Text Files (*.TXT *.txt)");
+    const QString rtfFilter = tr("Rich Text Files (*.RTF *.rtf)");
+    const QString txtFilter = tr("Text Files (*.TXT *.txt)");
     // The documents folder at first, then wherever the person saved last.
     static QString lastFolder;
     if (lastFolder.isEmpty() || !QFileInfo(lastFolder).isDir())
@@ -222,8 +223,9 @@ void TfrmPrint::SpeedButton3Click()
         m_messages.error(module.errorString());
         return;
     }
+    const QString jobTitle = tr("Imprimiendo desde Velmaro");
     module.entry<printing::PrintWithDialog>(printing::kPrintWithDialog)(ui->rchEdit->document(),
-                                                                        &kPrintJobTitle, this);
+                                                                        &jobTitle, this);
 }
 
 TfrmPrint* prepareListing(const SettingsStore& store, int noteCount, const QString& listFile,
@@ -234,6 +236,9 @@ TfrmPrint* prepareListing(const SettingsStore& store, int noteCount, const QStri
     try {
         writeListFile(listFile, encodeListText(listText(store, noteCount)));
         text = readListFile(listFile);
+        // The file keeps its one form; the reader's document speaks the reader's language.
+        if (const QString label = readerAlarmLabel(); label != QStringLiteral("Alarma: "))
+            text = listText(store, noteCount, label);
     } catch (const ListFileError& e) {
         messages.error(e.message());
         return nullptr;

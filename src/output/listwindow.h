@@ -37,7 +37,7 @@ public:
     // Plain text (CR LF) for a name ending in ".txt" in any letter case, RTF otherwise.
     // A failed write shows its message; false then.
     bool saveTo(const QString& path);
-    // What the window shows and prints (printing::printDocument, with kPrintJobTitle).
+    // What the window shows and prints (printing::printDocument, with the job's title).
     const QTextDocument& document() const;
     RtfDocument rtfDocument() const;
 
@@ -58,8 +58,6 @@ private:
     platform::Messages& m_messages;
     platform::ShellStart& m_shellStart;
 };
-
-inline const QString kPrintJobTitle = QStringLiteral("Imprimiendo desde Velmaro");
 
 // Writes the list file from the stored notes and makes the window over it; nullptr
 // after showing the error when the file cannot be written or read back.

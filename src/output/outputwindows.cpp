@@ -3,6 +3,7 @@
 #include "output/outputwindows.h"
 
 #include "output/aboutwindow.h"
+#include "output/backupswindow.h"
 #include "output/besideplacement.h"
 #include "output/calendarwindow.h"
 #include "output/helpwindow.h"
@@ -28,6 +29,13 @@ void OutputWindows::listAll()
     velmaro::listAll(m_session.store(), m_session.notes().count(),
                      m_session.paths().perUserFolder + QStringLiteral("/lista.txt"), m_messages,
                      m_shellStart, nullptr);
+}
+
+void OutputWindows::showBackups(const std::function<void()>& restored)
+{
+    TfrmBackups window(m_session.store().path(), m_clock, m_messages);
+    QObject::connect(&window, &TfrmBackups::restored, &window, restored);
+    window.exec();
 }
 
 void OutputWindows::showCalendar()

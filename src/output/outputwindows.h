@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -39,6 +40,8 @@ public:
     // the screen has no room beside it).
     void welcome(QWidget& strip);
     void showAbout();
+    // The backups window, modal; `restored` runs after each restore made there.
+    void showBackups(const std::function<void()>& restored);
 
     // What the about window's creation settles: an empty custom message becomes the
     // invitation in the session's settings. Returns that message (stored form).

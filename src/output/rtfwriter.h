@@ -26,6 +26,7 @@ struct RtfParagraph {
 };
 
 struct RtfDocument {
+    // untranslated: a font family name
     QString fontName = QStringLiteral("MS Sans Serif");
     int fontHalfPoints = 20;
     std::vector<RtfParagraph> paragraphs;

@@ -21,36 +21,26 @@ namespace {
 
 const QString kBackupFolderName = QStringLiteral("backups");
 
-// "tw-YYYY-MM-DD.cfg" with ASCII digits, read by hand: a regular expression here
-// would map the expression library at every first start of the day.
-std::optional<QDate> backupDay(const QString& name)
+// "tw-YYYY-MM-DD.cfg" or "tw-YYYY-MM-DD-HHMMSS.cfg" with ASCII digits, read by hand: a
+// regular expression here would map the expression library at every first start of
+// the day.
+bool fitsPattern(const QString& name, QLatin1StringView pattern)
 {
-    static const QLatin1StringView pattern("tw-####-##-##.cfg");
     if (name.size() != pattern.size())
-        return std::nullopt;
+        return false;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t c = name.at(i).unicode();
         const bool fits = pattern.at(i) == QLatin1Char('#') ? (c >= u'0' && c <= u'9')
                                                             : c == pattern.at(i).unicode();
         if (!fits)
-            return std::nullopt;
+            return false;
     }
-    const QDate day(QStringView(name).mid(3, 4).toInt(), QStringView(name).mid(8, 2).toInt(),
-                    QStringView(name).mid(11, 2).toInt());
-    if (!day.isValid())
-        return std::nullopt;
-    return day;
+    return true;
 }
 
-// The backup folder, made private when it is new; a link or a non-folder in its place
-// is refused.
-bool ensurePrivateFolder(const QString& folder)
+int digitsAt(const QString& name, qsizetype from, qsizetype count)
 {
-    const QByteArray native = QFile::encodeName(folder);
-    if (::mkdir(native.constData(), 0700) == 0)
-        return true;
-    struct stat sb;
-    return ::lstat(native.constData(), &sb) == 0 && S_ISDIR(sb.st_mode) && sb.st_uid == ::geteuid();
+    return QStringView(name).mid(from, count).toInt();
 }
 
 bool writePrivateFile(const QString& path, const QByteArray& bytes)
@@ -101,13 +91,47 @@ QString backupFileName(QDate day)
            QStringLiteral(".cfg");
 }
 
+QString keptFileName(const QDateTime& moment)
+{
+    return QStringLiteral("tw-") + moment.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) +
+           QStringLiteral(".cfg");
+}
+
+std::optional<QDateTime> backupMoment(const QString& name)
+{
+    const bool daily = fitsPattern(name, QLatin1StringView("tw-####-##-##.cfg"));
+    if (!daily && !fitsPattern(name, QLatin1StringView("tw-####-##-##-######.cfg")))
+        return std::nullopt;
+    const QDate day(digitsAt(name, 3, 4), digitsAt(name, 8, 2), digitsAt(name, 11, 2));
+    const QTime time =
+        daily ? QTime(0, 0)
+              : QTime(digitsAt(name, 14, 2), digitsAt(name, 16, 2), digitsAt(name, 18, 2));
+    if (!day.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(day, time);
+}
+
+bool ensureBackupFolder(const QString& folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) == 0)
+        return true;
+    struct stat sb;
+    return ::lstat(native.constData(), &sb) == 0 && S_ISDIR(sb.st_mode) && sb.st_uid == ::geteuid();
+}
+
+QString backupFolderOf(const QString& settingsFile)
+{
+    return QFileInfo(settingsFile).absolutePath() + QLatin1Char('/') + kBackupFolderName;
+}
+
 QStringList listBackups(const QString& folder)
 {
-    QList<std::pair<QDate, QString>> found;
+    QList<std::pair<QDateTime, QString>> found;
     const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     for (const QString& name : names) {
-        if (const auto day = backupDay(name))
-            found.append({*day, name});
+        if (const auto moment = backupMoment(name))
+            found.append({*moment, name});
     }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a > b; });
     QStringList out;
@@ -120,7 +144,7 @@ BackupOutcome makeDailyBackup(const QString& settingsFile, const QString& folder
                               int keep)
 {
     const QStringList existing = listBackups(folder);
-    if (!existing.isEmpty() && backupDay(existing.first()) == today)
+    if (!existing.isEmpty() && backupMoment(existing.first())->date() == today)
         return BackupOutcome::AlreadyToday;
     if (!QFileInfo::exists(settingsFile))
         return BackupOutcome::NothingToCopy;
@@ -129,13 +153,19 @@ BackupOutcome makeDailyBackup(const QString& settingsFile, const QString& folder
         return BackupOutcome::Unreadable;
     if (bytes->isEmpty())
         return BackupOutcome::NothingToCopy;
-    if (!ensurePrivateFolder(folder) ||
+    if (!ensureBackupFolder(folder) ||
         !writePrivateFile(folder + QLatin1Char('/') + backupFileName(today), *bytes))
         return BackupOutcome::WriteFailed;
 
-    const QStringList all = listBackups(folder);
-    for (qsizetype i = keep; i < all.size(); ++i)
-        QFile::remove(folder + QLatin1Char('/') + all[i]);
+    // Whole days go: the copies a restore kept stay as long as their day's backup.
+    QList<QDate> days;
+    for (const QString& name : listBackups(folder)) {
+        const QDate day = backupMoment(name)->date();
+        if (!days.contains(day))
+            days.append(day);
+        if (days.size() > keep)
+            QFile::remove(folder + QLatin1Char('/') + name);
+    }
     return BackupOutcome::Made;
 }
 
@@ -162,11 +192,11 @@ void runStartupHousekeeping(const QString& settingsFile, QDate today)
     const QFileInfo info(settingsFile);
     const QString folder = info.absolutePath();
     removeStoreLeftovers(folder, info.fileName());
-    const QString backups = folder + QLatin1Char('/') + kBackupFolderName;
+    const QString backups = backupFolderOf(settingsFile);
     // The backup writer's own temporary files, from a start that was cut short.
     for (const QString& name : QDir(backups).entryList(QDir::Files | QDir::Hidden)) {
         const QString base = name.left(name.size() - 7);
-        if (backupDay(base))
+        if (backupMoment(base))
             removeStoreLeftovers(backups, base);
     }
     makeDailyBackup(settingsFile, backups, today);

@@ -5,11 +5,16 @@
 // write cut short by a crash leaves beside it.
 //
 // The copies live in <per-user folder>/backups as tw-YYYY-MM-DD.cfg (mode 0600, the
-// folder 0700). To restore one: quit, copy it over tw.cfg, start again.
+// folder 0700). A restore first keeps the file it replaces there as
+// tw-YYYY-MM-DD-HHMMSS.cfg, a backup of its own, then puts the chosen copy in place of
+// the settings file in one step (see backuprestore.h).
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace velmaro {
 
@@ -18,9 +23,23 @@ inline constexpr int kBackupsKept = 14;
 // "tw-2026-12-08.cfg" for that day.
 QString backupFileName(QDate day);
 
-// The backups in `folder`, newest first (by the day in their names; other files are
+// "tw-2026-12-09-143005.cfg": the copy a restore keeps of the file it replaces.
+QString keptFileName(const QDateTime& moment);
+
+// The moment a backup's name tells: its day at midnight, or the day and time of a kept
+// copy. nullopt for names that are not backups.
+std::optional<QDateTime> backupMoment(const QString& name);
+
+// The backups in `folder`, newest first (by the moment in their names; other files are
 // not backups and are never touched).
 QStringList listBackups(const QString& folder);
+
+// Where the backups of `settingsFile` live.
+QString backupFolderOf(const QString& settingsFile);
+
+// Makes the backup folder, private, when it is missing. False when it cannot be made,
+// or a link or another user's folder stands in its place.
+bool ensureBackupFolder(const QString& folder);
 
 enum class BackupOutcome {
     Made,          // a copy of today was written
@@ -31,7 +50,8 @@ enum class BackupOutcome {
 };
 
 // When the newest backup in `folder` is not from `today`, copies `settingsFile` there
-// atomically, then keeps the `keep` newest backups and removes older ones. Never
+// atomically, then keeps the backups of the `keep` newest days (a day's kept copies
+// count with its daily one) and removes older ones. Never
 // throws: a failure leaves the earlier backups as they were.
 BackupOutcome makeDailyBackup(const QString& settingsFile, const QString& folder, QDate today,
                               int keep = kBackupsKept);

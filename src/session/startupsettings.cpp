@@ -7,6 +7,8 @@
 #include "notes/keys.h"
 #include "notes/storednote.h"
 
+#include <QCoreApplication>
+
 namespace velmaro {
 
 namespace {
@@ -33,8 +35,11 @@ QString makerWeb()
 
 QString defaultCustomMessage()
 {
-    return QStringLiteral("¿ Todavía no escribió su frase favorita en este espacio ? En ") +
-           makerWeb() + QStringLiteral(" le enseñamos cómo hacerlo ¡¡¡¡¡  ..GRATIS..  !!!!");
+    return QCoreApplication::translate(
+               "StartupSettings",
+               "¿ Todavía no escribió su frase favorita en este espacio ? En %1 le enseñamos cómo "
+               "hacerlo ¡¡¡¡¡  ..GRATIS..  !!!!")
+        .arg(makerWeb());
 }
 
 void readStartupSettings(SettingsStore& store, StartupSettings& s)

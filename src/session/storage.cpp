@@ -6,6 +6,7 @@
 #include "notes/settingsstore.h"
 #include "session/backups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,18 +53,23 @@ bool moveReplacing(const QString& source, const QString& destination)
     return true;
 }
 
+QString cannotCreateFolder()
+{
+    return QCoreApplication::translate("Storage", "Unable to create directory");
+}
+
 void ensurePerUserFolder(const QString& folder)
 {
     if (folder.isEmpty())
-        throw SetupError(QStringLiteral("Unable to create directory"));
+        throw SetupError(cannotCreateFolder());
     if (QFileInfo(folder).isDir())
         return;
     const QString parent = QFileInfo(folder).absolutePath();
     if (!QDir().mkpath(parent))
-        throw SetupError(QStringLiteral("Unable to create directory"));
+        throw SetupError(cannotCreateFolder());
     // The notes are private: the folder is made for the user alone.
     if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && !QFileInfo(folder).isDir())
-        throw SetupError(QStringLiteral("Unable to create directory"));
+        throw SetupError(cannotCreateFolder());
 }
 
 } // namespace

@@ -67,6 +67,7 @@ DesktopEntry readDesktopEntry(const QString& path)
     for (int lines = 0; !in.atEnd() && lines < kMaxLines; ++lines) {
         const QString line = in.readLine().trimmed();
         if (line.startsWith(QLatin1Char('['))) {
+            // untranslated: the desktop entry format
             inEntry = line == QLatin1String("[Desktop Entry]");
             continue;
         }

@@ -18,23 +18,26 @@ namespace velmaro {
 
 namespace {
 
-const QString kChooserTitle = QStringLiteral("Seleccione  el archivo a ejecutar");
-const QString kProgramsFilter = QStringLiteral("Programas (*)");
+QString programsFilter()
+{
+    return TfrmAllConfig::tr("Programas (*)");
+}
 
 // A name pattern cannot tell a program from another file: while "Programas" is the
 // chosen filter, the chooser lists only files the user may execute (and every folder).
 // The chooser is Qt's own, the one whose listing can be narrowed so.
 void listOnlyProgramsUnderTheirFilter(QFileDialog& chooser)
 {
-    if (chooser.nameFilters().value(0) != kProgramsFilter)
+    const QString programs = programsFilter();
+    if (chooser.nameFilters().value(0) != programs)
         return;
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     const QDir::Filters any = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot;
-    auto follow = [&chooser, any](const QString& filter) {
-        chooser.setFilter(filter == kProgramsFilter ? any | QDir::Executable : any);
+    auto follow = [&chooser, any, programs](const QString& filter) {
+        chooser.setFilter(filter == programs ? any | QDir::Executable : any);
     };
     QObject::connect(&chooser, &QFileDialog::filterSelected, &chooser, follow);
-    follow(kProgramsFilter);
+    follow(programs);
 }
 void setColours(QWidget* panel, std::optional<int> text, int background)
 {
@@ -110,7 +113,7 @@ TfrmAllConfig::TfrmAllConfig(const SettingsServices& services, QWidget* parent)
     };
     m_chooseFile = [this](const QString& folder, const QStringList& filters) {
         // A new chooser each time: its file name starts empty.
-        QFileDialog chooser(this, kChooserTitle, folder);
+        QFileDialog chooser(this, tr("Seleccione  el archivo a ejecutar"), folder);
         chooser.setFileMode(QFileDialog::ExistingFile);
         chooser.setOption(QFileDialog::DontResolveSymlinks);
         chooser.setNameFilters(filters);
@@ -129,8 +132,7 @@ TfrmAllConfig::~TfrmAllConfig() = default;
 // executable file, whatever its name (the chooser narrows it by the execute bit).
 QStringList TfrmAllConfig::launcherFilters()
 {
-    return {kProgramsFilter, QStringLiteral("Accesos directos (*.desktop)"),
-            QStringLiteral("Todos los archivos (*)")};
+    return {programsFilter(), tr("Accesos directos (*.desktop)"), tr("Todos los archivos (*)")};
 }
 
 // Every kind of picture the loader reads, then any file.
@@ -139,8 +141,7 @@ QStringList TfrmAllConfig::imageFilters()
     QStringList patterns;
     for (const QString& extension : pictureExtensions())
         patterns << QStringLiteral("*.") + extension;
-    return {QStringLiteral("Imágenes (%1)").arg(patterns.join(QLatin1Char(' '))),
-            QStringLiteral("Todos los archivos (*)")};
+    return {tr("Imágenes (%1)").arg(patterns.join(QLatin1Char(' '))), tr("Todos los archivos (*)")};
 }
 
 void TfrmAllConfig::showRecord(const AllSettings& form)

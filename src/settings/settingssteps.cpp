@@ -5,6 +5,7 @@
 #include "settings/launchericons.h"
 #include "settings/launchers.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 #include <algorithm>
@@ -12,8 +13,11 @@
 
 namespace velmaro {
 
-const QString kImageFailedMessage =
-    QStringLiteral("No se pudo abrir la imágen de fondo. Vuelva a seleccionarla.");
+QString imageFailedMessage()
+{
+    return QCoreApplication::translate(
+        "SettingsSteps", "No se pudo abrir la imágen de fondo. Vuelva a seleccionarla.");
+}
 
 namespace {
 
@@ -91,7 +95,7 @@ bool showBackgroundOnLoad(AllSettings& form, StartupSettings& memory, SettingsHo
         return true;
     resetToEmptyImage(form, memory);
     host.hideBackgroundImage();
-    messages.inform(kImageFailedMessage);
+    messages.inform(imageFailedMessage());
     return false;
 }
 

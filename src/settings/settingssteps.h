@@ -20,7 +20,7 @@
 
 namespace velmaro {
 
-extern const QString kImageFailedMessage;
+QString imageFailedMessage();
 
 // What the settings act on, for the dialog and for the pass without it: the store,
 // the settings in memory, the strip, the command images, program starts and messages.

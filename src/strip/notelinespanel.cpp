@@ -136,6 +136,7 @@ QString NoteLinesPanel::diamondFontFamily()
 {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
+        // untranslated: font family names
         QStringList candidates{QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans"),
                                QStringLiteral("Noto Sans Symbols2"), QStringLiteral("FreeSerif"),
                                QStringLiteral("Liberation Sans")};

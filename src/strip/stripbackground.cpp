@@ -15,14 +15,6 @@
 
 namespace velmaro {
 
-namespace {
-
-const QString kAdjustFailed = QStringLiteral("No se pudo abrir la imágen de fondo (ajuste)");
-const QString kProportionalFailed =
-    QStringLiteral("No se pudo abrir la imágen de fondo (proporcional)");
-
-} // namespace
-
 void TForm1::applyBackgroundColor()
 {
     const QColor back = toQColor(m_session.settings().backColor, palette(), QPalette::Window);
@@ -52,8 +44,9 @@ void TForm1::drawImage()
         return;
     }
     if (!layOutBackground(s.backImageMode, s.backImagePath))
-        m_services.messages.error(mode == layout::BackgroundMode::Adjust ? kAdjustFailed
-                                                                         : kProportionalFailed);
+        m_services.messages.error(mode == layout::BackgroundMode::Adjust
+                                      ? tr("No se pudo abrir la imágen de fondo (ajuste)")
+                                      : tr("No se pudo abrir la imágen de fondo (proporcional)"));
 }
 
 bool TForm1::showBackgroundImage(const QString& mode, const QString& file)

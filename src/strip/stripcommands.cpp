@@ -142,6 +142,8 @@ void StripCommands::createMenu(QWidget* strip)
                 CommandImages::ListAll, listHint(), &StripCommands::listAll);
     addMenuItem(strip, QStringLiteral("Calendario1"), tr("Ca&lendario..."), Qt::Key_L,
                 CommandImages::Calendar, tr("Calendario"), &StripCommands::calendar);
+    addMenuItem(strip, QStringLiteral("CopiasSeguridad1"), tr("&Copias de seguridad…"), 0, -1,
+                QString(), &StripCommands::backups);
     QAction* n9 = RxPopupMenu1->addSeparator();
     n9->setObjectName(QStringLiteral("N9"));
     // The launcher items get their captions and show up once a launcher is set.

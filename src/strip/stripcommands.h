@@ -42,6 +42,7 @@ signals:
     void newNote();
     void listAll();
     void calendar();
+    void backups();
     void launcher1();
     void launcher2();
     void launcher3();

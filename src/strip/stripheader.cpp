@@ -92,7 +92,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     // until then.
     edtSearchStr->setFocusPolicy(Qt::ClickFocus);
     edtSearchStr->setToolTip(tr("Escriba la búsqueda aquí"));
-    edtSearchStr->setText(kSearchPrompt);
+    edtSearchStr->setText(searchPrompt());
     edtSearchStr->setAccessibleName(edtSearchStr->toolTip());
 
     btnSearch = new QPushButton(QStringLiteral("G"), this);

@@ -46,6 +46,7 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmaro"));
+    // untranslated: a font family name
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     resize(keys::kMinStripWidth, layout::kDesignedStripHeight);
 
@@ -114,6 +115,7 @@ void TForm1::connectCommands()
     connect(c, &StripCommands::newNote, this, &TForm1::ToolButton1Click);
     connect(c, &StripCommands::listAll, this, &TForm1::ToolButton2Click);
     connect(c, &StripCommands::calendar, this, &TForm1::ToolButton3Click);
+    connect(c, &StripCommands::backups, this, &TForm1::backupsAsked);
     connect(c, &StripCommands::launcher1, this, &TForm1::ToolButton4Click);
     connect(c, &StripCommands::launcher2, this, &TForm1::ToolButton5Click);
     connect(c, &StripCommands::launcher3, this, &TForm1::ToolButton6Click);

@@ -154,6 +154,8 @@ signals:
     void alarmProposed(const QDateTime& alarm, const QString& warning);
     void listAsked();
     void calendarAsked();
+    // The backups window, modal.
+    void backupsAsked();
     // The settings dialog, modal: the strip lays out its background again after it.
     void settingsAsked();
     void helpAsked();

@@ -4,6 +4,7 @@
 
 #include "strip/stripwindow.h"
 
+#include "notes/noteform.h"
 #include "output/links.h"
 #include "platform/logging.h"
 #include "strip/notelinespanel.h"
@@ -17,7 +18,6 @@ namespace velmaro {
 
 namespace {
 
-const QString kNoteLimit = QStringLiteral("Ha alcanzado el número maximo de Notas");
 // How often a hidden strip looks for the notification area it hides in.
 constexpr int kTrayWatchInterval = 2000;
 
@@ -34,7 +34,7 @@ bool TForm1::taskbarCheck() const
 void TForm1::beginNewNote()
 {
     if (m_session.notes().count() > kMaxNotes - 1) {
-        m_services.messages.inform(kNoteLimit);
+        m_services.messages.inform(noteLimitMessage());
         return;
     }
     emit newNoteAsked();
@@ -112,7 +112,7 @@ void TForm1::ToolButton9Click()
     raise();
     if (showing) {
         activateWindow();
-        pnlHeader->searchBox()->setText(kSearchPrompt);
+        pnlHeader->searchBox()->setText(searchPrompt());
     }
 }
 
@@ -184,7 +184,7 @@ void TForm1::showFromOutside(bool shown)
     }
     if (!isStripShown()) {
         showStrip();
-        pnlHeader->searchBox()->setText(kSearchPrompt);
+        pnlHeader->searchBox()->setText(searchPrompt());
     }
     raise();
     activateWindow();
@@ -244,7 +244,7 @@ void TForm1::Timer1Timer()
         // The timer goes on whatever happened.
     }
     QLineEdit* search = pnlHeader->searchBox();
-    if (search->text() == kSearchPrompt)
+    if (search->text() == searchPrompt())
         search->clear();
     Timer1->start();
 }

@@ -42,7 +42,7 @@ bool Module::load()
     if (m_tried)
         return m_loaded;
     m_tried = true;
-    m_error = QStringLiteral("%1: no folder to look in").arg(m_fileName);
+    m_error = QCoreApplication::translate("Module", "%1: no folder to look in").arg(m_fileName);
     for (const QString& folder : searchFolders()) {
         QLibrary library(QDir(folder).filePath(m_fileName));
         if (!library.load()) {
@@ -53,7 +53,7 @@ bool Module::load()
         for (const std::string& name : m_names) {
             const QFunctionPointer function = library.resolve(name.c_str());
             if (!function) {
-                m_error = QStringLiteral("%1: no entry point %2")
+                m_error = QCoreApplication::translate("Module", "%1: no entry point %2")
                               .arg(library.fileName(), QString::fromStdString(name));
                 break;
             }

@@ -32,11 +32,13 @@ QImage drawWithModule(const QString& path, pictures::Kind kind, QString* error)
 {
     QFile file(path);
     if (file.size() > kMaxFileSize)
+        // untranslated: logged
         return fail(error, QStringLiteral("the file is too large"));
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, file.errorString());
     const QByteArray data = file.readAll();
     if (data.isEmpty() && kind != pictures::Svg)
+        // untranslated: logged
         return fail(error, QStringLiteral("the file is empty"));
     static Module module(QStringLiteral("libvelmaro_pictures.so"), {pictures::kDrawPicture});
     if (!module.load())
@@ -84,6 +86,7 @@ QImage loadPicture(const QString& path, QString* error)
 {
     const QFileInfo info(path);
     if (!info.isFile())
+        // untranslated: logged
         return fail(error, QStringLiteral("the file does not exist"));
     const QString extension = info.suffix().toLower();
     if (extension == u"svg")
@@ -94,6 +97,7 @@ QImage loadPicture(const QString& path, QString* error)
         return drawWithModule(path, pictures::Emf, error);
     const QByteArray format = qtFormat(extension);
     if (format.isEmpty())
+        // untranslated: logged
         return fail(error, QStringLiteral("unknown picture type \"%1\"").arg(extension));
     return readAs(path, format, error);
 }

@@ -32,9 +32,11 @@ bool renderSvg(const QByteArray& svg, QImage* image, QString* error)
 {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
+        // untranslated: logged
         return fail(error, QStringLiteral("the drawing could not be read"));
     const QSize size = renderer.defaultSize();
     if (size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide)
+        // untranslated: logged
         return fail(error, QStringLiteral("the drawing has no usable size"));
     *image = QImage(size, QImage::Format_ARGB32_Premultiplied);
     image->fill(Qt::transparent);
@@ -114,6 +116,7 @@ extern "C" Q_DECL_EXPORT bool velmaro_draw_picture(int kind, const QByteArray* d
         return renderSvg(*data, image, error);
     const QByteArray svg = kind == Emf ? emfToSvg(*data) : wmfToSvg(*data);
     if (svg.isEmpty())
+        // untranslated: logged
         return fail(error, QStringLiteral("the metafile could not be read"));
     return renderSvg(svg, image, error);
 }

@@ -120,6 +120,11 @@ struct RecordingActions final : RemoteActions {
     }
     QVariantList listNotes() override { return {}; }
     bool isShown() override { return true; }
+    RestoreOutcome restoreBackup(const QString& which) override
+    {
+        done << "Restore " + which;
+        return {which == "2" ? QString() : QStringLiteral("no"), which, {}};
+    }
 };
 
 } // namespace
@@ -139,7 +144,12 @@ TEST(RemoteActionsTest, OnlyWellFormedCallsAct)
     EXPECT_FALSE(call("AddNote", {"e"}).ok);
     EXPECT_FALSE(call("Quit", {1}).ok);
     EXPECT_FALSE(call("Format", {}).ok);
-    EXPECT_EQ(actions.done, QStringList({"Toggle", "a|alta|-|", "b||/x.wav|f"}));
+    EXPECT_TRUE(call("RestoreBackup", {"2"}).ok);
+    EXPECT_FALSE(call("RestoreBackup", {"3"}).ok);
+    EXPECT_FALSE(call("RestoreBackup", {2}).ok);
+    EXPECT_FALSE(call("RestoreBackup", {}).ok);
+    EXPECT_EQ(actions.done,
+              QStringList({"Toggle", "a|alta|-|", "b||/x.wav|f", "Restore 2", "Restore 3"}));
 
     CommandLine line;
     line.action = Action::Add;

@@ -69,7 +69,7 @@ TEST(SearchLink, PointsAtTheMakersServer)
     const QString base = QStringLiteral("http://") + QString::fromUtf8(build::searchServer) +
                          QStringLiteral("/resultadoG.php?q=");
     EXPECT_EQ(searchLink(u"precio dólar hoy"), base + QStringLiteral("precio+d%F3lar+hoy"));
-    EXPECT_EQ(searchLink(kSearchPrompt),
+    EXPECT_EQ(searchLink(searchPrompt()),
               base + QStringLiteral("Haz+tus+b%FAsquedas+web+desde+Aqu%ED"));
     EXPECT_EQ(searchLink(u""), base);
 }

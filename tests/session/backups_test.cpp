@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "platform/fake/fakeenvironment.h"
+#include "session/backuprestore.h"
 #include "session/backups.h"
 #include "session/storage.h"
 
@@ -162,4 +163,75 @@ TEST(StartupBackup, TakenBeforeTheFileSetupWritesTheStamp)
 
     EXPECT_NE(readAll(paths.settingsFile), before);
     EXPECT_EQ(readAll(paths.perUserFolder + QStringLiteral("/backups/tw-2026-12-08.cfg")), before);
+}
+
+// What reads as a settings file is listed with its notes; anything else is damaged and
+// never restored. A restore keeps the file it replaces as a backup of its own.
+TEST_F(BackupFixture, ListedDamagedOrNotAndRestoredKeepingTheCurrentFile)
+{
+    const QByteArray utf16("\xFF\xFE[\0D\0a\0t\0a\0]\0\r\0\n\0S\0e\0n\0t\0e\0n\0c\0e\0"
+                           "1\0=\0\xF1\0u\0\r\0\n\0",
+                           44);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool damaged;
+        QStringList notes;
+    } rows[] = {
+        {"tw-2026-12-08.cfg",
+         "[Data]\r\nTotalData=2\r\nSentence1=Pan?#Leche\r\nSentence2=Ana\r\n",
+         false,
+         {"Pan\r\nLeche", "Ana"}},
+        {"tw-2026-12-07-101500.cfg", "[data]\r\ntotaldata=0\r\n", false, {}},
+        {"tw-2026-12-07.cfg", utf16, false, {QStringLiteral("\u00f1u")}},
+        {"tw-2026-12-06.cfg", "", true, {}},
+        {"tw-2026-12-05.cfg", QByteArray("[Data]\r\nTotalData=1\0\x01\x02", 20), true, {}},
+        {"tw-2026-12-04.cfg", "Querida Ana:\nno olvides el pan.\n", true, {}},
+        {"tw-2026-12-03.cfg", "[General]\r\nleft=10\r\n", true, {}},
+        // One control character pasted into a note does not make the file binary.
+        {"tw-2026-12-01.cfg", "[Data]\r\nSentence1=a\x1b b\r\n", false, {"a\x1b b"}},
+    };
+    QDir().mkpath(backups);
+    for (const auto& row : rows)
+        writeFile(backups + u'/' + QLatin1String(row.name), row.bytes);
+    // A FIFO under a backup's name is never opened: not listed, not restored.
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(backups + QStringLiteral("/tw-2026-12-02.cfg")).constData(),
+                 0600),
+        0);
+    const QList<BackupEntry> listed = readBackups(backups);
+    ASSERT_EQ(listed.size(), std::size(rows));
+    for (qsizetype i = 0; i < listed.size(); ++i) {
+        EXPECT_EQ(listed[i].fileName, QLatin1String(rows[i].name));
+        EXPECT_EQ(listed[i].damaged, rows[i].damaged) << rows[i].name;
+        EXPECT_EQ(listed[i].notes, rows[i].notes) << rows[i].name;
+    }
+    EXPECT_EQ(listed[1].label, QStringLiteral("2026-12-07 10:15:00"));
+    EXPECT_EQ(backupSummary(listed[0]), QStringLiteral("2 notas: Pan Leche / Ana"));
+
+    const QByteArray current = "[Data]\r\nTotalData=1\r\nSentence1=Hoy\r\n";
+    writeFile(settings, current);
+    const QDateTime now(QDate(2026, 12, 9), QTime(9, 30));
+    for (const char* refused : {"4", "2026-12-05", "2026-12-02", "9", "ayer"})
+        EXPECT_FALSE(restoreBackup(settings, QLatin1String(refused), now).ok()) << refused;
+    EXPECT_EQ(readAll(settings), current);
+    EXPECT_EQ(readBackups(backups).size(), std::size(rows));
+
+    // By date, then by number: each replaced file is kept under a name of its own.
+    const RestoreOutcome first = restoreBackup(settings, QStringLiteral("2026-12-08"), now);
+    ASSERT_TRUE(first.ok()) << qPrintable(first.error);
+    EXPECT_EQ(readAll(settings), rows[0].bytes);
+    EXPECT_EQ(first.kept, QStringLiteral("2026-12-09 09:30:00"));
+    EXPECT_EQ(readAll(backups + QStringLiteral("/tw-2026-12-09-093000.cfg")), current);
+    const RestoreOutcome second = restoreBackup(settings, QStringLiteral("2"), now);
+    ASSERT_TRUE(second.ok()) << qPrintable(second.error);
+    EXPECT_EQ(second.restored, QStringLiteral("2026-12-08"));
+    EXPECT_EQ(readAll(backups + QStringLiteral("/tw-2026-12-09-093001.cfg")), rows[0].bytes);
+    EXPECT_EQ(readBackups(backups).first().label, QStringLiteral("2026-12-09 09:30:01"));
+
+    // The day's backup and the next days' pruning keep whole days, kept copies with them.
+    EXPECT_EQ(makeDailyBackup(settings, backups, now.date()), BackupOutcome::AlreadyToday);
+    EXPECT_EQ(makeDailyBackup(settings, backups, now.date().addDays(1), 2), BackupOutcome::Made);
+    EXPECT_EQ(listBackups(backups), QStringList({"tw-2026-12-10.cfg", "tw-2026-12-09-093001.cfg",
+                                                 "tw-2026-12-09-093000.cfg"}));
 }

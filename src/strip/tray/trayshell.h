@@ -46,6 +46,7 @@ enum class TBalloonHintIcon { bitNone, bitInfo, bitWarning, bitError };
 
 // The font of a text icon: family, pixel height and a Windows colour value.
 struct TrayFont {
+    // untranslated: a font family name
     QString family = QStringLiteral("MS Sans Serif");
     int pixelHeight = 11;
     int color = int(0x80000008); // window text
