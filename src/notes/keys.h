@@ -74,15 +74,17 @@ inline constexpr QStringView kCustomRead = u"CUSTOM";
 inline const QString kCustomWritten = kCustom.toString();
 inline constexpr QStringView kPrograms = u"Programs";
 
-// The narrowest strip, in pixels: a stored width is raised to it.
+// The narrowest strip, in pixels: a stored width is raised to it; the widest the
+// settings keep.
 inline constexpr int kMinStripWidth = 237;
+inline constexpr int kMaxStripWidth = 640;
 
 // clang-format off
 inline constexpr SettingKey kTotalData           {.section = kGeneral, .key = u"TotalData", .kind = K::Integer, .strict = true};
-inline constexpr SettingKey kWidth               {.section = kGeneral, .key = u"Width", .kind = K::Integer, .defaultNumber = kMinStripWidth, .strict = true, .minimum = kMinStripWidth};
+inline constexpr SettingKey kWidth               {.section = kGeneral, .key = u"Width", .kind = K::Integer, .defaultNumber = kMinStripWidth, .strict = true, .minimum = kMinStripWidth, .maximum = kMaxStripWidth};
 // untranslated: a font family name
 inline constexpr SettingKey kFontStyle           {.section = kGeneral, .key = u"FontStyle", .defaultText = u"MS Sans Serif"};
-inline constexpr SettingKey kFontSize            {.section = kGeneral, .key = u"FontSize", .kind = K::Number, .defaultNumber = 8};
+inline constexpr SettingKey kFontSize            {.section = kGeneral, .key = u"FontSize", .kind = K::Number, .defaultNumber = 8, .minimum = 8, .maximum = 24};
 inline constexpr SettingKey kFontColor           {.section = kGeneral, .key = u"FontColor", .kind = K::Colour, .defaultNumber = 0};
 inline constexpr SettingKey kAlarmColor          {.section = kGeneral, .key = u"AlarmColor", .kind = K::Colour, .defaultNumber = 16777215};
 inline constexpr SettingKey kAlarmBackColor      {.section = kGeneral, .key = u"AlarmBackColor", .kind = K::Colour, .defaultNumber = 255};
@@ -90,7 +92,7 @@ inline constexpr SettingKey kAlarmBackTransparent{.section = kGeneral, .key = u"
 inline constexpr SettingKey kBackColor           {.section = kGeneral, .key = u"backGrndColor", .kind = K::Colour, .defaultNumber = 0xD2FFD2};
 inline constexpr SettingKey kBackImage           {.section = kGeneral, .key = u"backGrndImg", .defaultText = u""};
 inline constexpr SettingKey kBackImageMode       {.section = kGeneral, .key = u"backGrndImgStatus", .defaultText = u"empty"};
-inline constexpr SettingKey kArchFile            {.section = kGeneral, .key = u"ArchFile", .defaultText = u"NO_ESTA", .readSection = kGeneralPadded};
+inline constexpr SettingKey kArchFile            {.section = kGeneral, .key = u"ArchFile", .defaultText = u"Velmaro.txt", .readSection = kGeneralPadded};
 inline constexpr SettingKey kAlarmTime           {.section = kGeneral, .key = u"AlarmTime", .kind = K::Flag, .defaultText = u"False"};
 inline constexpr SettingKey kLastUpdate          {.section = kGeneral, .key = u"LastUpdate", .kind = K::Flag, .defaultText = u"False"};
 inline constexpr SettingKey kExitTime            {.section = kGeneral, .key = u"ExitTime", .kind = K::Flag, .defaultText = u"False"};
@@ -118,19 +120,19 @@ inline constexpr std::array<SettingKey, 3> kProgChk{{
     {.section = kPrograms, .key = u"ProgChk3", .kind = K::Flag, .defaultText = u"False"},
 }};
 inline constexpr std::array<SettingKey, 3> kProgId{{
-    {.section = kPrograms, .key = u"ProgId1", .defaultText = u"NO_ESTA"},
-    {.section = kPrograms, .key = u"ProgId2", .defaultText = u"NO_ESTA"},
-    {.section = kPrograms, .key = u"ProgId3", .defaultText = u"NO_ESTA"},
+    {.section = kPrograms, .key = u"ProgId1", .defaultText = u""},
+    {.section = kPrograms, .key = u"ProgId2", .defaultText = u""},
+    {.section = kPrograms, .key = u"ProgId3", .defaultText = u""},
 }};
 inline constexpr std::array<SettingKey, 3> kProgFile{{
-    {.section = kPrograms, .key = u"ProgFile1", .defaultText = u"NO_ESTA"},
-    {.section = kPrograms, .key = u"ProgFile2", .defaultText = u"NO_ESTA"},
-    {.section = kPrograms, .key = u"ProgFile3", .defaultText = u"NO_ESTA"},
+    {.section = kPrograms, .key = u"ProgFile1", .defaultText = u""},
+    {.section = kPrograms, .key = u"ProgFile2", .defaultText = u""},
+    {.section = kPrograms, .key = u"ProgFile3", .defaultText = u""},
 }};
 inline constexpr std::array<SettingKey, 3> kProgName{{
-    {.section = kPrograms, .key = u"ProgName1", .defaultText = u"NO_ESTA"},
-    {.section = kPrograms, .key = u"ProgName2", .defaultText = u"NO_ESTA"},
-    {.section = kPrograms, .key = u"ProgName3", .defaultText = u"NO_ESTA"},
+    {.section = kPrograms, .key = u"ProgName1", .defaultText = u""},
+    {.section = kPrograms, .key = u"ProgName2", .defaultText = u""},
+    {.section = kPrograms, .key = u"ProgName3", .defaultText = u""},
 }};
 
 // Every row, for code that walks the table.

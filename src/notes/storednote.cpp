@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <vector>
 
 namespace velmaro {
@@ -32,15 +31,25 @@ std::optional<QString> readKey(const SettingsStore& store, QStringView name, int
 // The note number of a folded key name such as "sentence12"; 0 for any other name.
 int noteNumberOf(const QString& folded)
 {
-    for (QStringView name : kNoteKeys) {
-        const QString prefix = name.toString().toCaseFolded();
+    // Folded once: every key of the notes' section passes here at each count.
+    static const std::array<QString, kNoteKeys.size()> prefixes = [] {
+        std::array<QString, kNoteKeys.size()> folded;
+        for (std::size_t i = 0; i < kNoteKeys.size(); ++i)
+            folded[i] = kNoteKeys[i].toString().toCaseFolded();
+        return folded;
+    }();
+    for (const QString& prefix : prefixes) {
         if (!folded.startsWith(prefix))
             continue;
         const QStringView digits = QStringView(folded).mid(prefix.size());
+        // Only the spelling this program reads back ("Sentence07" is another key):
+        // decimal digits, the first not 0.
+        const bool plain = !digits.isEmpty() && digits.front() != u'0' &&
+                           std::all_of(digits.begin(), digits.end(),
+                                       [](QChar c) { return c >= u'0' && c <= u'9'; });
         bool ok = false;
-        const int n = digits.toInt(&ok);
-        // Only the spelling this program reads back ("Sentence07" is another key).
-        return ok && n > 0 && digits == QString::number(n) ? n : 0;
+        const int n = plain ? digits.toInt(&ok) : 0;
+        return ok ? n : 0;
     }
     return 0;
 }
@@ -86,7 +95,8 @@ int lastStoredNote(const SettingsStore& store)
             numbered.emplace_back(n, std::move(name));
     }
     // From the highest number down: the first key with a value is the answer.
-    std::sort(numbered.begin(), numbered.end(), std::greater<>());
+    std::sort(numbered.begin(), numbered.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
     for (const auto& [n, name] : numbered) {
         if (!store.readString(keys::kData, name, QString(), 1).isEmpty())
             return n;

@@ -21,6 +21,12 @@ std::optional<int> readPositionKey(const SettingsStore& store, const SettingKey&
     return strToInt(*text);
 }
 
+// A stored "NO_ESTA" is read as absent, as by the other text keys.
+QString presentOrDefault(const SettingsStore& store, const SettingKey& key)
+{
+    return readPresent(store, key).value_or(key.defaultText.toString());
+}
+
 } // namespace
 
 QString makerEmail()
@@ -70,6 +76,16 @@ void readStartupSettings(SettingsStore& store, StartupSettings& s)
 
     s.backImageMode = readText(store, k::kBackImageMode);
     s.backImagePath = readText(store, k::kBackImage);
+
+    s.archiveFile = presentOrDefault(store, k::kArchFile);
+    s.stampAlarm = readPresentFlag(store, k::kAlarmTime).value_or(s.stampAlarm);
+    s.stampLastUpdate = readFlag(store, k::kLastUpdate);
+    s.stampArchived = readFlag(store, k::kExitTime);
+    for (int i = 0; i < kLauncherCount; ++i) {
+        s.launchers[i] = {readFlag(store, k::kProgChk[i]), presentOrDefault(store, k::kProgName[i]),
+                          presentOrDefault(store, k::kProgId[i]),
+                          presentOrDefault(store, k::kProgFile[i])};
+    }
 
     writeText(store, k::kRem, k::kRem.defaultText.toString());
 }

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
-// The start-up settings read: the in-memory copies the strip keeps for the whole run.
+// The settings in memory: the one copy of the settings file's values that the strip,
+// the start-up, the settings pass and the settings dialog share for the whole run,
+// read at start-up through the key table (notes/keys.h).
 
 #include "notes/keys.h"
 #include "notes/settingsstore.h"
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace velmaro {
@@ -17,8 +20,20 @@ QString makerWeb();
 // The custom message shown when SHOW is absent.
 QString defaultCustomMessage();
 
+inline constexpr int kLauncherCount = 3;
+
+// One row of "Programas Configurables".
+struct LauncherRow {
+    bool active = false;
+    QString name;
+    QString id; // the id letter, stored and loaded only
+    QString file;
+    bool operator==(const LauncherRow&) const = default;
+};
+
 // Before the read, each field holds its key's default (the addresses and the message
-// are filled in by the read).
+// are filled in by the read). The settings dialog edits a copy of its own and gives it
+// back through the settings apply (settings/allsettings.h).
 struct StartupSettings {
     bool firstRun = false;
     int noteCount = 0;
@@ -36,12 +51,21 @@ struct StartupSettings {
     int backColor = keys::kBackColor.defaultNumber;
     QString backImageMode = keys::kBackImageMode.defaultText.toString();
     QString backImagePath = keys::kBackImage.defaultText.toString();
+    QString archiveFile = keys::kArchFile.defaultText.toString();
+    // The list and the archive read an absent AlarmTime as no stamp; the settings
+    // start with the box checked, and the first start's settings pass stores that.
+    bool stampAlarm = true;
+    bool stampLastUpdate = defaultFlag(keys::kLastUpdate);
+    bool stampArchived = defaultFlag(keys::kExitTime);
+    std::array<LauncherRow, kLauncherCount> launchers;
     // Set when TotalData held something that is not a number: the message the user
     // must see; noteCount then holds the count recovered from the stored notes.
     QString noteCountProblem;
+    bool operator==(const StartupSettings&) const = default;
 };
 
-// Steps 4 to 14 of the start-up read, in order, from an open store. Fills `s` as it
+// Steps 4 to 14 of the start-up read, in order, from an open store, then the archive
+// file, its stamps and the launcher rows. Fills `s` as it
 // goes; a present but non-numeric Width throws ConversionError and leaves `s` as far
 // as it got. The note count follows notes/storednote.h; a non-numeric TotalData does
 // not stop the read (see noteCountProblem).

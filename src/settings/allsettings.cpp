@@ -11,55 +11,34 @@ namespace velmaro {
 
 namespace {
 
-// An absent key leaves the box as it is.
-void loadStamp(const SettingsStore& store, const SettingKey& key, bool& box)
+void applyBackground(SettingsStore& store, const StartupSettings& form, StartupSettings& memory)
 {
-    box = readPresentFlag(store, key).value_or(box);
-}
-
-void loadLaunchers(const SettingsStore& store, AllSettings& form)
-{
-    for (int i = 0; i < kLauncherCount; ++i) {
-        LauncherRow& row = form.launchers[i];
-        if (readFlag(store, keys::kProgChk[i]))
-            row.active = true;
-        if (const auto id = readPresent(store, keys::kProgId[i]))
-            row.id = *id;
-        if (const auto file = readPresent(store, keys::kProgFile[i]))
-            row.file = *file;
-        if (const auto name = readPresent(store, keys::kProgName[i]))
-            row.name = *name;
-    }
-}
-
-void applyBackground(SettingsStore& store, const AllSettings& form, StartupSettings& memory)
-{
-    writeText(store, keys::kBackImage, form.imageFile);
-    if (form.imageMode == kImageEmpty) {
+    writeText(store, keys::kBackImage, form.backImagePath);
+    if (form.backImageMode == kImageEmpty) {
         writeText(store, keys::kBackImageMode, kImageEmpty);
         memory.backImageMode = kImageEmpty;
-    } else if (!form.imageFile.isEmpty()) {
+    } else if (!form.backImagePath.isEmpty()) {
         // An image mode without a file keeps the mode and file in effect before.
-        writeText(store, keys::kBackImageMode, form.imageMode);
-        writeText(store, keys::kBackImage, form.imageFile);
-        memory.backImagePath = form.imageFile;
-        memory.backImageMode = form.imageMode;
+        writeText(store, keys::kBackImageMode, form.backImageMode);
+        writeText(store, keys::kBackImage, form.backImagePath);
+        memory.backImagePath = form.backImagePath;
+        memory.backImageMode = form.backImageMode;
     }
 }
 
-void applyCustom(SettingsStore& store, const AllSettings& form, StartupSettings& memory)
+void applyCustom(SettingsStore& store, const StartupSettings& form, StartupSettings& memory)
 {
     writeText(store, keys::kWeb, form.web);
     writeText(store, keys::kEmail, form.email);
-    writeText(store, keys::kShow, encodeLineBreaks(form.message));
+    writeText(store, keys::kShow, encodeLineBreaks(form.customMessage));
     memory.email = form.email;
     memory.web = form.web;
-    memory.customMessage = form.message;
+    memory.customMessage = form.customMessage;
     writeFlag(store, keys::kAlwaysOnTop, form.alwaysOnTop);
     memory.alwaysOnTop = form.alwaysOnTop;
 }
 
-void applyLaunchers(SettingsStore& store, AllSettings& form)
+void applyLaunchers(SettingsStore& store, StartupSettings& form, StartupSettings& memory)
 {
     for (LauncherRow& row : form.launchers) {
         if (row.file.isEmpty())
@@ -73,56 +52,55 @@ void applyLaunchers(SettingsStore& store, AllSettings& form)
         writeText(store, keys::kProgFile[i], form.launchers[i].file);
     for (int i = 0; i < kLauncherCount; ++i)
         writeText(store, keys::kProgName[i], form.launchers[i].name);
+    memory.launchers = form.launchers;
 }
 
 } // namespace
 
-void loadAllSettings(const SettingsStore& store, const StartupSettings& memory,
-                     const StripMetrics& strip, const QStringList& fontFaces, AllSettings& form)
+int widthBoxMinimum(const StripMetrics& strip)
 {
-    if (const auto file = readPresent(store, keys::kArchFile))
-        form.archiveFile = *file;
-    loadStamp(store, keys::kAlarmTime, form.stampAlarm);
-    loadStamp(store, keys::kLastUpdate, form.stampLastUpdate);
-    loadStamp(store, keys::kExitTime, form.stampArchived);
+    return keys::kWidth.minimum + strip.scrollBarWidth;
+}
+
+void loadAllSettings(const StartupSettings& memory, const StripMetrics& strip,
+                     const QStringList& fontFaces, StartupSettings& form)
+{
+    StartupSettings shown = memory;
+    shown.web = form.web;
+    shown.email = form.email;
+    shown.customMessage = form.customMessage;
+    // A checked "Activo" box stays checked (and is stored by a later OK) whatever the
+    // row in memory says: only a row in memory that is active checks it.
+    for (int i = 0; i < kLauncherCount; ++i)
+        shown.launchers[i].active = memory.launchers[i].active || form.launchers[i].active;
 
     const auto face = std::find_if(fontFaces.begin(), fontFaces.end(), [&](const QString& f) {
         return f.compare(memory.fontName, Qt::CaseInsensitive) == 0;
     });
-    form.fontName = face == fontFaces.end() ? QString() : *face;
-    form.fontSize = std::clamp(memory.fontSize, kMinFontSize, kMaxFontSize);
-    form.fontColor = memory.fontColor;
-    form.alarmColor = memory.alarmColor;
-    form.alarmBackTransparent = memory.alarmBackTransparent;
-    form.alarmBackColor = memory.alarmBackTransparent ? kButtonFaceColor : memory.alarmBackColor;
-    form.backColor = memory.backColor;
-
-    form.imageFile = memory.backImagePath;
-    form.imageMode = memory.backImageMode == kImageEmpty || memory.backImageMode == kImageAdjust
-                         ? memory.backImageMode
-                         : kImageProportional;
-
-    form.widthMinimum = keys::kWidth.minimum + strip.scrollBarWidth;
-    form.width = std::min(strip.width, kMaxStripWidth);
-
-    loadLaunchers(store, form);
-    form.alwaysOnTop = memory.alwaysOnTop;
+    shown.fontName = face == fontFaces.end() ? QString() : *face;
+    shown.fontSize = std::clamp(memory.fontSize, keys::kFontSize.minimum, keys::kFontSize.maximum);
+    if (memory.alarmBackTransparent)
+        shown.alarmBackColor = kButtonFaceColor;
+    if (memory.backImageMode != kImageEmpty && memory.backImageMode != kImageAdjust)
+        shown.backImageMode = kImageProportional;
+    shown.width = std::min(strip.width, keys::kWidth.maximum);
+    form = std::move(shown);
 }
 
-void resetToEmptyImage(AllSettings& form, StartupSettings& memory)
+void resetToEmptyImage(StartupSettings& form, StartupSettings& memory)
 {
-    form.imageMode = kImageEmpty;
+    form.backImageMode = kImageEmpty;
     memory.backImageMode = kImageEmpty;
 }
 
-void fillCustomFields(const StartupSettings& memory, AllSettings& form)
+void fillCustomFields(const StartupSettings& memory, StartupSettings& form)
 {
     form.web = memory.web;
     form.email = memory.email;
-    form.message = decodeLineBreaks(memory.customMessage);
+    form.customMessage = decodeLineBreaks(memory.customMessage);
 }
 
-void applyAllSettings(SettingsStore& store, AllSettings& form, StartupSettings& memory,
+void applyAllSettings(SettingsStore& store, StartupSettings& form, StartupSettings& memory,
                       const ApplyContext& context)
 {
     StartupSettings next = memory;
@@ -148,13 +126,17 @@ void applyAllSettings(SettingsStore& store, AllSettings& form, StartupSettings& 
     applyBackground(store, form, next);
     if (context.dialogShowing)
         applyCustom(store, form, next);
-    writeText(store, keys::kArchFile,
-              form.archiveFile.isEmpty() ? QStringLiteral("Velmaro.txt") : form.archiveFile);
+    next.archiveFile =
+        form.archiveFile.isEmpty() ? keys::kArchFile.defaultText.toString() : form.archiveFile;
+    writeText(store, keys::kArchFile, next.archiveFile);
     writeFlag(store, keys::kLastUpdate, form.stampLastUpdate);
     writeFlag(store, keys::kAlarmTime, form.stampAlarm);
     writeFlag(store, keys::kExitTime, form.stampArchived);
+    next.stampLastUpdate = form.stampLastUpdate;
+    next.stampAlarm = form.stampAlarm;
+    next.stampArchived = form.stampArchived;
     writeNoteCount(store, context.noteCount);
-    applyLaunchers(store, form);
+    applyLaunchers(store, form, next);
     group.commit();
     memory = next;
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "settings/launchers.h"
 
-#include "notes/keys.h"
 #include "settings/desktopentry.h"
 
 #include <QCoreApplication>
@@ -10,14 +9,14 @@
 
 namespace velmaro {
 
-LauncherMenu launcherMenu(const SettingsStore& store)
+LauncherMenu launcherMenu(const std::array<LauncherRow, kLauncherCount>& rows)
 {
     LauncherMenu menu;
     for (int i = 0; i < kLauncherCount; ++i) {
-        if (!readFlag(store, keys::kProgChk[i]))
+        if (!rows[i].active)
             continue;
         menu.entries[i].visible = true;
-        menu.entries[i].caption = readText(store, keys::kProgName[i]);
+        menu.entries[i].caption = rows[i].name;
         menu.separators = true;
     }
     return menu;

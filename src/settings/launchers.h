@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
-// The three launchers: what the settings dialog's rows hold, the menu entries derived
-// from the stored keys, the toolbar images and what a browsed file fills in.
+// The three launchers (their rows are part of the settings in memory): the menu
+// entries derived from the rows, the toolbar images and what a browsed file fills in.
 
-#include "notes/settingsstore.h"
+#include "session/startupsettings.h"
 
 #include <QString>
 
@@ -12,17 +12,6 @@
 #include <optional>
 
 namespace velmaro {
-
-inline constexpr int kLauncherCount = 3;
-
-// One row of "Programas Configurables".
-struct LauncherRow {
-    bool active = false;
-    QString name;
-    QString id; // the id letter, stored and loaded only
-    QString file;
-    bool operator==(const LauncherRow&) const = default;
-};
 
 struct LauncherMenu {
     struct Entry {
@@ -33,9 +22,9 @@ struct LauncherMenu {
     bool separators = false;                   // N9 and N10
 };
 
-// From the stored keys: an entry shows when its ProgChk is exactly "True", captioned
-// with its stored name ("NO_ESTA" when that is absent); the separators show with any.
-LauncherMenu launcherMenu(const SettingsStore& store);
+// From the rows: an entry shows when its row is active, captioned with its name; the
+// separators show with any.
+LauncherMenu launcherMenu(const std::array<LauncherRow, kLauncherCount>& rows);
 
 // The command image of launcher n (1..3) on the toolbar: 2 + n when active, else the
 // inactive placeholder 11. The menu entries always use 2 + n.

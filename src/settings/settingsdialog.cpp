@@ -79,6 +79,9 @@ TfrmAllConfig::TfrmAllConfig(const SettingsServices& services, QWidget* parent)
     ui->lblTitle->setPalette(band);
     ui->imgDistributor->setPixmap(CommandImages::builtIn(CommandImages::About).pixmap(30, 30));
 
+    // The boxes keep the ranges of their settings.
+    ui->spEdWidth->setMaximum(keys::kWidth.maximum);
+    ui->spEdFontSize->setRange(keys::kFontSize.minimum, keys::kFontSize.maximum);
     // The size box moves by its arrows only.
     if (auto* edit = ui->spEdFontSize->findChild<QLineEdit*>())
         edit->setReadOnly(true);
@@ -121,9 +124,9 @@ TfrmAllConfig::TfrmAllConfig(const SettingsServices& services, QWidget* parent)
         return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
     };
 
-    AllSettings custom;
+    StartupSettings custom;
     fillCustomFields(m_services.memory, custom);
-    setCustomFields(custom.web, custom.email, custom.message);
+    setCustomFields(custom.web, custom.email, custom.customMessage);
 }
 
 TfrmAllConfig::~TfrmAllConfig() = default;
@@ -144,7 +147,7 @@ QStringList TfrmAllConfig::imageFilters()
     return {tr("Imágenes (%1)").arg(patterns.join(QLatin1Char(' '))), tr("Todos los archivos (*)")};
 }
 
-void TfrmAllConfig::showRecord(const AllSettings& form)
+void TfrmAllConfig::showRecord(const StartupSettings& form)
 {
     fillFontList();
     m_form = form;
@@ -197,8 +200,7 @@ void TfrmAllConfig::settingsLoad()
 {
     m_form = readForm();
     fillFontList();
-    loadAllSettings(m_services.store, m_services.memory, m_services.host.stripMetrics(),
-                    m_fontFaces, m_form);
+    loadAllSettings(m_services.memory, m_services.host.stripMetrics(), m_fontFaces, m_form);
     m_sampleFace = m_services.memory.fontName;
     showForm();
     showBackgroundOnLoad();
@@ -223,7 +225,7 @@ void TfrmAllConfig::showBackgroundOnLoad()
 
 void TfrmAllConfig::showForm()
 {
-    const AllSettings& f = m_form;
+    const StartupSettings& f = m_form;
     ui->edtFile->setText(f.archiveFile);
     ui->chkAlarm->setChecked(f.stampAlarm);
     ui->chkLastUpd->setChecked(f.stampLastUpdate);
@@ -234,11 +236,11 @@ void TfrmAllConfig::showForm()
     ui->cboFontStyle->setCurrentIndex(ui->cboFontStyle->findText(shownFace));
     ui->spEdFontSize->setValue(f.fontSize);
     ui->chkAlarmTransparente->setChecked(f.alarmBackTransparent);
-    ui->edtImageFile->setText(f.imageFile);
-    ui->rbSinImagen->setChecked(f.imageMode == kImageEmpty);
-    ui->rbAjustaHoja->setChecked(f.imageMode == kImageAdjust);
-    ui->rbMantProp->setChecked(f.imageMode == kImageProportional);
-    ui->spEdWidth->setMinimum(f.widthMinimum);
+    ui->edtImageFile->setText(f.backImagePath);
+    ui->rbSinImagen->setChecked(f.backImageMode == kImageEmpty);
+    ui->rbAjustaHoja->setChecked(f.backImageMode == kImageAdjust);
+    ui->rbMantProp->setChecked(f.backImageMode == kImageProportional);
+    ui->spEdWidth->setMinimum(widthBoxMinimum(m_services.host.stripMetrics()));
     ui->spEdWidth->setValue(f.width);
     QCheckBox* const active[] = {ui->chkProg1, ui->chkProg2, ui->chkProg3};
     QLineEdit* const names[] = {ui->edtPrgName1, ui->edtPrgName2, ui->edtPrgName3};
@@ -254,11 +256,10 @@ void TfrmAllConfig::showForm()
     showSamples();
 }
 
-AllSettings TfrmAllConfig::readForm() const
+StartupSettings TfrmAllConfig::readForm() const
 {
-    AllSettings f = m_form; // the colours live in the record only
+    StartupSettings f = m_form; // the colours live in the record only
     f.width = ui->spEdWidth->value();
-    f.widthMinimum = ui->spEdWidth->minimum();
     f.archiveFile = ui->edtFile->text();
     f.stampAlarm = ui->chkAlarm->isChecked();
     f.stampLastUpdate = ui->chkLastUpd->isChecked();
@@ -266,14 +267,14 @@ AllSettings TfrmAllConfig::readForm() const
     f.fontName = ui->cboFontStyle->currentIndex() < 0 ? QString() : ui->cboFontStyle->currentText();
     f.fontSize = ui->spEdFontSize->value();
     f.alarmBackTransparent = ui->chkAlarmTransparente->isChecked();
-    f.imageFile = ui->edtImageFile->text();
-    f.imageMode = ui->rbAjustaHoja->isChecked() ? kImageAdjust
-                  : ui->rbMantProp->isChecked() ? kImageProportional
-                                                : kImageEmpty;
+    f.backImagePath = ui->edtImageFile->text();
+    f.backImageMode = ui->rbAjustaHoja->isChecked() ? kImageAdjust
+                      : ui->rbMantProp->isChecked() ? kImageProportional
+                                                    : kImageEmpty;
     f.alwaysOnTop = ui->chkAllwaysOnTop->isChecked();
     f.web = ui->edtWeb->text();
     f.email = ui->edtMail->text();
-    f.message = ui->mmMsg->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    f.customMessage = ui->mmMsg->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     const QCheckBox* const active[] = {ui->chkProg1, ui->chkProg2, ui->chkProg3};
     const QLineEdit* const names[] = {ui->edtPrgName1, ui->edtPrgName2, ui->edtPrgName3};
     const QLineEdit* const ids[] = {ui->edtIdPrg1, ui->edtIdPrg2, ui->edtIdPrg3};

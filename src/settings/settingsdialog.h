@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #pragma once
-// The settings dialog TfrmAllConfig: the controls of one AllSettings record, the
+// The settings dialog TfrmAllConfig: the controls of one StartupSettings record, the
 // start-up pass, the colour picker and the file choosers, the launcher rows and
 // their icons. Made at its first opening (settingsondemand.h); opened modally from
 // the strip.
@@ -38,7 +38,7 @@ public:
 
     // The controls show a record the start-up pass confirmed without the dialog, as
     // if the pass had run on them.
-    void showRecord(const AllSettings& form);
+    void showRecord(const StartupSettings& form);
     // Fills edtWeb, edtMail and mmMsg (once, when the about window is created).
     void setCustomFields(const QString& web, const QString& email, const QString& message);
     // Launcher n (1..3) as its row stands: starts the file when the row is active.
@@ -70,7 +70,7 @@ private:
     void showBackgroundOnLoad();
     void fillFontList();
     void showForm();
-    AllSettings readForm() const;
+    StartupSettings readForm() const;
     void showSamples();
     void launcherIconExtraction(int row, bool replaceInList);
     void showLauncherPreview(int row, const QIcon& icon);
@@ -87,7 +87,7 @@ private:
 
     std::unique_ptr<Ui::TfrmAllConfig> ui;
     SettingsServices m_services;
-    AllSettings m_form;
+    StartupSettings m_form;
     QStringList m_fontFaces;
     QString m_sampleFace;
     QColor m_lastColour = Qt::black;

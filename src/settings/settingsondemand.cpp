@@ -22,18 +22,26 @@ SettingsOnDemand::~SettingsOnDemand()
 
 void SettingsOnDemand::startupPass()
 {
-    // The record a new dialog's controls hold, loaded and given back by them.
+    // The settings as a new dialog's controls would hold and give them back.
     const SettingsServices& s = m_services;
-    AllSettings form;
-    fillCustomFields(s.memory, form);
-    loadAllSettings(s.store, s.memory, s.host.stripMetrics(), installedFaces(), form);
-    fitToControls(form);
+    StartupSettings form = shownRecord();
     showBackgroundOnLoad(form, s.memory, s.host, s.messages);
     for (int row = 0; row < kLauncherCount; ++row)
         extractLauncherIcon(form, row, s.images, true);
     refreshLauncherToolbar(form, s.host, s.images);
     confirmSettings(form, {s.store, s.memory, s.host, s.images, s.messages, false, {}, {}});
-    m_passForm = form;
+    m_passRan = true;
+}
+
+StartupSettings SettingsOnDemand::shownRecord() const
+{
+    const SettingsServices& s = m_services;
+    const StripMetrics strip = s.host.stripMetrics();
+    StartupSettings form;
+    fillCustomFields(s.memory, form);
+    loadAllSettings(s.memory, strip, installedFaces(), form);
+    fitToControls(form, widthBoxMinimum(strip));
+    return form;
 }
 
 void SettingsOnDemand::setCustomFields(const QString& web, const QString& email,
@@ -50,8 +58,8 @@ void SettingsOnDemand::launcherClick(int n)
         m_dialog->launcherClick(n);
         return;
     }
-    if (m_passForm && n >= 1 && n <= kLauncherCount)
-        startLauncher(m_passForm->launchers[n - 1], m_services.shell, m_services.messages);
+    if (m_passRan && n >= 1 && n <= kLauncherCount)
+        startLauncher(m_services.memory.launchers[n - 1], m_services.shell, m_services.messages);
 }
 
 int SettingsOnDemand::exec()
@@ -63,8 +71,8 @@ TfrmAllConfig& SettingsOnDemand::dialog()
 {
     if (!m_dialog) {
         m_dialog = new TfrmAllConfig(m_services, m_dialogParent);
-        if (m_passForm)
-            m_dialog->showRecord(*m_passForm);
+        if (m_passRan)
+            m_dialog->showRecord(shownRecord());
         if (m_custom)
             m_dialog->setCustomFields(m_custom->web, m_custom->email, m_custom->message);
         connect(m_dialog, &TfrmAllConfig::customFieldsChanged, this,

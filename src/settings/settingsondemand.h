@@ -31,7 +31,7 @@ public:
     // The custom fields as the about window settled them; the dialog shows them.
     void setCustomFields(const QString& web, const QString& email, const QString& message);
     // Launcher n (1..3) as its row stands: the dialog's row once the dialog exists,
-    // else the row as stored by the start-up pass.
+    // else the row in memory once the start-up pass has run.
     void launcherClick(int n);
     // Opens the dialog modally; made at its first opening.
     int exec();
@@ -46,7 +46,10 @@ signals:
 private:
     SettingsServices m_services;
     QWidget* m_dialogParent;
-    std::optional<AllSettings> m_passForm;
+    // The settings in memory as a new dialog's controls show them.
+    StartupSettings shownRecord() const;
+
+    bool m_passRan = false;
     struct CustomFields {
         QString web, email, message;
     };

@@ -36,7 +36,7 @@ bool sameLook(const StartupSettings& a, const StartupSettings& b)
 }
 
 // What the apply changes on the strip, in the order of its writes.
-void afterApply(const AllSettings& form, const ConfirmContext& c)
+void afterApply(const StartupSettings& form, const ConfirmContext& c)
 {
     c.host.setStripWidth(form.width);
     c.host.hideBackgroundImage();
@@ -70,12 +70,12 @@ const QStringList& installedFaces()
     return faces;
 }
 
-void fitToControls(AllSettings& form)
+void fitToControls(StartupSettings& form, int widthMinimum)
 {
-    form.widthMinimum = std::min(form.widthMinimum, kMaxStripWidth);
-    form.width = std::clamp(form.width, form.widthMinimum, kMaxStripWidth);
-    form.fontSize = std::clamp(form.fontSize, kMinFontSize, kMaxFontSize);
-    for (QString* text : {&form.archiveFile, &form.imageFile, &form.web, &form.email})
+    const int widest = keys::kWidth.maximum;
+    form.width = std::clamp(form.width, std::min(widthMinimum, widest), widest);
+    form.fontSize = std::clamp(form.fontSize, keys::kFontSize.minimum, keys::kFontSize.maximum);
+    for (QString* text : {&form.archiveFile, &form.backImagePath, &form.web, &form.email})
         text->truncate(kLineBoxLength);
     for (LauncherRow& row : form.launchers) {
         row.id.truncate(1);
@@ -84,14 +84,14 @@ void fitToControls(AllSettings& form)
     }
 }
 
-bool showBackgroundOnLoad(AllSettings& form, StartupSettings& memory, SettingsHost& host,
+bool showBackgroundOnLoad(StartupSettings& form, StartupSettings& memory, SettingsHost& host,
                           platform::Messages& messages)
 {
-    if (form.imageMode == kImageEmpty) {
+    if (form.backImageMode == kImageEmpty) {
         host.hideBackgroundImage();
         return true;
     }
-    if (host.showBackgroundImage(form.imageMode, memory.backImagePath))
+    if (host.showBackgroundImage(form.backImageMode, memory.backImagePath))
         return true;
     resetToEmptyImage(form, memory);
     host.hideBackgroundImage();
@@ -99,7 +99,8 @@ bool showBackgroundOnLoad(AllSettings& form, StartupSettings& memory, SettingsHo
     return false;
 }
 
-QIcon extractLauncherIcon(const AllSettings& form, int row, CommandImages& images, bool intoList)
+QIcon extractLauncherIcon(const StartupSettings& form, int row, CommandImages& images,
+                          bool intoList)
 {
     const QIcon icon = launcherIcon(form.launchers[row].file);
     if (!icon.isNull() && intoList)
@@ -108,7 +109,7 @@ QIcon extractLauncherIcon(const AllSettings& form, int row, CommandImages& image
     return icon;
 }
 
-void refreshLauncherToolbar(const AllSettings& form, SettingsHost& host, CommandImages& images,
+void refreshLauncherToolbar(const StartupSettings& form, SettingsHost& host, CommandImages& images,
                             const std::function<void(int row, const QIcon&)>& iconShown)
 {
     for (int row = 0; row < kLauncherCount; ++row) {
@@ -136,7 +137,7 @@ void startLauncher(const LauncherRow& row, platform::ShellStart& shell,
         failed();
 }
 
-bool confirmSettings(AllSettings& form, const ConfirmContext& c)
+bool confirmSettings(StartupSettings& form, const ConfirmContext& c)
 {
     const StripMetrics strip = c.host.stripMetrics();
     const StartupSettings before = c.memory;

@@ -37,24 +37,25 @@ struct SettingsServices {
 // the list does not change while the program runs.
 const QStringList& installedFaces();
 
-// The record as the dialog's controls give it back: the width inside its box's range,
-// the size inside 8..24, a launcher letter of one character, other texts as long as
-// a line box takes.
-void fitToControls(AllSettings& form);
+// The record as the dialog's controls give it back: the width inside its box's range
+// (from `widthMinimum`), the size inside its range, a launcher letter of one
+// character, other texts as long as a line box takes.
+void fitToControls(StartupSettings& form, int widthMinimum);
 
 // The background picture as loaded: hidden for "empty", else shown in its mode. One
 // that cannot be loaded turns the mode "empty" in the record and in memory, and is
 // reported; false then.
-bool showBackgroundOnLoad(AllSettings& form, StartupSettings& memory, SettingsHost& host,
+bool showBackgroundOnLoad(StartupSettings& form, StartupSettings& memory, SettingsHost& host,
                           platform::Messages& messages);
 
 // The launcher row's file icon, made the row's command image when `intoList`; null
 // when no file is there (the list keeps what it holds).
-QIcon extractLauncherIcon(const AllSettings& form, int row, CommandImages& images, bool intoList);
+QIcon extractLauncherIcon(const StartupSettings& form, int row, CommandImages& images,
+                          bool intoList);
 
 // The toolbar's launcher buttons from the rows; an active row's icon becomes its
 // command image first, and `iconShown` (when given) sees it.
-void refreshLauncherToolbar(const AllSettings& form, SettingsHost& host, CommandImages& images,
+void refreshLauncherToolbar(const StartupSettings& form, SettingsHost& host, CommandImages& images,
                             const std::function<void(int row, const QIcon&)>& iconShown = {});
 
 // Starts an active row's file; a file that cannot be started, or that the desktop
@@ -79,6 +80,6 @@ struct ConfirmContext {
 // and toolbar, the note lines when their look or width changed (always while the
 // dialog shows), repaint and scrollbar check. A store that cannot be written is
 // reported and changes nothing; false then.
-bool confirmSettings(AllSettings& form, const ConfirmContext& context);
+bool confirmSettings(StartupSettings& form, const ConfirmContext& context);
 
 } // namespace velmaro

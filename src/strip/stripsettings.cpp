@@ -59,7 +59,7 @@ void TForm1::setLauncherButton(int n, int image, bool showHint, const QString& h
 void TForm1::refreshLauncherMenu()
 {
     QMenu* menu = m_commands->menu();
-    const LauncherMenu entries = launcherMenu(m_session.store());
+    const LauncherMenu entries = launcherMenu(m_session.settings().launchers);
     const char* const names[] = {"a1", "b1", "c1"};
     for (int i = 0; i < kLauncherCount; ++i) {
         QAction* item = m_commands->action(QLatin1String(names[i]));

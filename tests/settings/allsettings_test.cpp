@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "settings/allsettings.h"
 #include "settings/desktopentry.h"
+#include "settings/launchers.h"
 
 #include "notes/storetestutil.h"
 
@@ -55,7 +56,7 @@ struct SettingsPass : ::testing::Test {
     QString path;
     SettingsStore store;
     StartupSettings memory;
-    AllSettings form;
+    StartupSettings form;
     void SetUp() override
     {
         path = dir.filePath(QStringLiteral("tw.cfg"));
@@ -64,7 +65,7 @@ struct SettingsPass : ::testing::Test {
     void start(int noteCount = 0, int scrollBar = 0)
     {
         readStartupSettings(store, memory);
-        loadAllSettings(store, memory, {memory.width + scrollBar, scrollBar}, kFaces, form);
+        loadAllSettings(memory, {memory.width + scrollBar, scrollBar}, kFaces, form);
         applyAllSettings(store, form, memory, {scrollBar, noteCount, false});
     }
     void ok(int scrollBar = 0, int noteCount = 0)
@@ -111,7 +112,7 @@ TEST_F(SettingsPass, EachKindOfChangeIsStoredInPlace)
     form.launchers[1] = {true, QStringLiteral("Sin archivo"), QStringLiteral("s"), QString()};
     form.web = QStringLiteral("https://example.org/");
     form.email = QStringLiteral("a@b.example");
-    form.message = QStringLiteral("a\r\nb");
+    form.customMessage = QStringLiteral("a\r\nb");
     form.alwaysOnTop = false;
     ok(17, 4);
 
@@ -142,31 +143,33 @@ TEST_F(SettingsPass, EachKindOfChangeIsStoredInPlace)
     EXPECT_EQ(memory.customMessage, QStringLiteral("a\r\nb"));
 
     // An image mode without a file stores the empty file and keeps the stored mode.
-    form.imageMode = kImageAdjust;
+    form.backImageMode = kImageAdjust;
     ok(17, 4);
     EXPECT_EQ(bytes(), expected);
     EXPECT_EQ(memory.backImageMode, kImageEmpty);
     // With a file both go in; the next start loads them back.
-    form.imageFile = QStringLiteral("/home/u/fondo.png");
-    form.imageMode = kImageProportional;
+    form.backImagePath = QStringLiteral("/home/u/fondo.png");
+    form.backImageMode = kImageProportional;
     ok(17, 4);
     expected = with(expected, "backGrndImg", "/home/u/fondo.png");
     expected = with(expected, "backGrndImgStatus", "proportional");
     EXPECT_EQ(bytes(), expected);
 
     // The next start shows what was stored; the custom message comes back as it went.
-    AllSettings stored = form;
+    StartupSettings stored = form;
     stored.archiveFile = QStringLiteral("Velmaro.txt"); // an empty box stores the default
+    stored.noteCount = 4;
+    EXPECT_EQ(memory.launchers, form.launchers);
     memory = StartupSettings();
-    form = AllSettings();
+    form = StartupSettings();
     readStartupSettings(store, memory);
-    loadAllSettings(store, memory, {300, 17}, kFaces, form);
+    loadAllSettings(memory, {300, 17}, kFaces, form);
     fillCustomFields(memory, form);
-    EXPECT_EQ(form.widthMinimum, 254);
+    EXPECT_EQ(widthBoxMinimum({300, 17}), 254);
     EXPECT_EQ(form, stored);
 }
 
-TEST_F(SettingsPass, LoadTakesPresentKeysOnlyAndClampsWhatTheControlsCannotShow)
+TEST_F(SettingsPass, LoadShowsTheSettingsInMemoryAsTheControlsCan)
 {
     writeBytes(path, "[General]\r\nArchFile=\r\nAlarmTime=TRUE\r\nLastUpdate=True\r\n"
                      "FontStyle=dejavu sans\r\nFontSize=40\r\nAlarmBackTransparent=si\r\n"
@@ -176,27 +179,25 @@ TEST_F(SettingsPass, LoadTakesPresentKeysOnlyAndClampsWhatTheControlsCannotShow)
     readStartupSettings(store, memory);
     form.launchers[0] = {true, QStringLiteral("typed"), QStringLiteral("t"), QStringLiteral("/t")};
     form.stampArchived = true;
-    loadAllSettings(store, memory, {memory.width, 0}, kFaces, form);
+    loadAllSettings(memory, {memory.width, 0}, kFaces, form);
 
     EXPECT_EQ(form.archiveFile, QString());
     EXPECT_FALSE(form.stampAlarm) << "only the exact text True checks a stamp";
     EXPECT_TRUE(form.stampLastUpdate);
-    EXPECT_TRUE(form.stampArchived) << "an absent stamp key leaves the box";
+    EXPECT_FALSE(form.stampArchived) << "the settings in memory, not the box, decide";
     EXPECT_EQ(form.fontName, QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(form.fontSize, 24);
     EXPECT_TRUE(form.alarmBackTransparent);
     EXPECT_EQ(form.alarmBackColor, kButtonFaceColor);
-    EXPECT_EQ(form.imageMode, kImageProportional);
+    EXPECT_EQ(form.backImageMode, kImageProportional);
     EXPECT_EQ(form.width, 640);
-    EXPECT_EQ(form.widthMinimum, 237);
     EXPECT_TRUE(form.alwaysOnTop);
-    // "true" leaves the row's box as typed; absent keys leave its texts.
-    EXPECT_EQ(form.launchers[0], (LauncherRow{true, QStringLiteral("typed"), QStringLiteral("t"),
-                                              QStringLiteral("/t")}));
+    // "true" leaves the row's "Activo" box as checked; the texts are the stored ones.
+    EXPECT_EQ(form.launchers[0], (LauncherRow{true, {}, {}, {}}));
     EXPECT_EQ(form.launchers[1], (LauncherRow{true, QStringLiteral("Editor"), {}, {}}));
 
     resetToEmptyImage(form, memory);
-    EXPECT_EQ(form.imageMode, kImageEmpty);
+    EXPECT_EQ(form.backImageMode, kImageEmpty);
     EXPECT_EQ(memory.backImageMode, kImageEmpty);
 }
 
@@ -222,15 +223,16 @@ TEST(Launchers, MenuToolbarAndBrowsingRules)
     writeBytes(path, "[Programs]\r\nProgChk1=true\r\nProgName1=Uno\r\nProgChk2=True\r\n"
                      "ProgName2=&Dos\r\nProgChk3=True \r\n");
     SettingsStore store(path);
-    const LauncherMenu menu = launcherMenu(store);
+    StartupSettings s;
+    readStartupSettings(store, s);
+    const LauncherMenu menu = launcherMenu(s.launchers);
     EXPECT_FALSE(menu.entries[0].visible) << "lower-case true is inactive";
     EXPECT_TRUE(menu.entries[1].visible);
     EXPECT_EQ(menu.entries[1].caption, QStringLiteral("&Dos"));
     EXPECT_TRUE(menu.entries[2].visible) << "values are read trimmed";
-    EXPECT_EQ(menu.entries[2].caption, QStringLiteral("NO_ESTA"));
+    EXPECT_EQ(menu.entries[2].caption, QString()) << "an absent name";
     EXPECT_TRUE(menu.separators);
-    writeBytes(path, "[Programs]\r\nProgChk1=False\r\n");
-    EXPECT_FALSE(launcherMenu(store).separators);
+    EXPECT_FALSE(launcherMenu(StartupSettings().launchers).separators);
 
     EXPECT_EQ(launcherToolbarImage(1, true), 3);
     EXPECT_EQ(launcherToolbarImage(3, true), 5);
