@@ -59,6 +59,8 @@ void StripWindows::connectStrip()
                      [this](const QDateTime& alarm, const QString& warning) {
                          m_editor.proposeAlarm(alarm, warning);
                      });
+    QObject::connect(strip, &TForm1::noteAnswered, strip,
+                     [this](int n) { m_editor.followAnsweredNote(n); });
     QObject::connect(strip, &TForm1::settingsAsked, strip, [this] { m_settings.exec(); });
     QObject::connect(strip, &TForm1::launcherAsked, strip,
                      [this](int n) { m_settings.launcherClick(n); });

@@ -85,6 +85,23 @@ void TfrmConfig::proposeAlarm(const QDateTime& alarm, const QString& warning)
         m_services.messages.inform(warning);
 }
 
+void TfrmConfig::followAnsweredNote(int n)
+{
+    const NoteCollection& notes = m_session.notes();
+    if (!isShown() || !m_form.isEditMode() || m_form.number() != n || n > notes.count())
+        return;
+    // The note is taken again as the answer stored it, so that "Aceptar" changes it
+    // rather than keeping it as changed by another hand. The alarm is the answer's; the
+    // text, priority and sound stay as the person left them.
+    m_form.openNote(n, notes.note(n).text, -1);
+    const NoteFields& stored = m_form.fields();
+    if (stored.alarm)
+        setPickers(*stored.alarm);
+    showAlarmSwitch(stored.alarm.has_value());
+    ui->pnlRepetir->setVisible(m_form.canPostpone());
+    ui->lblLastModif->setText(m_form.lastModified());
+}
+
 // ---------------------------------------------------------------------------------------
 // The alarm switch and the priority buttons
 

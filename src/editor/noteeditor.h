@@ -42,6 +42,7 @@ public:
     // and taken out of the topmost band until the dialog closes.
     void openForNote(int n, const QString& displayedText, int markColor) override;
     void proposeAlarm(const QDateTime& alarm, const QString& warning) override;
+    void followAnsweredNote(int n) override;
     bool isShown() const override { return isVisible(); }
 
     bool isEditMode() const { return m_form.isEditMode(); }

@@ -38,6 +38,12 @@ void NoteEditorOnDemand::proposeAlarm(const QDateTime& alarm, const QString& war
         m_editor->proposeAlarm(alarm, warning);
 }
 
+void NoteEditorOnDemand::followAnsweredNote(int n)
+{
+    if (m_editor)
+        m_editor->followAnsweredNote(n);
+}
+
 bool NoteEditorOnDemand::isShown() const
 {
     return m_editor && m_editor->isShown();

@@ -38,6 +38,10 @@ public:
     // The open note's alarm shown moved to `alarm`, not stored, and `warning` told: the
     // near-alarm rule's, for the person to settle in the editor.
     virtual void proposeAlarm(const QDateTime& alarm, const QString& warning) = 0;
+    // An answer to an alarm's notification stored note n: an editor open on it shows the
+    // stored alarm (or none) and from then on changes the note as now stored, keeping
+    // the person's other edits.
+    virtual void followAnsweredNote(int n) = 0;
     virtual bool isShown() const = 0;
 };
 

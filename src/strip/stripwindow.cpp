@@ -350,6 +350,7 @@ void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
     reloadNotes();
     pastAlarmMarking();
     scrollbarCheck();
+    emit noteAnswered(result.number);
 }
 
 // ---------------------------------------------------------------------------------------

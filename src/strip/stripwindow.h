@@ -152,6 +152,8 @@ signals:
     void noteAsked(int n, const QString& displayedText, int markColor);
     // The note just asked for, its alarm moved but not stored, and the warning why.
     void alarmProposed(const QDateTime& alarm, const QString& warning);
+    // An answer to an alarm's notification stored note n.
+    void noteAnswered(int n);
     void listAsked();
     void calendarAsked();
     // The settings dialog, modal: the strip lays out its background again after it.

@@ -32,6 +32,7 @@ public:
         colors << markColor;
     }
     void proposeAlarm(const QDateTime& alarm, const QString&) override { proposed << alarm; }
+    void followAnsweredNote(int) override {}
     bool isShown() const override { return shown; }
     QList<QDateTime> proposed;
     int newNotes = 0;
