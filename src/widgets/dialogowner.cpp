@@ -70,10 +70,17 @@ void DialogOwner::adopt(QWidget* window) const
         wanted = from->windowHandle();
     if (current != wanted)
         handle->setTransientParent(wanted);
-    // Opened from the strip: on the strip's monitor, wholly, wherever the window
-    // itself meant to open.
-    if (wanted == ownerHandle && ownerHandle->screen())
-        window->move(placeOnMonitor(window->frameGeometry(), ownerHandle->screen()->geometry()));
+    // Never larger than the monitor it opens on. Opened from the strip, or too large:
+    // on the strip's monitor (else its own), wholly, wherever the window itself meant
+    // to open.
+    const QScreen* screen = wanted ? wanted->screen() : window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    if (fitOnMonitor(*window, area) || wanted == ownerHandle) {
+        const QRect framed(window->pos(), window->size().grownBy(frameAllowance(*window)));
+        window->move(placeOnMonitor(framed, area));
+    }
 }
 
 bool DialogOwner::eventFilter(QObject* watched, QEvent* event)
