@@ -56,8 +56,8 @@ void StripWindows::connectStrip()
                          m_editor.openForNote(n, text, markColor);
                      });
     QObject::connect(strip, &TForm1::alarmProposed, strip,
-                     [this](const QDateTime& alarm, const QString& warning) {
-                         m_editor.proposeAlarm(alarm, warning);
+                     [this](int n, const QDateTime& alarm, const QString& warning) {
+                         m_editor.proposeAlarm(n, alarm, warning);
                      });
     QObject::connect(strip, &TForm1::noteAnswered, strip,
                      [this](int n) { m_editor.followAnsweredNote(n); });

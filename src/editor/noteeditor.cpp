@@ -75,10 +75,16 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     ui->memoSent->setFocus();
 }
 
-void TfrmConfig::proposeAlarm(const QDateTime& alarm, const QString& warning)
+void TfrmConfig::proposeAlarm(int n, const QDateTime& alarm, const QString& warning)
 {
     if (!isShown())
         return;
+    // Busy with another note: that note's alarm is not the one to move.
+    if (!m_form.isEditMode() || m_form.number() != n) {
+        if (!warning.isEmpty())
+            m_services.messages.inform(warning);
+        return;
+    }
     showAlarmSwitch(true);
     setPickers(alarm);
     if (!warning.isEmpty())

@@ -406,11 +406,13 @@ private slots:
 
     // An answer to the alarm's notification stores the note while the editor is open
     // on it with the person's unsaved text: the editor shows the answer's alarm, and its
-    // "Aceptar" keeps both, under the note's own number.
+    // "Aceptar" keeps both, under the note's own number. Another note's alarm never
+    // lands in it.
     void anAlarmAnswerReachesTheOpenEditor()
     {
         const bool postponing[] = {true, false};
         for (const bool postpone : postponing) {
+            QFile::remove(settingsPath());
             makeEditor(settingsPath());
             addNote(QStringLiteral("uno"), QStringLiteral("red"),
                     QStringLiteral("05/03/2026 10:30:00"));
@@ -424,6 +426,11 @@ private slots:
             QVERIFY(r.written());
             m_strip->reloadNotes();
             m_editor->followAnsweredNote(1);
+            // A refused postpone of another note only tells its warning.
+            m_messages->shown.clear();
+            m_editor->proposeAlarm(2, QDateTime(QDate(2026, 3, 6), QTime(8, 0)),
+                                   QStringLiteral("aviso"));
+            QCOMPARE(m_messages->shown, QStringList{QStringLiteral("aviso")});
             QCOMPARE(m_editor->alarmOn(), postpone);
             QCOMPARE(child<QFrame>("pnlRepetir")->isVisible(), postpone);
             if (postpone)
