@@ -57,9 +57,11 @@ void StripWindows::connectStrip()
                          m_editor.openForNote(n, text, markColor);
                      });
     QObject::connect(strip, &TForm1::alarmProposed, strip,
-                     [this](const QDateTime& alarm, const QString& warning) {
-                         m_editor.proposeAlarm(alarm, warning);
+                     [this](int n, const QDateTime& alarm, const QString& warning) {
+                         m_editor.proposeAlarm(n, alarm, warning);
                      });
+    QObject::connect(strip, &TForm1::noteAnswered, strip,
+                     [this](int n) { m_editor.followAnsweredNote(n); });
     QObject::connect(strip, &TForm1::settingsAsked, strip, [this] { m_settings.exec(); });
     QObject::connect(strip, &TForm1::launcherAsked, strip,
                      [this](int n) { m_settings.launcherClick(n); });

@@ -75,14 +75,37 @@ void TfrmConfig::openForNote(int n, const QString& displayedText, int markColor)
     ui->memoSent->setFocus();
 }
 
-void TfrmConfig::proposeAlarm(const QDateTime& alarm, const QString& warning)
+void TfrmConfig::proposeAlarm(int n, const QDateTime& alarm, const QString& warning)
 {
     if (!isShown())
         return;
+    // Busy with another note: that note's alarm is not the one to move.
+    if (!m_form.isEditMode() || m_form.number() != n) {
+        if (!warning.isEmpty())
+            m_services.messages.inform(warning);
+        return;
+    }
     showAlarmSwitch(true);
     setPickers(alarm);
     if (!warning.isEmpty())
         m_services.messages.inform(warning);
+}
+
+void TfrmConfig::followAnsweredNote(int n)
+{
+    const NoteCollection& notes = m_session.notes();
+    if (!isShown() || !m_form.isEditMode() || m_form.number() != n || n > notes.count())
+        return;
+    // The note is taken again as the answer stored it, so that "Aceptar" changes it
+    // rather than keeping it as changed by another hand. The alarm is the answer's; the
+    // text, priority and sound stay as the person left them.
+    m_form.openNote(n, notes.note(n).text, -1);
+    const NoteFields& stored = m_form.fields();
+    if (stored.alarm)
+        setPickers(*stored.alarm);
+    showAlarmSwitch(stored.alarm.has_value());
+    ui->pnlRepetir->setVisible(m_form.canPostpone());
+    ui->lblLastModif->setText(m_form.lastModified());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -41,7 +41,8 @@ public:
     // Edit mode: fills the dialog and shows it without waiting; the strip is disabled
     // and taken out of the topmost band until the dialog closes.
     void openForNote(int n, const QString& displayedText, int markColor) override;
-    void proposeAlarm(const QDateTime& alarm, const QString& warning) override;
+    void proposeAlarm(int n, const QDateTime& alarm, const QString& warning) override;
+    void followAnsweredNote(int n) override;
     bool isShown() const override { return isVisible(); }
 
     bool isEditMode() const { return m_form.isEditMode(); }

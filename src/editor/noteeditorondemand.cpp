@@ -32,10 +32,16 @@ void NoteEditorOnDemand::openForNote(int n, const QString& displayedText, int ma
     made().openForNote(n, displayedText, markColor);
 }
 
-void NoteEditorOnDemand::proposeAlarm(const QDateTime& alarm, const QString& warning)
+void NoteEditorOnDemand::proposeAlarm(int n, const QDateTime& alarm, const QString& warning)
 {
     if (m_editor)
-        m_editor->proposeAlarm(alarm, warning);
+        m_editor->proposeAlarm(n, alarm, warning);
+}
+
+void NoteEditorOnDemand::followAnsweredNote(int n)
+{
+    if (m_editor)
+        m_editor->followAnsweredNote(n);
 }
 
 bool NoteEditorOnDemand::isShown() const

@@ -22,7 +22,8 @@ public:
 
     void openNew() override;
     void openForNote(int n, const QString& displayedText, int markColor) override;
-    void proposeAlarm(const QDateTime& alarm, const QString& warning) override;
+    void proposeAlarm(int n, const QDateTime& alarm, const QString& warning) override;
+    void followAnsweredNote(int n) override;
     bool isShown() const override;
 
     // Null until the first opening.

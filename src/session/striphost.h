@@ -35,9 +35,14 @@ public:
     // Edit mode for note line n: its displayed text and its mark's colour (a Windows
     // colour value, or -1 for the default text colour).
     virtual void openForNote(int n, const QString& displayedText, int markColor) = 0;
-    // The open note's alarm shown moved to `alarm`, not stored, and `warning` told: the
-    // near-alarm rule's, for the person to settle in the editor.
-    virtual void proposeAlarm(const QDateTime& alarm, const QString& warning) = 0;
+    // Note n's alarm shown moved to `alarm`, not stored, and `warning` told: the
+    // near-alarm rule's, for the person to settle in the editor. An editor busy with
+    // another note only tells the warning.
+    virtual void proposeAlarm(int n, const QDateTime& alarm, const QString& warning) = 0;
+    // An answer to an alarm's notification stored note n: an editor open on it shows the
+    // stored alarm (or none) and from then on changes the note as now stored, keeping
+    // the person's other edits.
+    virtual void followAnsweredNote(int n) = 0;
     virtual bool isShown() const = 0;
 };
 

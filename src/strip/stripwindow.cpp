@@ -341,7 +341,7 @@ void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
         showFromOutside(true);
         noteLineClicked(n);
         if (moved.alarm)
-            emit alarmProposed(*moved.alarm, result.message);
+            emit alarmProposed(n, *moved.alarm, result.message);
         return;
     }
     if (!result.written()) {
@@ -352,6 +352,7 @@ void TForm1::answerAlarm(int n, platform::Notifier::Answer answer)
     reloadNotes();
     pastAlarmMarking();
     scrollbarCheck();
+    emit noteAnswered(result.number);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -150,8 +150,10 @@ signals:
     // Note line n clicked: its displayed text and its mark's colour (a Windows colour
     // value, or -1 for the default text colour).
     void noteAsked(int n, const QString& displayedText, int markColor);
-    // The note just asked for, its alarm moved but not stored, and the warning why.
-    void alarmProposed(const QDateTime& alarm, const QString& warning);
+    // Note n, just asked for, its alarm moved but not stored, and the warning why.
+    void alarmProposed(int n, const QDateTime& alarm, const QString& warning);
+    // An answer to an alarm's notification stored note n.
+    void noteAnswered(int n);
     void listAsked();
     void calendarAsked();
     // The backups window, modal.

@@ -30,6 +30,19 @@ const QWidget* openedFrom(const QWidget* window)
     return from;
 }
 
+// Makes `window` no larger than the free area of `screen`, and puts it wholly there when
+// it had to shrink or `moveOnto` asks.
+void keepOnMonitor(QWidget& window, const QScreen* screen, bool moveOnto)
+{
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    if (fitOnMonitor(window, area) || moveOnto) {
+        const QRect framed(window.pos(), window.size().grownBy(frameAllowance(window)));
+        window.move(placeOnMonitor(framed, area));
+    }
+}
+
 } // namespace
 
 DialogOwner::DialogOwner(QWidget& owner, std::function<bool()> ownerInSight, QObject* parent)
@@ -58,8 +71,10 @@ void DialogOwner::adopt(QWidget* window) const
     // A window that Qt gave another of the program's windows as owner (a chooser
     // over its dialog) keeps it. The others are looked after here at every showing.
     QWindow* current = handle->transientParent();
-    if (current && current != ownerHandle && !window->property(kAdopted).toBool())
+    if (current && current != ownerHandle && !window->property(kAdopted).toBool()) {
+        keepOnMonitor(*window, current->screen(), false);
         return;
+    }
     window->setProperty(kAdopted, true);
     // A window opened from another of the program's windows (a message about the list
     // window's file, or about the editor's sound) belongs to that one, so the window
@@ -70,10 +85,9 @@ void DialogOwner::adopt(QWidget* window) const
         wanted = from->windowHandle();
     if (current != wanted)
         handle->setTransientParent(wanted);
-    // Opened from the strip: on the strip's monitor, wholly, wherever the window
-    // itself meant to open.
-    if (wanted == ownerHandle && ownerHandle->screen())
-        window->move(placeOnMonitor(window->frameGeometry(), ownerHandle->screen()->geometry()));
+    // Opened from the strip: on the strip's monitor, wholly, wherever the window itself
+    // meant to open.
+    keepOnMonitor(*window, wanted ? wanted->screen() : window->screen(), wanted == ownerHandle);
 }
 
 bool DialogOwner::eventFilter(QObject* watched, QEvent* event)

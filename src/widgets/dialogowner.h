@@ -9,6 +9,7 @@
 // belongs to that one instead. Choosers opened from such a window stay transient
 // for that window. While the strip is out of sight (hidden, or on another
 // workspace) the window is left without an owner, so it opens where the user is.
+// Every such window is kept no larger than its monitor's free area (widgets/centring.h).
 
 #include <QObject>
 #include <QPointer>

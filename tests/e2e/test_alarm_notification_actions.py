@@ -3,8 +3,8 @@
 """An alarm's notification on a desktop whose notification server offers actions,
 played by a recording stand-in on the private session bus: critical, with the
 desktop-entry hint and the three answers; "Posponer 1 hora" stores the alarm one hour
-later, "Abrir" opens the editor on the note. A server without actions gets a plain
-notification."""
+later, "Abrir" opens the editor on the note, and "Quitar alarma" while it is open
+reaches it. A server without actions gets a plain notification."""
 
 import datetime
 import json
@@ -109,8 +109,18 @@ class AlarmNotificationActionsTest(unittest.TestCase):
 
             server.Invoke(dbus.UInt32(call["id"]), key["Abrir"], dbus_interface=CONTROL)
             editor = d.wait_for_window(pid=p.pid, name="^Modificar / Borrar / Archivar$")
-            d.send_keys(editor, "alt+F4")
+            # "Quitar alarma" while the editor holds an unsaved edit of the note: its
+            # "Aceptar" keeps the edit and the answer, in the same note.
+            d.send_keys(editor, "ctrl+End")
+            d.type_text(editor, " ya")
+            server.Invoke(dbus.UInt32(call["id"]), key["Quitar alarma"], dbus_interface=CONTROL)
+            wait_until(lambda: ini_get(d.read_settings(), "Data", "Alarm1") == "", 10,
+                       what="the alarm removed")
+            d.send_keys(editor, "ctrl+Return")
             wait_until(lambda: not d.is_viewable(editor), 10, what="the editor closed")
+            settings = d.read_settings()
+            self.assertEqual([ini_get(settings, "General", "TotalData"), ini_get(settings, "Data", "Sentence1"),
+                              ini_get(settings, "Data", "Alarm1")], ["1", "Llamar a Ana ya", ""])
             d.send_keys(strip, "ctrl+s")
             self.assertEqual(p.wait(15), 0)
 

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # SPDX-FileCopyrightText: 2026 The Velmaro developers
 """With the strip on the right-hand monitor, of two outputs or of one output split by
-a RandR monitor, a drag moves it there and every window it opens (editor, settings,
-calendar, help, about, list) appears wholly on that monitor."""
+a RandR monitor, at 1x and at 2x: every window it opens (editor, settings, calendar,
+help, about, list) appears wholly on that monitor, the about window shrunk to it at 2x,
+and a drag moves the strip on the right-hand monitor and then on the left one."""
 
 import unittest
 
@@ -22,14 +23,18 @@ def wholly_on(geometry, area):
 class WindowsOnStripMonitorTest(unittest.TestCase):
     def test_every_window_opens_on_the_strips_monitor(self):
         for kind in (True, "split"):
-            with self.subTest(two_monitors=kind):
-                self.walk(kind)
+            for scale in (1, 2):
+                with self.subTest(two_monitors=kind, scale=scale):
+                    self.walk(kind, scale)
 
-    def walk(self, kind):
+    def walk(self, kind, scale):
         with Desktop(wm=True, two_monitors=kind) as d:
-            d.write_settings("[General]\nCurrentVersion=2,3\nTotalData=1\nleft=1500\ntop=100\n"
-                             "[Data]\nSentence1=una\nColor1=black\nAlarm1=\nSound1=\n")
-            p = d.start_velmaro()
+            # The stored place is in the program's own pixels, the scale's share of the
+            # screen's.
+            d.write_settings("[General]\nCurrentVersion=2,3\nTotalData=1\nleft=%d\ntop=%d\n"
+                             "[Data]\nSentence1=una\nColor1=black\nAlarm1=\nSound1=\n"
+                             % (1500 // scale, 100 // scale))
+            p = d.start_velmaro(env_extra={"QT_SCALE_FACTOR": str(scale)})
             strip = d.wait_for_strip(p)
             d.wait_for_geometry(strip, (1500, 100, None, None))
             for keys, title in WINDOWS:
@@ -41,6 +46,8 @@ class WindowsOnStripMonitorTest(unittest.TestCase):
                 wait_until(lambda: not d.is_viewable(w), 10, what="%s closed" % title)
             d.drag(strip, 120, 10, 120 + 100, 10 + 50)
             d.wait_for_geometry(strip, (1600, 150, None, None))
+            d.drag(strip, 120, 10, 120 - 1000, 10)
+            d.wait_for_geometry(strip, (600, 150, None, None))
             d.send_keys(strip, "ctrl+s")
             self.assertEqual(p.wait(15), 0)
 

@@ -7,6 +7,7 @@
 
 #include "editor/noteeditor.h"
 
+#include "alarms/alarmanswer.h"
 #include "alarms/alarmsound.h"
 #include "notes/codec.h"
 #include "notes/datetime.h"
@@ -401,6 +402,46 @@ private slots:
         QTest::mouseClick(child<QLabel>("Label4"), Qt::LeftButton);
         QVERIFY(!m_editor->isVisible());
         QCOMPARE(data("Alarm", 2), QStringLiteral("08/03/2026 00:30:00"));
+    }
+
+    // An answer to the alarm's notification stores the note while the editor is open
+    // on it with the person's unsaved text: the editor shows the answer's alarm, and its
+    // "Aceptar" keeps both, under the note's own number. Another note's alarm never
+    // lands in it.
+    void anAlarmAnswerReachesTheOpenEditor()
+    {
+        const bool postponing[] = {true, false};
+        for (const bool postpone : postponing) {
+            QFile::remove(settingsPath());
+            makeEditor(settingsPath());
+            addNote(QStringLiteral("uno"), QStringLiteral("red"),
+                    QStringLiteral("05/03/2026 10:30:00"));
+            openNote(1);
+            memo()->setPlainText(QStringLiteral("uno, cambiado"));
+            NoteForm answer(store(), m_strip->notes(), *m_clock);
+            NoteFields moved;
+            const NoteResult r =
+                postpone ? postponeAlarmOneHour(answer, 1, QStringLiteral("uno"), -1, moved)
+                         : removeAlarm(answer, 1, QStringLiteral("uno"), -1);
+            QVERIFY(r.written());
+            m_strip->reloadNotes();
+            m_editor->followAnsweredNote(1);
+            // A refused postpone of another note only tells its warning.
+            m_messages->shown.clear();
+            m_editor->proposeAlarm(2, QDateTime(QDate(2026, 3, 6), QTime(8, 0)),
+                                   QStringLiteral("aviso"));
+            QCOMPARE(m_messages->shown, QStringList{QStringLiteral("aviso")});
+            QCOMPARE(m_editor->alarmOn(), postpone);
+            QCOMPARE(child<QFrame>("pnlRepetir")->isVisible(), postpone);
+            if (postpone)
+                QCOMPARE(child<QTimeEdit>("TimePicker")->time(), QTime(11, 30));
+            click("btnAceptar");
+            QVERIFY(!m_editor->isVisible());
+            QCOMPARE(m_strip->notes().count(), 1);
+            QCOMPARE(data("Sentence", 1), QStringLiteral("uno, cambiado"));
+            QCOMPARE(data("Alarm", 1),
+                     postpone ? QStringLiteral("05/03/2026 11:30:00") : QString());
+        }
     }
 
     void deleteArchiveAndOutsideChanges()

@@ -31,7 +31,8 @@ public:
         texts << text;
         colors << markColor;
     }
-    void proposeAlarm(const QDateTime& alarm, const QString&) override { proposed << alarm; }
+    void proposeAlarm(int, const QDateTime& alarm, const QString&) override { proposed << alarm; }
+    void followAnsweredNote(int) override {}
     bool isShown() const override { return shown; }
     QList<QDateTime> proposed;
     int newNotes = 0;
