@@ -37,7 +37,9 @@ QString lineBreaksAsLf(QString text)
 QVariantMap listedNote(const SettingsStore& store, int n, const QDateTime& now)
 {
     const StoredNote note = readStoredNote(store, n);
-    const std::optional<DayCount> alarm = parseDateTime(note.alarm.value_or(QString()));
+    std::optional<DayCount> alarm = parseDateTime(note.alarm.value_or(QString()));
+    if (alarm && isAlarmOff(*alarm, toDayCount(now)))
+        alarm.reset();
     const QDateTime at = alarm ? fromDayCount(*alarm) : QDateTime();
     const QString sound = note.sound.value_or(QString());
     return {

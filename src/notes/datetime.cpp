@@ -250,4 +250,9 @@ std::optional<double> parseFloat(QStringView text)
     return v;
 }
 
+bool isAlarmOff(DayCount moment, DayCount now)
+{
+    return moment > now + kAlarmOffDays / 2;
+}
+
 } // namespace velmaro

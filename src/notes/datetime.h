@@ -32,6 +32,12 @@ std::optional<QTime> parseTime(QStringView text);
 // Strict: throws ConversionError "'<text>' is not a valid date and time".
 DayCount strToDateTime(QStringView text);
 
+// No alarm pending is the moment this many days after now. A delete moves a note whose
+// alarm key is missing with that moment's text, so such a text in the file, however old,
+// stands for no alarm too: any moment more than half of it ahead is one.
+inline constexpr int kAlarmOffDays = 100000;
+bool isAlarmOff(DayCount moment, DayCount now);
+
 // Floating-point numbers in the fixed locale: "2,1".
 QString formatFloat(double value);
 std::optional<double> parseFloat(QStringView text);

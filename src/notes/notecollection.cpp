@@ -75,7 +75,7 @@ void NoteCollection::Change::commit()
 
 DayCount NoteCollection::sentinel() const
 {
-    return toDayCount(m_clock.now()) + 100000;
+    return toDayCount(m_clock.now()) + kAlarmOffDays;
 }
 
 void NoteCollection::load()

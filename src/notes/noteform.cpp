@@ -108,7 +108,8 @@ void NoteForm::openNote(int n, const QString& shownText, int markColor)
     m_fields.text = shownText;
     m_fields.priority = priorityOfMark(markColor);
     const StoredNote stored = readStoredNote(m_store, n);
-    if (const std::optional<DayCount> moment = parseDateTime(stored.alarm.value_or(QString())))
+    const std::optional<DayCount> moment = parseDateTime(stored.alarm.value_or(QString()));
+    if (moment && !isAlarmOff(*moment, toDayCount(m_clock.now())))
         m_fields.alarm = wholeSeconds(fromDayCount(*moment));
     m_fields.sound = stored.sound.value_or(QString());
     m_warning = NearWarning::fromStored(readNumber(m_store, keys::kAdv));

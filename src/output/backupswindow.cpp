@@ -4,9 +4,11 @@
 
 #include "session/backups.h"
 #include "ui_backupswindow.h"
+#include "widgets/centring.h"
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace velmaro {
 
@@ -25,6 +27,14 @@ TfrmBackups::TfrmBackups(const QString& settingsFile, const platform::Clock& clo
 }
 
 TfrmBackups::~TfrmBackups() = default;
+
+void TfrmBackups::showEvent(QShowEvent* event)
+{
+    // In the middle of the strip's monitor, as the other windows the strip opens.
+    if (!event->spontaneous())
+        centreOnScreen(*this, ownerScreen(*this));
+    QDialog::showEvent(event);
+}
 
 void TfrmBackups::refresh()
 {

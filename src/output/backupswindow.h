@@ -38,6 +38,9 @@ signals:
     // A backup is now the settings file.
     void restored();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showSelected();
     void restoreSelected();

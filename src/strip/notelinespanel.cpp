@@ -224,8 +224,8 @@ NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& sett
         m_lines.push_back(line);
         m_marks.push_back(makePriorityMark(this, n, note.priority, marksFont, base,
                                            colours.color(QPalette::WindowText), diamond));
-        // No alarm is stored as a moment far ahead.
-        const bool hasAlarm = note.alarm > 0 && note.alarm < notes.sentinel() - 1;
+        const bool hasAlarm =
+            note.alarm > 0 && !isAlarmOff(note.alarm, notes.sentinel() - kAlarmOffDays);
         m_readings.push_back({n, note.priority, note.text,
                               hasAlarm ? std::optional(fromDayCount(note.alarm)) : std::nullopt});
         line->setAccessibleName(readNoteAloud(m_readings.back()));

@@ -62,5 +62,12 @@ TEST(StoredNoteCount, EveryPathKeepsTheStoredNotesAndAddsAfterTheLast)
         EXPECT_EQ(readStoredNote(store, c.count + 2).sentence, "");
         EXPECT_EQ(store.readString(u"General", u"TotalData", {}), QString::number(c.count + 1));
         EXPECT_EQ(velmaro::testing::readBytes(dir.filePath("Velmaro.txt")), "uno\r\n");
+
+        // "dos" had no alarm key; moved down, it holds the far no-alarm moment's text,
+        // which years later is still no alarm to scripts, the strip and the editor.
+        clock.set(clock.now().addYears(40));
+        EXPECT_TRUE(noteListingJson(store, 1, clock.now()).contains("\"alarmState\": \"none\""));
+        archiving.openNote(1, QStringLiteral("dos"), 0);
+        EXPECT_FALSE(archiving.fields().alarm);
     }
 }
