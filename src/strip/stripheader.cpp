@@ -92,7 +92,7 @@ StripHeader::StripHeader(QWidget* parent) : QFrame(parent)
     // until then.
     edtSearchStr->setFocusPolicy(Qt::ClickFocus);
     edtSearchStr->setToolTip(tr("Escriba la búsqueda aquí"));
-    edtSearchStr->setText(searchPrompt());
+    showSearchPrompt();
     edtSearchStr->setAccessibleName(edtSearchStr->toolTip());
 
     btnSearch = new QPushButton(QStringLiteral("G"), this);
@@ -140,6 +140,12 @@ void StripHeader::loadLogo(const QString& folder, const QString& baseName)
     Image2->setPixmap(QPixmap::fromImage(picture));
     Image2->setGeometry(layout::kLogoLeft, layout::kLogoTop, size->width(), size->height());
     Image2->show();
+}
+
+void StripHeader::showSearchPrompt()
+{
+    edtSearchStr->setText(searchPrompt());
+    edtSearchStr->setCursorPosition(0);
 }
 
 } // namespace velmaro

@@ -21,6 +21,8 @@ public:
     ClickLabel* logo() const { return Image2; }
     ClickLabel* aboutImage() const { return Image1; }
     QLineEdit* searchBox() const { return edtSearchStr; }
+    // Puts the prompt back in the search box, its start in sight where it is cut.
+    void showSearchPrompt();
     QPushButton* searchButton() const { return btnSearch; }
 
     // Header width, about picture, search button and search box for a strip width.

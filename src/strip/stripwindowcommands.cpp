@@ -112,7 +112,7 @@ void TForm1::ToolButton9Click()
     raise();
     if (showing) {
         activateWindow();
-        pnlHeader->searchBox()->setText(searchPrompt());
+        pnlHeader->showSearchPrompt();
     }
 }
 
@@ -184,7 +184,7 @@ void TForm1::showFromOutside(bool shown)
     }
     if (!isStripShown()) {
         showStrip();
-        pnlHeader->searchBox()->setText(searchPrompt());
+        pnlHeader->showSearchPrompt();
     }
     raise();
     activateWindow();

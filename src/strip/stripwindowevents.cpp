@@ -134,7 +134,7 @@ void TForm1::changeEvent(QEvent* event)
     // shows it.
     if (event->type() == QEvent::WindowStateChange && m_minimisedAsHidden && !isMinimized()) {
         m_minimisedAsHidden = false;
-        pnlHeader->searchBox()->setText(searchPrompt());
+        pnlHeader->showSearchPrompt();
     }
 }
 
