@@ -619,7 +619,7 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
     <message>
         <source>&amp;Fondo Alarma :</source>
-        <translation>Alarm &amp;background:</translation>
+        <translation>Alarm fi&amp;ll:</translation>
     </message>
     <message>
         <source>Tran&amp;sparente :</source>
@@ -639,7 +639,7 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
     <message>
         <source>A&amp;justar a la Hoja</source>
-        <translation>Stretch to the stri&amp;p</translation>
+        <translation>S&amp;tretch to the strip</translation>
     </message>
     <message>
         <source>Mantener &amp;Proporciones</source>
@@ -647,7 +647,7 @@ Change the time, or choose &quot;Do not warn&quot;.</translation>
     </message>
     <message>
         <source>Color &amp;de Fondo:</source>
-        <translation>Backgroun&amp;d colour:</translation>
+        <translation>Backgroun&amp;d:</translation>
     </message>
     <message>
         <source>&amp;Velmaro siempre delante 
@@ -661,7 +661,7 @@ of other windows</translation>
     </message>
     <message>
         <source>&amp;Web:</source>
-        <translation>&amp;Web:</translation>
+        <translation>We&amp;b:</translation>
     </message>
     <message>
         <source>&amp;E-Mail:</source>
@@ -800,7 +800,7 @@ brought to you by: </translation>
     </message>
     <message>
         <source>Adelantar Alarma :</source>
-        <translation>Postpone the alarm:</translation>
+        <translation>Postpone by:</translation>
     </message>
     <message>
         <source>1 &amp;hora</source>
@@ -1078,7 +1078,7 @@ The changes cannot be saved: </translation>
     </message>
     <message>
         <source>Listar &amp;Todo...</source>
-        <translation>List &amp;All…</translation>
+        <translation>Lis&amp;t All…</translation>
     </message>
     <message>
         <source>Ca&amp;lendario...</source>

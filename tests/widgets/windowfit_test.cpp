@@ -3,7 +3,8 @@
 // Every window opened as the user sees it, at the scale the test runs in (1 and 2):
 // no caption of a label, check box, radio button or button is cut by its room or runs
 // into a neighbour, no wrapped text or calendar heading is cut, a text area too small
-// for its text scrolls. Qt's standard buttons read Spanish.
+// for its text scrolls. Qt's standard buttons read Spanish; the English runs check the
+// translated captions.
 
 #include "editor/noteeditor.h"
 #include "output/aboutwindow.h"
@@ -141,6 +142,11 @@ class WindowFitTest : public QObject {
 private slots:
     void initTestCase()
     {
+        // The English runs take the desktop's language as the program does.
+        if (qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("en"))) {
+            QCOMPARE(useInterfaceLanguage(*QCoreApplication::instance()), QStringLiteral("en"));
+            return;
+        }
         QVERIFY(useSpanish(*QCoreApplication::instance()));
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                              QDialogButtonBox::Save | QDialogButtonBox::Open);
@@ -202,9 +208,12 @@ private slots:
         editor.setHost(&strip);
         // The postpone row shows when a note with an alarm is edited. With some desktop
         // fonts its "Adelantar Alarma :" runs into "1 hora": the editor's rebuild mends
-        // that, so it is not counted here.
+        // that, so it is not counted here; the English caption is short enough to fit.
         editor.findChild<QWidget*>(QStringLiteral("pnlRepetir"))->show();
-        expectFit(&editor, {QStringLiteral("Label4 \""), QStringLiteral("into Label4")});
+        if (QLocale().language() == QLocale::English)
+            expectFit(&editor);
+        else
+            expectFit(&editor, {QStringLiteral("Label4 \""), QStringLiteral("into Label4")});
 
         QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));
     }
