@@ -66,6 +66,8 @@ int main(int argc, char* argv[])
     DialogOwner dialogOwner(strip, [&strip] { return strip.isStripShown(); });
     nameButtonsByHints(app);
     SessionEnd sessionEnd(strip, termination, app);
+    // What lies below the desktop need not hold up the strip's first showing.
+    strip.setLinesBelowScreenAfterShow();
     strip.FormCreate();
     if (sessionEnd.hasBegun())
         return 0;
