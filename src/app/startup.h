@@ -32,9 +32,10 @@ class Session;
 class TerminationSignal;
 class TForm1;
 
-// The font database read and the priority marks' face chosen on a thread of their own,
-// while the start-up takes its other first steps: the strip's first text waits only
-// for what is not done yet. Joined when it goes.
+// The font database read, the priority marks' face chosen and the faces the settings
+// offer listed on a thread of their own, while the start-up takes its other first
+// steps: the strip's first text waits only for what is not done yet. Joined when it
+// goes.
 class FontWarmUp {
 public:
     FontWarmUp();
