@@ -13,18 +13,24 @@
 #include "strip/stripwindow.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QSessionManager>
 
 namespace velmaro {
 
-FontWarmUp::FontWarmUp()
-    : m_thread([] {
+FontWarmUp::FontWarmUp(const platform::FontConfigurationLoad& configuration)
+    : m_thread([&configuration] {
+          configuration.wait();
           // Reading the installed faces is most of a first text's cost (the font
           // configuration's files and every face's entry); the mark's face and the
           // faces the settings offer are looked up once and kept, so that the strip's
           // build and the settings' start-up pass ask the database nothing again.
           TForm1::diamondFontFamily();
           installedFaces();
+          // The faces that stand in for the strip's font and the desktop's, when they
+          // are not installed, are looked up once for the whole program.
+          QFontMetrics(TForm1::stripFont()).height();
+          QFontMetrics(QFont()).height();
       })
 {
 }

@@ -46,8 +46,7 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmaro"));
-    // untranslated: a font family name
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(stripFont());
     resize(keys::kMinStripWidth, layout::kDesignedStripHeight);
 
     createBands();
@@ -75,6 +74,12 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     pnlLine2->setGeometry(0, layout::kUpperRuleTop, w, layout::kRuleHeight);
     pnlLine->setGeometry(0, layout::kLowerRuleTop, w, layout::kRuleHeight);
     resizeHandling();
+}
+
+QFont TForm1::stripFont()
+{
+    // untranslated: a font family name
+    return QFont(QStringLiteral("MS Sans Serif"), 8);
 }
 
 TForm1::~TForm1()
