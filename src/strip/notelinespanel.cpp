@@ -97,7 +97,7 @@ void NoteLinesPanel::freeNoteLines()
     m_heights.clear();
     m_dueLater.clear();
     m_maker.reset();
-    m_count = 0;
+    m_notes.clear();
 }
 
 std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::rebuild(const NoteCollection& notes,
@@ -110,30 +110,31 @@ std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::rebuild(const NoteCollec
     // Colours that name system colours are looked up in the strip's own palette.
     const QPalette base = parentWidget() ? parentWidget()->palette() : palette();
     m_maker.emplace(settings, base, lineWidth);
-    m_count = std::min<int>(notes.count(), int(notes.notes().size()));
-    return buildLines(notes, settings, reach);
+    // The notes as they are now: a line made later says what this build would have
+    // said, whatever the collection has become meanwhile.
+    const int count = std::min<int>(notes.count(), int(notes.notes().size()));
+    m_notes.assign(notes.notes().begin(), notes.notes().begin() + count);
+    m_alarmOffBefore = notes.sentinel() - kAlarmOffDays;
+    return buildLines(settings, reach);
 }
 
-std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::buildRest(const NoteCollection& notes,
-                                                                  const StartupSettings& settings)
+std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::buildRest(const StartupSettings& settings)
 {
     if (!hasLinesToCome())
         return std::nullopt;
-    return buildLines(notes, settings, std::nullopt);
+    return buildLines(settings, std::nullopt);
 }
 
-std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::buildLines(const NoteCollection& notes,
-                                                                   const StartupSettings& settings,
+std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::buildLines(const StartupSettings& settings,
                                                                    std::optional<int> reach)
 {
     const int first = lineCount();
-    const DayCount alarmOffBefore = notes.sentinel() - kAlarmOffDays;
-    for (int n = first + 1; n <= m_count; ++n) {
+    for (int n = first + 1; n <= int(m_notes.size()); ++n) {
         const int top = m_tops.empty() ? layout::kLineGap
                                        : layout::noteContentHeight(m_tops.back(), m_heights.back());
         if (reach && top > *reach)
             break;
-        NoteLineMaker::Made made = m_maker->make(this, n, notes.note(n), alarmOffBefore);
+        NoteLineMaker::Made made = m_maker->make(this, n, m_notes[size_t(n - 1)], m_alarmOffBefore);
         connect(made.line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
                 Qt::QueuedConnection);
         made.mark->setAccessibleName(tr("Prioridad %1").arg(priorityWord(made.reading.priority)));
@@ -163,7 +164,7 @@ void NoteLinesPanel::colourLine(int n, const StartupSettings& settings, bool opa
     QLabel* line = noteLine(n);
     if (!line) {
         // A line still to be made takes its colours when it is.
-        if (n > lineCount() && n <= m_count)
+        if (n > lineCount() && n <= int(m_notes.size()))
             m_dueLater[n] = opaque;
         return;
     }

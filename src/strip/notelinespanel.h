@@ -5,6 +5,8 @@
 // priority mark, the alarm colours of a line, the background picture ImgBkGrnd under
 // the lines, and the panel's scroll offset.
 
+#include "notes/datetime.h"
+#include "notes/notecollection.h"
 #include "notes/notereading.h"
 #include "strip/notelinemaker.h"
 
@@ -19,7 +21,6 @@ class QLabel;
 
 namespace velmaro {
 
-class NoteCollection;
 struct StartupSettings;
 
 class NoteLinesPanel : public QFrame {
@@ -55,10 +56,10 @@ public:
     std::optional<LastLine> rebuild(const NoteCollection& notes, const StartupSettings& settings,
                                     int lineWidth, std::optional<int> reach = std::nullopt);
     // Whether the last rebuild left lines to make.
-    bool hasLinesToCome() const { return m_maker && lineCount() < m_count; }
-    // Makes and places the lines the last rebuild left, of the same notes and settings;
-    // nullopt when it left none.
-    std::optional<LastLine> buildRest(const NoteCollection& notes, const StartupSettings& settings);
+    bool hasLinesToCome() const { return m_maker && lineCount() < int(m_notes.size()); }
+    // Makes and places the lines the last rebuild left, of the notes as they were then,
+    // in the same font and colours; nullopt when it left none.
+    std::optional<LastLine> buildRest(const StartupSettings& settings);
 
     // Alarm colours on note line n; `opaque` fills its background. A line still to be
     // made takes them when it is.
@@ -99,8 +100,7 @@ private:
     // Marks line m_current while the panel has the focus, and scrolls it into view.
     void markCurrent();
     // Makes and places the lines after the last one made, up to `reach` as rebuild does.
-    std::optional<LastLine> buildLines(const NoteCollection& notes, const StartupSettings& settings,
-                                       std::optional<int> reach);
+    std::optional<LastLine> buildLines(const StartupSettings& settings, std::optional<int> reach);
 
     QLabel* ImgBkGrnd = nullptr;
     bool m_backgroundAligned = false;
@@ -110,8 +110,9 @@ private:
     std::vector<QLabel*> m_marks;
     std::vector<int> m_tops;
     std::vector<int> m_heights;
-    // The lines of the last rebuild: how many, and how the ones still to come are made.
-    int m_count = 0;
+    // The notes of the last rebuild, and how their lines still to come are made.
+    std::vector<Note> m_notes;
+    DayCount m_alarmOffBefore = 0;
     std::optional<NoteLineMaker> m_maker;
     // Lines still to come that take the alarm colours, with their opaqueness.
     std::map<int, bool> m_dueLater;

@@ -95,7 +95,7 @@ void TForm1::buildLinesToCome()
 {
     if (!pnlSentences->hasLinesToCome())
         return;
-    const auto last = pnlSentences->buildRest(m_session.notes(), m_session.settings());
+    const auto last = pnlSentences->buildRest(m_session.settings());
     placeForNoteLines(layout::stripHeightForNotes(last->top, last->height));
 }
 
