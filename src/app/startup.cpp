@@ -13,7 +13,6 @@
 #include "strip/stripwindow.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QSessionManager>
 
 namespace velmaro {
@@ -27,10 +26,6 @@ FontWarmUp::FontWarmUp(const platform::FontConfigurationLoad& configuration)
           // build and the settings' start-up pass ask the database nothing again.
           TForm1::diamondFontFamily();
           installedFaces();
-          // The faces that stand in for the strip's font and the desktop's, when they
-          // are not installed, are looked up once for the whole program.
-          QFontMetrics(TForm1::stripFont()).height();
-          QFontMetrics(QFont()).height();
       })
 {
 }

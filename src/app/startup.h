@@ -35,9 +35,9 @@ class TForm1;
 
 // The font database read, the priority marks' face chosen and the faces the settings
 // offer listed on a thread of their own, once `configuration` is loaded, while the
-// start-up takes its other first steps; the fonts of the strip's first texts are
-// matched there too. The strip's first text waits only for what is not done yet.
-// Joined when it goes.
+// start-up takes its other first steps: the strip's first text waits only for what is
+// not done yet. Fonts are not loaded there for the main thread, whose font engines are
+// its own: the load would only hold the database from it. Joined when it goes.
 class FontWarmUp {
 public:
     explicit FontWarmUp(const platform::FontConfigurationLoad& configuration);

@@ -46,7 +46,8 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmaro"));
-    setFont(stripFont());
+    // untranslated: a font family name
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     resize(keys::kMinStripWidth, layout::kDesignedStripHeight);
 
     createBands();
@@ -74,12 +75,6 @@ TForm1::TForm1(Services& services, Session& session, CommandImages& images, QWid
     pnlLine2->setGeometry(0, layout::kUpperRuleTop, w, layout::kRuleHeight);
     pnlLine->setGeometry(0, layout::kLowerRuleTop, w, layout::kRuleHeight);
     resizeHandling();
-}
-
-QFont TForm1::stripFont()
-{
-    // untranslated: a font family name
-    return QFont(QStringLiteral("MS Sans Serif"), 8);
 }
 
 TForm1::~TForm1()

@@ -122,8 +122,6 @@ public:
 
     // The font that draws the priority diamond (one that really holds U+2666).
     static QString diamondFontFamily();
-    // The strip's own font, which its parts inherit.
-    static QFont stripFont();
 
 public slots:
     void Timer1Timer();
