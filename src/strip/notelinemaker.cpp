@@ -79,48 +79,65 @@ NoteLineMaker::NoteLineMaker(const StartupSettings& settings, const QPalette& ba
 NoteLineMaker::Made NoteLineMaker::make(QWidget* parent, int n, const Note& note,
                                         DayCount alarmOffBefore)
 {
+    int height = 0;
+    NoteLine* line = makeLine(parent, n, note.text, height);
+    QLabel* mark = makeMark(parent, n, note.priority);
+    const bool hasAlarm = note.alarm > 0 && !isAlarmOff(note.alarm, alarmOffBefore);
+    NoteReading reading{n, note.priority, note.text,
+                        hasAlarm ? std::optional(fromDayCount(note.alarm)) : std::nullopt};
+    line->setAccessibleName(readNoteAloud(reading));
+    return {line, mark, height, std::move(reading)};
+}
+
+NoteLine* NoteLineMaker::makeLine(QWidget* parent, int n, const QString& noteText, int& height)
+{
     auto* line = new NoteLine(n, parent);
     line->setTextFormat(Qt::PlainText);
     line->setWordWrap(true);
     line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     line->setFont(m_lineFont);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::WindowText, m_text);
-    pal.setColor(QPalette::Window, m_back);
-    line->setPalette(pal);
+    if (!m_linePalette) {
+        m_linePalette = line->palette();
+        m_linePalette->setColor(QPalette::WindowText, m_text);
+        m_linePalette->setColor(QPalette::Window, m_back);
+    }
+    line->setPalette(*m_linePalette);
     line->setAutoFillBackground(false);
     line->setCursor(Qt::PointingHandCursor);
-    const QString text = displayText(note.text);
+    const QString text = displayText(noteText);
     // An empty text still takes one line, as a blank would.
     line->setText(text.isEmpty() ? QStringLiteral(" ") : text);
-    const int height = line->heightForWidth(m_lineWidth);
+    height = line->heightForWidth(m_lineWidth);
     if (text.isEmpty())
         line->setText(QString());
+    return line;
+}
 
-    // The medium mark takes the notes' own text colour: the desktop's, light on a dark
-    // desktop, would vanish on the strip's background.
+QLabel* NoteLineMaker::makeMark(QWidget* parent, int n, const QString& priority)
+{
     auto* mark = new PriorityMark(m_diamond, parent);
     const QString diamondText{QChar(char16_t(kDiamond))};
     mark->setText(diamondText);
     mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
     mark->setTextFormat(Qt::PlainText);
     mark->setFont(m_marksFont);
-    QPalette markPal = mark->palette();
-    const auto colour = priorityMarkColor(note.priority);
-    markPal.setColor(QPalette::WindowText,
-                     colour ? toQColor(*colour, m_base, QPalette::WindowText) : m_text);
-    mark->setPalette(markPal);
+    const std::optional<int> colour = priorityMarkColor(priority);
+    auto palette = m_markPalettes.find(colour.value_or(-1));
+    if (palette == m_markPalettes.end()) {
+        // The medium mark takes the notes' own text colour: the desktop's, light on a
+        // dark desktop, would vanish on the strip's background.
+        QPalette markPalette = mark->palette();
+        markPalette.setColor(QPalette::WindowText,
+                             colour ? toQColor(*colour, m_base, QPalette::WindowText) : m_text);
+        palette = m_markPalettes.emplace(colour.value_or(-1), markPalette).first;
+    }
+    mark->setPalette(palette->second);
     // Every mark shows the same character in the same font: measured and laid out once.
     if (!m_markSize.isValid()) {
         m_markSize = mark->sizeHint();
         m_diamond->layOut(diamondText, mark->font(), WrappedText::kUnwrapped);
     }
-
-    const bool hasAlarm = note.alarm > 0 && !isAlarmOff(note.alarm, alarmOffBefore);
-    NoteReading reading{n, note.priority, note.text,
-                        hasAlarm ? std::optional(fromDayCount(note.alarm)) : std::nullopt};
-    line->setAccessibleName(readNoteAloud(reading));
-    return {line, mark, height, std::move(reading)};
+    return mark;
 }
 
 } // namespace velmaro

@@ -12,7 +12,9 @@
 #include <QPalette>
 #include <QSize>
 
+#include <map>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QWidget;
@@ -50,6 +52,10 @@ public:
     QSize markSize() const { return m_markSize; }
 
 private:
+    // Note n's line, `height` its height at the line width.
+    NoteLine* makeLine(QWidget* parent, int n, const QString& noteText, int& height);
+    QLabel* makeMark(QWidget* parent, int n, const QString& priority);
+
     QPalette m_base;
     QFont m_lineFont;
     QColor m_text;
@@ -58,6 +64,10 @@ private:
     int m_lineWidth;
     std::shared_ptr<WrappedText> m_diamond;
     QSize m_markSize;
+    // Every line takes one palette, and the marks one for each colour (-1 the notes'
+    // text colour): each is worked out from the first widget that takes it.
+    std::optional<QPalette> m_linePalette;
+    std::map<int, QPalette> m_markPalettes;
 };
 
 } // namespace velmaro
