@@ -96,7 +96,13 @@ void TForm1::buildLinesToCome()
     if (!pnlSentences->hasLinesToCome())
         return;
     const auto last = pnlSentences->buildRest(m_session.settings());
-    placeForNoteLines(layout::stripHeightForNotes(last->top, last->height));
+    // The strip stays where the first lines placed it: they reached below the desktop
+    // already, and all of them would have placed it there too.
+    setStripSize(width(), layout::stripHeightForNotes(last->top, last->height));
+    const int panelHeight = height() - layout::kNotesTop;
+    pnlSentences->setSize(pnlSentences->width(), panelHeight);
+    scrollbarCheck();
+    keepImageMinimum(panelHeight);
 }
 
 void TForm1::placeForNoteLines(std::optional<int> stripHeight)
@@ -115,7 +121,11 @@ void TForm1::placeForNoteLines(std::optional<int> stripHeight)
         pnlSentences->setSize(pnlSentences->width(), panelHeight);
         scrollbarCheck();
     }
+    keepImageMinimum(panelHeight);
+}
 
+void TForm1::keepImageMinimum(int panelHeight)
+{
     const auto minimum = layout::applyImageMinimum(height(), panelHeight, backgroundImageHeight());
     if (minimum.stripHeight != height())
         setStripSize(width(), minimum.stripHeight);

@@ -210,6 +210,9 @@ private:
     // Sizes and places the strip for note lines that end at `stripHeight` (none without
     // it), and the background picture's minimum.
     void placeForNoteLines(std::optional<int> stripHeight);
+    // The strip and the note-lines panel (`panelHeight` tall) as tall as the background
+    // picture needs.
+    void keepImageMinimum(int panelHeight);
     void focusStart();
 
     // Sets the size; on a change runs the resize handling.
