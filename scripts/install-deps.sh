@@ -10,6 +10,7 @@ packages=(
     # build
     cmake ninja-build g++ clang clang-14 libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev libxcb1-dev libsndfile1-dev
+    libfontconfig-dev
     # pictures: more Qt image readers, Windows metafiles and enhanced metafiles
     qt6-image-formats-plugins libwmf-dev libemf2svg-dev
     # Qt's own Spanish texts: standard dialogs and message-box buttons

@@ -40,12 +40,14 @@ int main(int argc, char* argv[])
                    stderr);
         return 1;
     }
+    // The font configuration is read while the application connects to the display.
+    platform::FontConfigurationLoad fontConfiguration;
     // Under a Wayland session the strip runs on XWayland, where it can place itself.
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
     CaretBlinkTimeout caret(app);
     useInterfaceLanguage(app);
-    FontWarmUp fonts;
+    FontWarmUp fonts(fontConfiguration);
 
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     InstanceChannels channels(exeName);
@@ -66,6 +68,8 @@ int main(int argc, char* argv[])
     DialogOwner dialogOwner(strip, [&strip] { return strip.isStripShown(); });
     nameButtonsByHints(app);
     SessionEnd sessionEnd(strip, termination, app);
+    // What lies below the desktop need not hold up the strip's first showing.
+    strip.setLinesBelowScreenAfterShow();
     strip.FormCreate();
     if (sessionEnd.hasBegun())
         return 0;

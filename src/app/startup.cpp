@@ -9,21 +9,23 @@
 #include "app/terminationsignal.h"
 #include "platform/processtitle.h"
 #include "session/session.h"
+#include "settings/settingssteps.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QSessionManager>
 
 namespace velmaro {
 
-FontWarmUp::FontWarmUp()
-    : m_thread([] {
+FontWarmUp::FontWarmUp(const platform::FontConfigurationLoad& configuration)
+    : m_thread([&configuration] {
+          configuration.wait();
           // Reading the installed faces is most of a first text's cost (the font
-          // configuration's files and every face's entry); the mark's face is looked up
-          // once and kept.
-          QFontDatabase::families();
+          // configuration's files and every face's entry); the mark's face and the
+          // faces the settings offer are looked up once and kept, so that the strip's
+          // build and the settings' start-up pass ask the database nothing again.
           TForm1::diamondFontFamily();
+          installedFaces();
       })
 {
 }

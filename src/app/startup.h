@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/linux/dbusnotifier.h"
+#include "platform/linux/fontconfiguration.h"
 #include "platform/linux/qtmessages.h"
 #include "platform/linux/x11desktopshell.h"
 #include "platform/linux/xdglinkopener.h"
@@ -32,12 +33,14 @@ class Session;
 class TerminationSignal;
 class TForm1;
 
-// The font database read and the priority marks' face chosen on a thread of their own,
-// while the start-up takes its other first steps: the strip's first text waits only
-// for what is not done yet. Joined when it goes.
+// The font database read, the priority marks' face chosen and the faces the settings
+// offer listed on a thread of their own, once `configuration` is loaded, while the
+// start-up takes its other first steps: the strip's first text waits only for what is
+// not done yet. Fonts are not loaded there for the main thread, whose font engines are
+// its own: the load would only hold the database from it. Joined when it goes.
 class FontWarmUp {
 public:
-    FontWarmUp();
+    explicit FontWarmUp(const platform::FontConfigurationLoad& configuration);
     ~FontWarmUp();
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;

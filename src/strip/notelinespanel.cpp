@@ -6,6 +6,7 @@
 #include "notes/notecollection.h"
 #include "notes/notereading.h"
 #include "session/startupsettings.h"
+#include "strip/notelinemaker.h"
 #include "strip/stripaccessible.h"
 #include "strip/striplayout.h"
 #include "strip/stripwidgets.h"
@@ -13,84 +14,11 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QKeyEvent>
-#include <QRawFont>
 
 #include <algorithm>
-#include <memory>
 
 namespace velmaro {
-
-namespace {
-
-constexpr char32_t kDiamond = 0x2666;
-
-// The priority marks' font in `family`.
-QFont markFont(const QString& family)
-{
-    QFont font(family);
-    font.setPointSize(9);
-    font.setBold(true);
-    return font;
-}
-
-// Stored note texts carry CR LF; a label wants LF alone.
-QString displayText(const QString& text)
-{
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
-// A note line with its text, font and colours; `height` gets its height at lineWidth.
-NoteLine* makeNoteLine(QWidget* parent, int n, const QString& noteText, const QFont& font,
-                       const QPalette& colours, int lineWidth, int& height)
-{
-    auto* line = new NoteLine(n, parent);
-    line->setTextFormat(Qt::PlainText);
-    line->setWordWrap(true);
-    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    line->setFont(font);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::WindowText, colours.color(QPalette::WindowText));
-    pal.setColor(QPalette::Window, colours.color(QPalette::Window));
-    line->setPalette(pal);
-    line->setAutoFillBackground(false);
-    line->setCursor(Qt::PointingHandCursor);
-    const QString text = displayText(noteText);
-    line->setText(text);
-    // An empty text still takes one line, as a blank would.
-    if (text.isEmpty())
-        line->setText(QStringLiteral(" "));
-    height = line->heightForWidth(lineWidth);
-    if (text.isEmpty())
-        line->setText(QString());
-    return line;
-}
-
-// The priority diamond of note n, in its priority's colour when it has one.
-// The medium mark takes the notes' own text colour: the desktop's, light on a dark
-// desktop, would vanish on the strip's background.
-QLabel* makePriorityMark(QWidget* parent, int n, const QString& priority, const QFont& font,
-                         const QPalette& base, const QColor& textColour,
-                         std::shared_ptr<WrappedText> diamond)
-{
-    auto* mark = new PriorityMark(std::move(diamond), parent);
-    mark->setText(QString(QChar(char16_t(kDiamond))));
-    mark->setObjectName(QStringLiteral("priorityMark%1").arg(n));
-    mark->setTextFormat(Qt::PlainText);
-    mark->setFont(font);
-    QPalette markPal = mark->palette();
-    const auto color = priorityMarkColor(priority);
-    markPal.setColor(QPalette::WindowText,
-                     color ? toQColor(*color, base, QPalette::WindowText) : textColour);
-    mark->setPalette(markPal);
-    return mark;
-}
-
-} // namespace
 
 NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QFrame(parent)
 {
@@ -134,28 +62,7 @@ void NoteLinesPanel::resizeEvent(QResizeEvent* event)
 
 QString NoteLinesPanel::diamondFontFamily()
 {
-    static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
-        // untranslated: font family names
-        QStringList candidates{QStringLiteral("Symbol"), QStringLiteral("DejaVu Sans"),
-                               QStringLiteral("Noto Sans Symbols2"), QStringLiteral("FreeSerif"),
-                               QStringLiteral("Liberation Sans")};
-        candidates += installed;
-        for (const QString& candidate : candidates) {
-            // Only installed faces are tried: a name the font configuration merely
-            // substitutes ("Symbol" on most desktops here) would load another face,
-            // seldom one with the diamond.
-            if (!installed.contains(candidate, Qt::CaseInsensitive))
-                continue;
-            // Tried in the marks' own size and weight: the face loaded here is the one
-            // the marks are measured and drawn with, not a second one.
-            const QRawFont raw = QRawFont::fromFont(markFont(candidate));
-            if (raw.isValid() && raw.supportsCharacter(kDiamond))
-                return raw.familyName();
-        }
-        return QString();
-    }();
-    return family;
+    return velmaro::diamondFontFamily();
 }
 
 QLabel* NoteLinesPanel::noteLine(int n) const
@@ -186,75 +93,81 @@ void NoteLinesPanel::freeNoteLines()
     m_lines.clear();
     m_marks.clear();
     m_readings.clear();
+    m_tops.clear();
+    m_heights.clear();
+    m_dueLater.clear();
+    m_maker.reset();
+    m_notes.clear();
 }
 
-std::optional<NoteLinesPanel::LastLine>
-NoteLinesPanel::rebuild(const NoteCollection& notes, const StartupSettings& settings, int lineWidth)
+std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::rebuild(const NoteCollection& notes,
+                                                                const StartupSettings& settings,
+                                                                int lineWidth,
+                                                                std::optional<int> reach)
 {
-    if (!m_lines.empty())
+    if (!m_lines.empty() || m_maker)
         freeNoteLines();
-
-    const int count = std::min<int>(notes.count(), int(notes.notes().size()));
     // Colours that name system colours are looked up in the strip's own palette.
     const QPalette base = parentWidget() ? parentWidget()->palette() : palette();
-    // An empty face (stored when the chosen one is not installed) means the desktop's
-    // usual font; a font with an empty family would take the first one installed.
-    QFont lineFont;
-    if (!settings.fontName.isEmpty())
-        lineFont.setFamily(settings.fontName);
-    lineFont.setPointSize(settings.fontSize > 0 ? settings.fontSize : 8);
-    QPalette colours;
-    colours.setColor(QPalette::WindowText,
-                     toQColor(settings.fontColor, base, QPalette::WindowText));
-    colours.setColor(QPalette::Window, toQColor(settings.backColor, base, QPalette::Window));
+    m_maker.emplace(settings, base, lineWidth);
+    // The notes as they are now: a line made later says what this build would have
+    // said, whatever the collection has become meanwhile.
+    const int count = std::min<int>(notes.count(), int(notes.notes().size()));
+    m_notes.assign(notes.notes().begin(), notes.notes().begin() + count);
+    m_alarmOffBefore = notes.sentinel() - kAlarmOffDays;
+    return buildLines(settings, reach);
+}
 
-    const QFont marksFont = markFont(diamondFontFamily());
-    const QString diamondText{QChar(char16_t(kDiamond))};
-    auto diamond = std::make_shared<WrappedText>();
+std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::buildRest(const StartupSettings& settings)
+{
+    if (!hasLinesToCome())
+        return std::nullopt;
+    return buildLines(settings, std::nullopt);
+}
 
-    std::vector<int> heights(count);
-    m_lines.reserve(count);
-    m_marks.reserve(count);
-    for (int n = 1; n <= count; ++n) {
-        const Note& note = notes.note(n);
-        NoteLine* line =
-            makeNoteLine(this, n, note.text, lineFont, colours, lineWidth, heights[n - 1]);
-        connect(line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
+std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::buildLines(const StartupSettings& settings,
+                                                                   std::optional<int> reach)
+{
+    const int first = lineCount();
+    for (int n = first + 1; n <= int(m_notes.size()); ++n) {
+        const int top = m_tops.empty() ? layout::kLineGap
+                                       : layout::noteContentHeight(m_tops.back(), m_heights.back());
+        if (reach && top > *reach)
+            break;
+        NoteLineMaker::Made made = m_maker->make(this, n, m_notes[size_t(n - 1)], m_alarmOffBefore);
+        connect(made.line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
                 Qt::QueuedConnection);
-        m_lines.push_back(line);
-        m_marks.push_back(makePriorityMark(this, n, note.priority, marksFont, base,
-                                           colours.color(QPalette::WindowText), diamond));
-        const bool hasAlarm =
-            note.alarm > 0 && !isAlarmOff(note.alarm, notes.sentinel() - kAlarmOffDays);
-        m_readings.push_back({n, note.priority, note.text,
-                              hasAlarm ? std::optional(fromDayCount(note.alarm)) : std::nullopt});
-        line->setAccessibleName(readNoteAloud(m_readings.back()));
-        m_marks.back()->setAccessibleName(tr("Prioridad %1").arg(priorityWord(note.priority)));
+        made.mark->setAccessibleName(tr("Prioridad %1").arg(priorityWord(made.reading.priority)));
+        m_lines.push_back(made.line);
+        m_marks.push_back(made.mark);
+        m_readings.push_back(std::move(made.reading));
+        m_tops.push_back(top);
+        m_heights.push_back(made.height);
     }
-
-    const std::vector<int> tops = layout::noteLineTops(heights);
-    // Every mark shows the same character in the same font: measured and laid out once.
-    const QSize markSize = count > 0 ? m_marks[0]->sizeHint() : QSize();
-    if (count > 0)
-        diamond->layOut(diamondText, m_marks[0]->font(), WrappedText::kUnwrapped);
-    for (int i = 0; i < count; ++i) {
-        m_lines[i]->setGeometry(layout::kLineLeft, tops[i], lineWidth, heights[i]);
-        m_marks[i]->setGeometry(QRect(QPoint(layout::kMarkLeft, tops[i]), markSize));
+    for (int i = first; i < lineCount(); ++i) {
+        m_lines[i]->setGeometry(layout::kLineLeft, m_tops[i], m_maker->lineWidth(), m_heights[i]);
+        m_marks[i]->setGeometry(QRect(QPoint(layout::kMarkLeft, m_tops[i]), m_maker->markSize()));
         m_lines[i]->show();
         m_marks[i]->show();
+        if (const auto due = m_dueLater.find(i + 1); due != m_dueLater.end())
+            colourLine(i + 1, settings, due->second);
     }
     if (hasFocus())
         markCurrent();
-    if (count < 1)
+    if (m_lines.empty())
         return std::nullopt;
-    return LastLine{tops.back(), heights.back()};
+    return LastLine{m_tops.back(), m_heights.back()};
 }
 
 void NoteLinesPanel::colourLine(int n, const StartupSettings& settings, bool opaque)
 {
     QLabel* line = noteLine(n);
-    if (!line)
+    if (!line) {
+        // A line still to be made takes its colours when it is.
+        if (n > lineCount() && n <= int(m_notes.size()))
+            m_dueLater[n] = opaque;
         return;
+    }
     const QPalette base = parentWidget() ? parentWidget()->palette() : palette();
     QPalette pal = line->palette();
     pal.setColor(QPalette::WindowText, toQColor(settings.alarmColor, base, QPalette::WindowText));

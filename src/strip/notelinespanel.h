@@ -5,10 +5,14 @@
 // priority mark, the alarm colours of a line, the background picture ImgBkGrnd under
 // the lines, and the panel's scroll offset.
 
+#include "notes/datetime.h"
+#include "notes/notecollection.h"
 #include "notes/notereading.h"
+#include "strip/notelinemaker.h"
 
 #include <QFrame>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -17,8 +21,6 @@ class QLabel;
 
 namespace velmaro {
 
-class NoteCollection;
-class NoteLine;
 struct StartupSettings;
 
 class NoteLinesPanel : public QFrame {
@@ -48,11 +50,19 @@ public:
         int height;
     };
     // Builds and places the lines of the loaded notes at `lineWidth`, in the font and
-    // colours of `settings`. nullopt when there is no note.
+    // colours of `settings`. With `reach`, only the lines whose top lies within that
+    // many pixels of the panel's top are made, and buildRest makes the others. nullopt
+    // when no line was made.
     std::optional<LastLine> rebuild(const NoteCollection& notes, const StartupSettings& settings,
-                                    int lineWidth);
+                                    int lineWidth, std::optional<int> reach = std::nullopt);
+    // Whether the last rebuild left lines to make.
+    bool hasLinesToCome() const { return m_maker && lineCount() < int(m_notes.size()); }
+    // Makes and places the lines the last rebuild left, of the notes as they were then,
+    // in the same font and colours; nullopt when it left none.
+    std::optional<LastLine> buildRest(const StartupSettings& settings);
 
-    // Alarm colours on note line n; `opaque` fills its background.
+    // Alarm colours on note line n; `opaque` fills its background. A line still to be
+    // made takes them when it is.
     void colourLine(int n, const StartupSettings& settings, bool opaque);
 
     // Scroll position 0..25 over a scrollbar of `barHeight`; without note lines the
@@ -89,6 +99,8 @@ private:
     int pageFrom(int n, int direction) const;
     // Marks line m_current while the panel has the focus, and scrolls it into view.
     void markCurrent();
+    // Makes and places the lines after the last one made, up to `reach` as rebuild does.
+    std::optional<LastLine> buildLines(const StartupSettings& settings, std::optional<int> reach);
 
     QLabel* ImgBkGrnd = nullptr;
     bool m_backgroundAligned = false;
@@ -96,6 +108,14 @@ private:
     std::vector<NoteReading> m_readings;
     int m_current = 0;
     std::vector<QLabel*> m_marks;
+    std::vector<int> m_tops;
+    std::vector<int> m_heights;
+    // The notes of the last rebuild, and how their lines still to come are made.
+    std::vector<Note> m_notes;
+    DayCount m_alarmOffBefore = 0;
+    std::optional<NoteLineMaker> m_maker;
+    // Lines still to come that take the alarm colours, with their opaqueness.
+    std::map<int, bool> m_dueLater;
 };
 
 } // namespace velmaro

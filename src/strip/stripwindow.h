@@ -17,6 +17,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -77,6 +78,10 @@ public:
     void freeNoteLines();
     // Builds the lines for the loaded notes, sizes and places the strip.
     void noteLineRebuild();
+    // From now until the strip first shows, a build makes only the note lines that
+    // fit on the desktop; the others are made once the event loop runs after that
+    // show, and the strip takes its full height then.
+    void setLinesBelowScreenAfterShow();
     // Scrollbar moved to position 0..25.
     void scroll(int position);
     // Width, topmost state, colours and toolbar from the in-memory settings.
@@ -200,6 +205,14 @@ private:
     // The text of each note whose alarm was shown, by its number then.
     std::map<int, QString> m_alarmTexts;
     void scrollToNoteLine(int top, int lineHeight, int content);
+    // The note lines a build left for later, and the strip's height and place for them.
+    void buildLinesToCome();
+    // Sizes and places the strip for note lines that end at `stripHeight` (none without
+    // it), and the background picture's minimum.
+    void placeForNoteLines(std::optional<int> stripHeight);
+    // The strip and the note-lines panel (`panelHeight` tall) as tall as the background
+    // picture needs.
+    void keepImageMinimum(int panelHeight);
     void focusStart();
 
     // Sets the size; on a change runs the resize handling.
@@ -222,6 +235,7 @@ private:
     bool m_scrollBarShown = false;
     int m_wheelRemainder = 0; // eighths of a degree short of a whole notch
     bool m_inResize = false;
+    bool m_linesBelowAfterShow = false;
 
     StripHeader* pnlHeader = nullptr;
     QFrame* pnlLine2 = nullptr;

@@ -121,6 +121,11 @@ void TForm1::showEvent(QShowEvent* event)
     if (!m_shownOnce)
         QTimer::singleShot(0, this,
                            [this] { RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu()); });
+    // The note lines below the desktop likewise.
+    if (m_linesBelowAfterShow) {
+        m_linesBelowAfterShow = false;
+        QTimer::singleShot(0, this, [this] { buildLinesToCome(); });
+    }
     m_shownOnce = true;
     focusStart();
 }

@@ -95,10 +95,13 @@ struct Rig {
         file.write(text.toLatin1());
     }
 
-    TForm1& create()
+    // `linesBelowAfterShow`: as the program starts it.
+    TForm1& create(bool linesBelowAfterShow = false)
     {
         session = std::make_unique<Session>(paths, clock);
         strip = std::make_unique<TForm1>(fakes.services, *session, images);
+        if (linesBelowAfterShow)
+            strip->setLinesBelowScreenAfterShow();
         // As the program connects its note editor.
         QObject::connect(strip.get(), &TForm1::newNoteAsked, [this] { editor.openNew(); });
         QObject::connect(strip.get(), &TForm1::noteAsked,

@@ -8,6 +8,7 @@
 #include "notes/storetestutil.h"
 #include "output/links.h"
 #include "strip/striprig.h"
+#include "strip/stripwidgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,6 +56,7 @@ private slots:
     void storedPositionPlacesTheStrip();
     void scrollBarForAStripBelowTheScreen();
     void noteLimitAndTheTaskbarCheck();
+    void linesBelowTheDesktopFollowTheShow();
     void newNoteOpensTheEditor();
     void noteLineClickOpensTheNote();
     void closeGuardAndPositionWrite();
@@ -370,6 +372,40 @@ void StripWindowTest::scrollBarForAStripBelowTheScreen()
     QCOMPARE(s.width(), 237);
     QCOMPARE(bar->value(), 0);
     QCOMPARE(child<QWidget>(s, "pnlSentences")->y(), 88);
+}
+
+// Made after the first show, the lines below the desktop end as one build makes them,
+// the strip at its stored place or centred.
+void StripWindowTest::linesBelowTheDesktopFollowTheShow()
+{
+    const QString data = notes(98) + note(99, QStringLiteral("pasada"), QStringLiteral("red"),
+                                          QStringLiteral("05/03/2026 09:00:00"));
+    for (const QString& place : {QStringLiteral("top=0\r\nleft=0\r\n"), QString()}) {
+        const QString general = QStringLiteral("TotalData=99\r\nAlarmColor=65280\r\n") + place;
+        Rig whole;
+        whole.writeConfig(general, data);
+        TForm1& all = whole.create();
+        Rig later;
+        later.writeConfig(general, data);
+        TForm1& s = later.create(true);
+        QVERIFY(s.noteLineCount() < 99);
+        s.show();
+        QTRY_COMPARE(s.noteLineCount(), 99);
+        QCOMPARE(s.geometry(), all.geometry());
+        QCOMPARE(s.isScrollBarShown(), all.isScrollBarShown());
+        QCOMPARE(later.stored(QStringLiteral("General"), QStringLiteral("left")),
+                 whole.stored(QStringLiteral("General"), QStringLiteral("left")));
+        for (int n = 1; n <= 99; ++n) {
+            QCOMPARE(s.noteLine(n)->geometry(), all.noteLine(n)->geometry());
+            QCOMPARE(s.noteLine(n)->accessibleName(), all.noteLine(n)->accessibleName());
+            QCOMPARE(s.priorityMark(n)->geometry(), all.priorityMark(n)->geometry());
+        }
+        QCOMPARE(textColor(s.noteLine(99)), QColor(0, 255, 0));
+        s.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QTest::keyClick(child<QWidget>(s, "pnlSentences"), Qt::Key_End);
+        QVERIFY(static_cast<NoteLine*>(s.noteLine(99))->isFocusMarked());
+    }
 }
 
 void StripWindowTest::noteLimitAndTheTaskbarCheck()
