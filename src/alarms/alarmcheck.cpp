@@ -10,7 +10,7 @@ std::vector<int> takeDueAlarms(NoteCollection& notes, const QDateTime& now)
     if (!notes.isLoaded())
         return due;
     const DayCount nowDays = toDayCount(now);
-    const DayCount off = toDayCount(now.addDays(100000));
+    const DayCount off = nowDays + kAlarmOffDays;
     const int count = std::min<int>(notes.count(), int(notes.notes().size()));
     for (int n = 1; n <= count; ++n) {
         Note& note = notes.note(n);

@@ -76,13 +76,12 @@ NoteLineMaker::NoteLineMaker(const StartupSettings& settings, const QPalette& ba
     m_lineFont.setPointSize(settings.fontSize > 0 ? settings.fontSize : 8);
 }
 
-NoteLineMaker::Made NoteLineMaker::make(QWidget* parent, int n, const Note& note,
-                                        DayCount alarmOffBefore)
+NoteLineMaker::Made NoteLineMaker::make(QWidget* parent, int n, const Note& note, DayCount builtAt)
 {
     int height = 0;
     NoteLine* line = makeLine(parent, n, note.text, height);
     QLabel* mark = makeMark(parent, n, note.priority);
-    const bool hasAlarm = note.alarm > 0 && !isAlarmOff(note.alarm, alarmOffBefore);
+    const bool hasAlarm = note.alarm > 0 && !isAlarmOff(note.alarm, builtAt);
     NoteReading reading{n, note.priority, note.text,
                         hasAlarm ? std::optional(fromDayCount(note.alarm)) : std::nullopt};
     line->setAccessibleName(readNoteAloud(reading));

@@ -43,9 +43,9 @@ public:
         NoteReading reading;
     };
     // Note n's line and mark in `parent`, neither placed nor shown yet; the mark still
-    // without its spoken name. The alarm counts when it is set and not before
-    // `alarmOffBefore`.
-    Made make(QWidget* parent, int n, const Note& note, DayCount alarmOffBefore);
+    // without its spoken name. The alarm counts when it is set and not the no-alarm
+    // moment as of `builtAt`.
+    Made make(QWidget* parent, int n, const Note& note, DayCount builtAt);
 
     int lineWidth() const { return m_lineWidth; }
     // The size every mark takes; invalid before the first mark is made.

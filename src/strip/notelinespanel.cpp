@@ -114,7 +114,7 @@ std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::rebuild(const NoteCollec
     // said, whatever the collection has become meanwhile.
     const int count = std::min<int>(notes.count(), int(notes.notes().size()));
     m_notes.assign(notes.notes().begin(), notes.notes().begin() + count);
-    m_alarmOffBefore = notes.sentinel() - kAlarmOffDays;
+    m_builtAt = notes.sentinel() - kAlarmOffDays;
     return buildLines(settings, reach);
 }
 
@@ -134,7 +134,7 @@ std::optional<NoteLinesPanel::LastLine> NoteLinesPanel::buildLines(const Startup
                                        : layout::noteContentHeight(m_tops.back(), m_heights.back());
         if (reach && top > *reach)
             break;
-        NoteLineMaker::Made made = m_maker->make(this, n, m_notes[size_t(n - 1)], m_alarmOffBefore);
+        NoteLineMaker::Made made = m_maker->make(this, n, m_notes[size_t(n - 1)], m_builtAt);
         connect(made.line, &NoteLine::noteClicked, this, &NoteLinesPanel::noteClicked,
                 Qt::QueuedConnection);
         made.mark->setAccessibleName(tr("Prioridad %1").arg(priorityWord(made.reading.priority)));

@@ -110,9 +110,10 @@ private:
     std::vector<QLabel*> m_marks;
     std::vector<int> m_tops;
     std::vector<int> m_heights;
-    // The notes of the last rebuild, and how their lines still to come are made.
+    // The notes of the last rebuild, the moment it was made at, and how their lines
+    // still to come are made.
     std::vector<Note> m_notes;
-    DayCount m_alarmOffBefore = 0;
+    DayCount m_builtAt = 0;
     std::optional<NoteLineMaker> m_maker;
     // Lines still to come that take the alarm colours, with their opaqueness.
     std::map<int, bool> m_dueLater;
