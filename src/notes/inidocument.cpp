@@ -27,7 +27,18 @@ QStringView trimBlanks(QStringView s)
 // Names compare without regard to case or surrounding blanks.
 QString foldName(QStringView name)
 {
-    return trimBlanks(name).toString().toCaseFolded();
+    const QStringView trimmed = trimBlanks(name);
+    // Names are plain ASCII nearly always, and every name of a file passes here as it
+    // is read: folded without the Unicode tables, which fold A-Z alone in that range.
+    QString folded(trimmed.size(), Qt::Uninitialized);
+    QChar* out = folded.data();
+    for (const QChar c : trimmed) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return trimmed.toString().toCaseFolded();
+        *out++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u);
+    }
+    return folded;
 }
 
 // The value as a reader sees it: trimmed, one pair of matching quotes removed.

@@ -89,6 +89,7 @@ void NoteCollection::load()
     }
     const QString sentinelText = formatDateTime(sentinel());
     const DayCount sentinelMoment = parseDateTime(sentinelText).value_or(sentinel());
+    const SettingsStore::ReadPass pass(m_store);
     for (int n = 1; n <= last; ++n) {
         StoredNote stored = readStoredNote(m_store, n);
         Note note;

@@ -78,6 +78,7 @@ struct SettingsStore::Data {
     int error = 0;
     bool refusing = false; // the last write did not reach the file
     int groupDepth = 0;
+    int readPasses = 0;
     bool pending = false; // writes made inside a group, not yet on disk
     // A digest of the bytes last read or written, and how often the file held others.
     QByteArray digest;
@@ -134,7 +135,7 @@ void SettingsStore::Data::load()
 void SettingsStore::Data::refresh()
 {
     // Inside a group the document holds writes that are not on disk yet.
-    if (!open || groupDepth > 0)
+    if (!open || groupDepth > 0 || readPasses > 0)
         return;
     if (unreadable || stampOf(path) != stamp)
         load();
@@ -365,6 +366,17 @@ void SettingsStore::WriteGroup::commit()
         d.load();
         throw refused;
     }
+}
+
+SettingsStore::ReadPass::ReadPass(const SettingsStore& store) : m_store(store)
+{
+    m_store.d->refresh();
+    ++m_store.d->readPasses;
+}
+
+SettingsStore::ReadPass::~ReadPass()
+{
+    --m_store.d->readPasses;
 }
 
 } // namespace velmaro

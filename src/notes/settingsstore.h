@@ -123,6 +123,20 @@ public:
         bool m_done = false;
     };
 
+    // While at least one pass is alive, reads take the file as it was when the first
+    // began: one look at the file for a whole read of many keys, and no read that
+    // mixes an older and a newer file.
+    class ReadPass {
+    public:
+        explicit ReadPass(const SettingsStore& store);
+        ~ReadPass();
+        ReadPass(const ReadPass&) = delete;
+        ReadPass& operator=(const ReadPass&) = delete;
+
+    private:
+        const SettingsStore& m_store;
+    };
+
 private:
     struct Data;
     std::unique_ptr<Data> d;

@@ -50,41 +50,45 @@ QString defaultCustomMessage()
 
 void readStartupSettings(SettingsStore& store, StartupSettings& s)
 {
-    s.firstRun = !readPresent(store, keys::kTop);
-
-    // A count that cannot be read is recovered; the user is told (see noteCountProblem).
-    const NoteCount count = readNoteCount(store);
-    s.noteCount = count.count;
-    s.noteCountProblem = count.problem();
-
     namespace k = keys;
-    s.width = readNumber(store, k::kWidth);
+    {
+        // One look at the file for all the keys below.
+        const SettingsStore::ReadPass pass(store);
+        s.firstRun = !readPresent(store, keys::kTop);
 
-    s.email = readPresent(store, k::kEmail).value_or(makerEmail());
-    s.alwaysOnTop = readFlag(store, k::kAlwaysOnTop);
-    s.web = readPresent(store, k::kWeb).value_or(makerWeb());
-    s.customMessage = readPresent(store, k::kShow).value_or(defaultCustomMessage());
+        // A count that cannot be read is recovered; the user is told (see noteCountProblem).
+        const NoteCount count = readNoteCount(store);
+        s.noteCount = count.count;
+        s.noteCountProblem = count.problem();
 
-    s.fontName = readText(store, k::kFontStyle);
-    s.fontSize = readNumber(store, k::kFontSize);
-    s.fontColor = readNumber(store, k::kFontColor);
-    s.alarmColor = readNumber(store, k::kAlarmColor);
-    s.alarmBackColor = readNumber(store, k::kAlarmBackColor);
-    s.alarmBackTransparent = readFlag(store, k::kAlarmBackTransparent);
+        s.width = readNumber(store, k::kWidth);
 
-    s.backColor = readNumber(store, k::kBackColor);
+        s.email = readPresent(store, k::kEmail).value_or(makerEmail());
+        s.alwaysOnTop = readFlag(store, k::kAlwaysOnTop);
+        s.web = readPresent(store, k::kWeb).value_or(makerWeb());
+        s.customMessage = readPresent(store, k::kShow).value_or(defaultCustomMessage());
 
-    s.backImageMode = readText(store, k::kBackImageMode);
-    s.backImagePath = readText(store, k::kBackImage);
+        s.fontName = readText(store, k::kFontStyle);
+        s.fontSize = readNumber(store, k::kFontSize);
+        s.fontColor = readNumber(store, k::kFontColor);
+        s.alarmColor = readNumber(store, k::kAlarmColor);
+        s.alarmBackColor = readNumber(store, k::kAlarmBackColor);
+        s.alarmBackTransparent = readFlag(store, k::kAlarmBackTransparent);
 
-    s.archiveFile = presentOrDefault(store, k::kArchFile);
-    s.stampAlarm = readPresentFlag(store, k::kAlarmTime).value_or(s.stampAlarm);
-    s.stampLastUpdate = readFlag(store, k::kLastUpdate);
-    s.stampArchived = readFlag(store, k::kExitTime);
-    for (int i = 0; i < kLauncherCount; ++i) {
-        s.launchers[i] = {readFlag(store, k::kProgChk[i]), presentOrDefault(store, k::kProgName[i]),
-                          presentOrDefault(store, k::kProgId[i]),
-                          presentOrDefault(store, k::kProgFile[i])};
+        s.backColor = readNumber(store, k::kBackColor);
+
+        s.backImageMode = readText(store, k::kBackImageMode);
+        s.backImagePath = readText(store, k::kBackImage);
+
+        s.archiveFile = presentOrDefault(store, k::kArchFile);
+        s.stampAlarm = readPresentFlag(store, k::kAlarmTime).value_or(s.stampAlarm);
+        s.stampLastUpdate = readFlag(store, k::kLastUpdate);
+        s.stampArchived = readFlag(store, k::kExitTime);
+        for (int i = 0; i < kLauncherCount; ++i) {
+            s.launchers[i] = {
+                readFlag(store, k::kProgChk[i]), presentOrDefault(store, k::kProgName[i]),
+                presentOrDefault(store, k::kProgId[i]), presentOrDefault(store, k::kProgFile[i])};
+        }
     }
 
     writeText(store, k::kRem, k::kRem.defaultText.toString());

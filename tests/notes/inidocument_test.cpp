@@ -27,6 +27,11 @@ TEST(IniDocument, NamesMatchWithoutCaseOrSurroundingBlanks)
     EXPECT_EQ(d.value(u"CUSTOM", u"ALWAYSONTOP"), u"T");
     EXPECT_FALSE(d.value(u"Custom", u"TOP").has_value());
     EXPECT_FALSE(d.value(u"Gen", u"TOP").has_value());
+    // Beyond ASCII the Unicode folding holds; next to the letters nothing folds.
+    const IniDocument wide = doc("[Año]\nÑandú=1\nK[=2\n");
+    EXPECT_EQ(wide.value(u"AÑO", u"ñANDÚ"), u"1");
+    EXPECT_EQ(wide.value(u"año", u"k["), u"2");
+    EXPECT_FALSE(wide.value(u"Año", u"K{").has_value());
 }
 
 TEST(IniDocument, EmptyValueIsNotAbsent)

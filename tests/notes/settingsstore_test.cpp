@@ -160,6 +160,14 @@ TEST_F(SettingsStoreTest, AHandEditWhileRunningIsNotOverwritten)
     ::utime(QFile::encodeName(path).constData(), &times);
     EXPECT_EQ(store.readString(u"General", u"left", kAbsent), u"9");
 
+    // A read pass looks at the file once: an edit made during it shows after it.
+    {
+        const SettingsStore::ReadPass pass(store);
+        writeBytes(path, "[General]\r\nleft=55\r\n");
+        EXPECT_EQ(store.readString(u"General", u"left", kAbsent), u"9");
+    }
+    EXPECT_EQ(store.readString(u"General", u"left", kAbsent), u"55");
+
     // A file deleted under the store reads as empty.
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(store.readString(u"General", u"left", kAbsent), kAbsent);
