@@ -126,31 +126,29 @@ QPixmap builtInPicture(const QString& name)
 
 namespace {
 
-// A built-in picture's icon that reads the drawing at twice the size only when a scaled
-// screen first asks for it; on screens at their natural size it is never decoded.
-// Requests are answered by an icon of the drawings read so far, at scale 1 exactly as
-// one holding both would answer them.
+// A built-in picture's icon that reads its drawing when it is first asked for (a menu's
+// icon is not read before the menu opens), and the drawing at twice the size only when
+// a scaled screen first asks for it; on screens at their natural size it is never
+// decoded. Requests are answered by an icon of the drawings read so far, at scale 1
+// exactly as one holding both would answer them.
 class SharpOnDemandEngine : public QIconEngine {
 public:
-    explicit SharpOnDemandEngine(const QString& name) : m_name(name)
-    {
-        m_icon.addPixmap(builtInPixmap(name + QStringLiteral(".png"), 1.0));
-    }
+    explicit SharpOnDemandEngine(const QString& name) : m_name(name) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         if (painter->device())
             readSharpFor(painter->device()->devicePixelRatio());
-        m_icon.paint(painter, rect, Qt::AlignCenter, mode, state);
+        read().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     // In device-independent pixels: the size of the pixmap drawn at scale 1.
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return m_icon.pixmap(size, 1.0, mode, state).size();
+        return read().pixmap(size, 1.0, mode, state).size();
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return m_icon.pixmap(size, 1.0, mode, state);
+        return read().pixmap(size, 1.0, mode, state);
     }
     // `size` is in device pixels.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
@@ -163,21 +161,31 @@ public:
     }
     void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override
     {
-        m_icon.addPixmap(pixmap, mode, state);
+        read().addPixmap(pixmap, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
         readSharpFor(2.0);
         return m_icon.availableSizes(mode, state);
     }
-    bool isNull() override { return m_icon.isNull(); }
+    bool isNull() override { return read().isNull(); }
     QIconEngine* clone() const override { return new SharpOnDemandEngine(*this); }
 
 private:
     SharpOnDemandEngine(const SharpOnDemandEngine&) = default;
 
+    QIcon& read()
+    {
+        if (!m_read) {
+            m_read = true;
+            m_icon.addPixmap(builtInPixmap(m_name + QStringLiteral(".png"), 1.0));
+        }
+        return m_icon;
+    }
+
     void readSharpFor(qreal scale)
     {
+        read();
         if (!(scale > 1.0) || m_sharpRead)
             return;
         m_sharpRead = true;
@@ -188,6 +196,7 @@ private:
 
     QString m_name;
     QIcon m_icon;
+    bool m_read = false;
     bool m_sharpRead = false;
 };
 
