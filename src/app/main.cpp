@@ -62,6 +62,9 @@ int main(int argc, char* argv[])
 
     LinuxServices platform(messages);
     Session session(StoragePaths::resolve(platform.environment), platform.clock);
+    // The settings file is read while the font thread lists the installed faces, which
+    // the strip's first text waits for.
+    session.openAhead();
     CommandImages images;
     TForm1 strip(platform.services, session, images);
     // Every other window opens over the strip; made before any of them shows.

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "session/session.h"
 
+#include <utility>
+
 namespace velmaro {
 
 Session::Session(const StoragePaths& paths, const platform::Clock& clock)
@@ -11,8 +13,23 @@ Session::Session(const StoragePaths& paths, const platform::Clock& clock)
     m_store.setPath(m_paths.settingsFile);
 }
 
+void Session::openAhead()
+{
+    try {
+        open();
+    } catch (...) {
+        m_aheadFailure = std::current_exception();
+    }
+    m_openedAhead = true;
+}
+
 void Session::open()
 {
+    if (std::exchange(m_openedAhead, false)) {
+        if (m_aheadFailure)
+            std::rethrow_exception(std::exchange(m_aheadFailure, nullptr));
+        return;
+    }
     m_firstRun = false;
     try {
         runFileSetup(m_paths, m_clock.now().date(), m_store);

@@ -12,6 +12,8 @@
 #include "session/startupsettings.h"
 #include "session/storage.h"
 
+#include <exception>
+
 namespace velmaro {
 
 class Session {
@@ -39,6 +41,9 @@ public:
     // file can be written again); when it cannot, the store stays closed, so that
     // nothing is ever written on a count never read.
     void open();
+    // open() done ahead of its turn, while the start-up waits for something else: the
+    // next open() then gives that outcome, the same error included, and reads nothing.
+    void openAhead();
     // The start-up settings read into settings(). The first-run flag and the note count
     // are taken over however far the read got; its ConversionError and StoreError pass
     // through.
@@ -53,6 +58,8 @@ private:
     NoteCollection m_notes;
     StartupSettings m_settings;
     bool m_firstRun = false;
+    bool m_openedAhead = false;
+    std::exception_ptr m_aheadFailure;
 };
 
 } // namespace velmaro

@@ -128,3 +128,17 @@ TEST_F(SessionStart, AVersionStampThatCannotBeWrittenIsAnErrorAndNothingIsWritte
         EXPECT_TRUE(e.message().contains(u"en su lugar hay una carpeta"));
     }
 }
+
+TEST_F(SessionStart, AnOpeningAheadGivesItsOutcomeToTheNextOpenOnly)
+{
+    // The failure of the opening made ahead is the next open()'s, even though the
+    // folder has gone meanwhile; the open() after that opens afresh.
+    ASSERT_TRUE(QDir().mkpath(paths.settingsFile));
+    Session session(paths, clock);
+    session.openAhead();
+    EXPECT_FALSE(session.store().isOpen());
+    ASSERT_TRUE(QDir().rmdir(paths.settingsFile));
+    EXPECT_THROW(session.open(), StoreError);
+    EXPECT_NO_THROW(session.open());
+    EXPECT_TRUE(session.store().isOpen());
+}
