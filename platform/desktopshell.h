@@ -25,6 +25,9 @@ public:
     }
     // Puts the window on the workspace the user is on, shown or about to be shown.
     virtual void moveToCurrentWorkspace(std::uintptr_t window) { (void)window; }
+    // Sends what the program has asked of the display so far (a window shown, say)
+    // now, instead of when the event loop next waits.
+    virtual void sendPending() {}
 };
 
 } // namespace velmaro::platform

@@ -187,4 +187,10 @@ void X11DesktopShell::moveToCurrentWorkspace(std::uintptr_t window)
     xcb_flush(m_connection);
 }
 
+void X11DesktopShell::sendPending()
+{
+    if (m_connection)
+        xcb_flush(m_connection);
+}
+
 } // namespace velmaro::platform

@@ -31,6 +31,7 @@ public:
     // Sets the window's _NET_WM_DESKTOP (read when it is mapped) and asks the window
     // manager to move it there (for a window already shown).
     void moveToCurrentWorkspace(std::uintptr_t window) override;
+    void sendPending() override;
 
     bool windowManagerRunning() const;
     bool trayRunning() const;

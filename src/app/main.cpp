@@ -79,6 +79,8 @@ int main(int argc, char* argv[])
     StripWindows windows(platform.services, session, strip, images, messages,
                          platform.startMessages);
     strip.show();
+    // The strip goes to the display now, not after the work queued for the loop.
+    platform.services.shell.sendPending();
     NotesFromOutside notesFromOutside(session, strip, platform.services.messages);
 
     // Other programs reach the strip: the command line, desktop actions, the session bus.

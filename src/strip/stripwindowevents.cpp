@@ -12,6 +12,7 @@
 #include "strip/stripheader.h"
 #include "strip/striptray.h"
 #include "strip/tray/texttrayicon.h"
+#include "widgets/afterfirstpaint.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -24,6 +25,9 @@
 namespace velmaro {
 
 namespace {
+
+// The latest the deferred start-up work waits for the strip's first paint.
+constexpr std::chrono::milliseconds kFirstPaintLatest{500};
 
 // Restores the close guard however the shell call ends.
 class CloseGuardClearer {
@@ -116,12 +120,15 @@ void TForm1::closeForSessionEnd()
 void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // The tray icon once the strip's own window is on its way: the icon's window, the
+    // The tray icon once the strip is on the screen: the icon's window, the
     // notification area's to place, need not hold up the strip's first showing.
-    if (!m_shownOnce)
-        QTimer::singleShot(0, this,
-                           [this] { RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu()); });
-    // The note lines below the desktop likewise.
+    if (!m_shownOnce) {
+        afterFirstPaint(
+            this, [this] { RxTrayIcon1 = makeStripTrayIcon(this, m_commands->menu()); },
+            kFirstPaintLatest);
+    }
+    // The note lines below the desktop before the first paint, which shows the
+    // scrollbar as all of them make it.
     if (m_linesBelowAfterShow) {
         m_linesBelowAfterShow = false;
         QTimer::singleShot(0, this, [this] { buildLinesToCome(); });
