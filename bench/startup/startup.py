@@ -13,8 +13,10 @@ that the runs measure an everyday start (nothing to write), not a first one.
 display from the first program that asks for the bus.
 
 - start-up: exec to the first mapping of the program's main window (the strip, the
-  bare window: not the tray icon's window, which can map first); the two programs
-  take turns, the median, fastest and slowest of each are printed;
+  bare window: not the tray icon's window, which can map first), timed when the
+  server's MapNotify reaches a watching client (velmaro_map_watch), so that no poll
+  takes CPU time from the program measured; the two programs take turns, the median,
+  fastest and slowest of each are printed;
 - memory: resident set size 5 s after that window appeared, median over the runs;
 - idle: the programs side by side, CPU time of all their threads over 60 s (four
   alarm ticks for velmaro), from /proc/PID/task/*/schedstat. The minute starts
@@ -32,9 +34,12 @@ Measure a Release build (-DCMAKE_BUILD_TYPE=Release) for figures to compare.
 import argparse
 import glob
 import os
+import queue
 import re
 import statistics
+import subprocess
 import sys
+import threading
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -138,28 +143,43 @@ def start(d, name, exe, env):
     return d.spawn(os.path.basename(exe), argv, env_extra=env)
 
 
-def main_window_mapped(d, name, pid):
-    """Whether a window of `pid` titled as the program's main window is mapped and
-    larger than a tray icon. One xdotool call for the search and the sizes, so that
-    the poll costs the same whichever window maps first."""
-    out = d.xdotool("search", "--all", "--onlyvisible", "--pid", str(pid), "--name",
-                    WINDOW_NAMES[name], "getwindowgeometry", "%@", check=False)
-    for w, h in re.findall(r"Geometry:\s*(\d+)x(\d+)", out):
-        if min(int(w), int(h)) > MAIN_WINDOW_MIN_SIDE:
-            return True
-    return False
+class MapWatch:
+    """The windows mapped on the desktop, as velmaro_map_watch reports them: one
+    (monotonic seconds, width, height, pid, name) tuple each, in a queue."""
+
+    def __init__(self, d, exe):
+        self.mapped = queue.Queue()
+        self.proc = subprocess.Popen([exe], env=d.base_env(), stdout=subprocess.PIPE,
+                                     stdin=subprocess.DEVNULL, text=True)
+        if self.proc.stdout.readline().strip() != "ready":
+            raise RuntimeError("velmaro_map_watch did not start")
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self.proc.stdout:
+            at, w, h, pid, name = (line.rstrip("\n").split(" ", 4) + [""])[:5]
+            self.mapped.put((float(at) / 1000.0, int(w), int(h), int(pid), name))
+
+    def stop(self):
+        self.proc.terminate()
+        self.proc.wait()
 
 
 def wait_for_main_window(d, name, p, t0, timeout=30.0):
-    """Seconds from t0 to the first mapping of the program's main window."""
+    """Seconds from t0 to the first mapping of a window of `p` titled as the program's
+    main window and larger than a tray icon."""
     while True:
-        if main_window_mapped(d, name, p.pid):
-            return time.monotonic() - t0
+        try:
+            at, w, h, pid, title = d.map_watch.mapped.get(timeout=0.1)
+        except queue.Empty:
+            at = None
+        if at is not None and pid == p.pid and re.search(WINDOW_NAMES[name], title) \
+                and min(w, h) > MAIN_WINDOW_MIN_SIDE:
+            return at - t0
         if not p.alive():
             raise RuntimeError("%s ended (rc %r) without a window:\n%s" % (name, p.returncode, p.output()))
         if time.monotonic() - t0 > timeout:
             raise RuntimeError("%s showed no window within %.0f s" % (name, timeout))
-        time.sleep(0.002)
 
 
 def one_run(d, name, exe, env, memory):
@@ -209,13 +229,14 @@ def main():
     if a.runs < 1:
         ap.error("--runs must be at least 1")
     a.build = os.path.abspath(a.build)
+    watcher = os.path.join(a.build, "bench", "startup", "velmaro_map_watch")
     programs = {
         "bare": os.path.join(a.build, "bench", "startup", "velmaro_bare_window"),
         "velmaro": os.path.abspath(os.environ.get("VELMARO_BIN") or os.path.join(a.build, "velmaro")),
     }
     if a.only:
         programs = {a.only: programs[a.only]}
-    for name, exe in programs.items():
+    for name, exe in list(programs.items()) + [("map watch", watcher)]:
         if not os.access(exe, os.X_OK):
             sys.exit("startup.py: %s not built: %s" % (name, exe))
     notes = settings_with_notes(a.notes)
@@ -225,6 +246,7 @@ def main():
     libs = {}
     idle = {}
     with Desktop(wm=False, tray=True, bus=not a.no_bus) as d:
+        d.map_watch = MapWatch(d, watcher)
         counter = [0]
         if "velmaro" in programs:
             notes = settled_settings(d, programs["velmaro"], notes)
