@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 // A borderless 237x140 window filled with one colour.
-//   velmaro_bare_window [--tray] [--tick] [x y [#rrggbb]]
+//   velmaro_bare_window [--tray] [--tick] [--text] [x y [#rrggbb]]
 // Without a position it is centred on the screen; the colour defaults to #d2ffd2.
 // --tray also puts a 16x16 icon in the notification area, as velmaro does.
 // --tick runs a timer every 15 s that does nothing: the floor of an idle program that
 // wakes as often as velmaro's alarm check.
+// --text shows one line of text in the desktop's font: the floor of a window with any
+// text at all, which first reads the font configuration and loads a font.
 // Ctrl+S ends it with exit code 0 and a double-click paints it blue, so that the
 // end-to-end harness can check its key and mouse input against a plain Qt window.
 
 #include <QApplication>
 #include <QColor>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -58,11 +61,16 @@ int main(int argc, char** argv)
     QStringList args = app.arguments();
     const bool tray = args.removeAll(QStringLiteral("--tray")) > 0;
     const bool tick = args.removeAll(QStringLiteral("--tick")) > 0;
+    const bool text = args.removeAll(QStringLiteral("--text")) > 0;
 
     QColor colour(0xd2, 0xff, 0xd2);
     if (args.size() >= 4)
         colour = QColor::fromString(args.at(3));
     BareWindow w(colour);
+    if (text) {
+        auto* line = new QLabel(QStringLiteral("velmaro_bare_window"), &w);
+        line->move(8, 8);
+    }
 
     if (args.size() >= 3) {
         w.move(args.at(1).toInt(), args.at(2).toInt());

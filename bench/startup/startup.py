@@ -27,6 +27,11 @@ display from the first program that asks for the bus.
 
     bench/startup/startup.py [--build DIR] [--runs N] [--notes N] [--only bare|velmaro]
                              [--no-memory] [--no-idle] [--idle-seconds S] [--no-bus]
+                             [--with-text]
+
+`--with-text` also times the bare window showing one line of text (`bare-text`): the
+floor of a window with any text, which reads the font configuration and loads a font
+first, as velmaro must before its strip can be laid out.
 
 Measure a Release build (-DCMAKE_BUILD_TYPE=Release) for figures to compare.
 """
@@ -48,7 +53,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 from harness import Desktop, to_cp1252_crlf  # noqa: E402
 
 WINDOW_NAMES = {"bare": "^velmaro_bare_window$", "bare-tick": "^velmaro_bare_window$",
-                "velmaro": "^Velmaro$"}
+                "bare-text": "^velmaro_bare_window$", "velmaro": "^Velmaro$"}
 # A main window is larger than this on both sides; a tray icon's window is not.
 MAIN_WINDOW_MIN_SIDE = 64
 MEMORY_AFTER = 5.0
@@ -139,7 +144,8 @@ def mapped_libraries(pid):
 def start(d, name, exe, env):
     argv = [exe]
     if name.startswith("bare"):
-        argv += ["--tray"] + (["--tick"] if name == "bare-tick" else [])
+        argv += ["--tray"] + (["--tick"] if name == "bare-tick" else []) \
+            + (["--text"] if name == "bare-text" else [])
     return d.spawn(os.path.basename(exe), argv, env_extra=env)
 
 
@@ -225,6 +231,8 @@ def main():
     ap.add_argument("--no-idle", action="store_true", help="skip the idle CPU measurement")
     ap.add_argument("--idle-seconds", type=float, default=60.0)
     ap.add_argument("--no-bus", action="store_true", help="no session bus on the desktop")
+    ap.add_argument("--with-text", action="store_true",
+                    help="also time the bare window with one line of text (bare-text)")
     a = ap.parse_args()
     if a.runs < 1:
         ap.error("--runs must be at least 1")
@@ -236,6 +244,8 @@ def main():
     }
     if a.only:
         programs = {a.only: programs[a.only]}
+    if a.with_text and "bare" in programs:
+        programs["bare-text"] = programs["bare"]
     for name, exe in list(programs.items()) + [("map watch", watcher)]:
         if not os.access(exe, os.X_OK):
             sys.exit("startup.py: %s not built: %s" % (name, exe))
@@ -267,7 +277,7 @@ def main():
                 if kib is not None:
                     rss[name].append(kib / 1024)
         if not a.no_idle:
-            idlers = dict(programs)
+            idlers = {name: exe for name, exe in programs.items() if name != "bare-text"}
             if "bare" in programs:
                 # The bare window again, with a timer as frequent as the alarm check.
                 idlers["bare-tick"] = programs["bare"]
@@ -277,15 +287,17 @@ def main():
           % (a.runs, a.notes, "no session bus" if a.no_bus else "a session bus"))
     print("start-up, exec to the main window mapped (ms):")
     for name, ms in times.items():
-        print("  %-8s median %7.1f   min %7.1f   max %7.1f   (%d shared objects mapped)"
+        print("  %-9s median %7.1f   min %7.1f   max %7.1f   (%d shared objects mapped)"
               % (name, statistics.median(ms), min(ms), max(ms), libs[name]))
-    if len(times) == 2:
-        print("  velmaro / bare: %.2f" % (statistics.median(times["velmaro"]) / statistics.median(times["bare"])))
+    for floor in ("bare", "bare-text"):
+        if floor in times and "velmaro" in times:
+            print("  velmaro / %s: %.2f" % (floor, statistics.median(times["velmaro"])
+                                           / statistics.median(times[floor])))
     if not a.no_memory:
         print("resident memory %.0f s after the window (MB, median):" % MEMORY_AFTER)
         for name, mb in rss.items():
             print("  %-8s %6.1f" % (name, statistics.median(mb)))
-        if len(rss) == 2:
+        if "bare" in rss and "velmaro" in rss:
             print("  velmaro - bare: %+.1f MB" % (statistics.median(rss["velmaro"]) - statistics.median(rss["bare"])))
     if idle:
         print("idle CPU over %.0f s, side by side (ms):" % a.idle_seconds)
