@@ -296,7 +296,7 @@ def main():
     if not a.no_memory:
         print("resident memory %.0f s after the window (MB, median):" % MEMORY_AFTER)
         for name, mb in rss.items():
-            print("  %-8s %6.1f" % (name, statistics.median(mb)))
+            print("  %-9s %6.1f" % (name, statistics.median(mb)))
         if "bare" in rss and "velmaro" in rss:
             print("  velmaro - bare: %+.1f MB" % (statistics.median(rss["velmaro"]) - statistics.median(rss["bare"])))
     if idle:
