@@ -10,6 +10,7 @@
 #include "platform/processtitle.h"
 #include "session/session.h"
 #include "settings/settingssteps.h"
+#include "strip/notelinemaker.h"
 #include "strip/stripwindow.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ FontWarmUp::FontWarmUp(const platform::FontConfigurationLoad& configuration)
           // configuration's files and every face's entry); the mark's face and the
           // faces the settings offer are looked up once and kept, so that the strip's
           // build and the settings' start-up pass ask the database nothing again.
-          TForm1::diamondFontFamily();
+          diamondFontFamily();
           installedFaces();
       })
 {

@@ -60,11 +60,6 @@ void NoteLinesPanel::resizeEvent(QResizeEvent* event)
         ImgBkGrnd->setGeometry(rect());
 }
 
-QString NoteLinesPanel::diamondFontFamily()
-{
-    return velmaro::diamondFontFamily();
-}
-
 QLabel* NoteLinesPanel::noteLine(int n) const
 {
     if (n < 1 || n > int(m_lines.size()))

@@ -69,9 +69,6 @@ public:
     // panel stays where it is.
     void scrollTo(int position, int barHeight);
 
-    // The font that draws the priority diamond (one that really holds U+2666).
-    static QString diamondFontFamily();
-
     // The keyboard focus on the lines, at note line n (kept between 1 and the last
     // line); false without note lines.
     bool focusNote(int n);

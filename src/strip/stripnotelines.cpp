@@ -35,11 +35,6 @@ void TForm1::setLinesBelowScreenAfterShow()
     m_linesBelowAfterShow = true;
 }
 
-QString TForm1::diamondFontFamily()
-{
-    return NoteLinesPanel::diamondFontFamily();
-}
-
 int TForm1::noteLineCount() const
 {
     return pnlSentences->lineCount();

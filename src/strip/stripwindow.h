@@ -120,9 +120,6 @@ public:
     QLabel* noteLine(int n) const;
     QLabel* priorityMark(int n) const;
 
-    // The font that draws the priority diamond (one that really holds U+2666).
-    static QString diamondFontFamily();
-
 public slots:
     void Timer1Timer();
     void alarmCheck();
