@@ -256,7 +256,7 @@ void IniDocument::setValue(QStringView section, QStringView key, const QString& 
 
     const QString k = singleLine(trimBlanks(key).toString());
     const QString name = singleLine(trimBlanks(section).toString());
-    SectionName& named = d->index[name.toCaseFolded()];
+    SectionName& named = d->index[foldName(name)];
     if (named.first < 0) {
         Section s;
         s.hasHeader = true;
