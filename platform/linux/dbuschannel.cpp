@@ -30,6 +30,18 @@ bool sessionBusConfigured()
     return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
 }
 
+SessionBusAhead::SessionBusAhead()
+{
+    if (sessionBusConfigured())
+        m_connected = std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
+}
+
+SessionBusAhead::~SessionBusAhead()
+{
+    if (m_connected.valid())
+        m_connected.wait();
+}
+
 bool startedByBus(const Environment& env)
 {
     return env.variable("DBUS_STARTER_BUS_TYPE") == u"session";

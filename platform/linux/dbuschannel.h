@@ -27,6 +27,7 @@
 
 #include <QString>
 
+#include <future>
 #include <memory>
 
 namespace velmaro::platform {
@@ -41,6 +42,20 @@ bool sessionBusConfigured();
 
 // True when the session bus started this process for a call on its name.
 bool startedByBus(const Environment& env);
+
+// Connects to the session bus, where one is set up, on a thread of its own: the first
+// user of the bus on the main thread (the accessibility bridge, as the strip's first
+// names are set, before it is shown) then finds it connected. Waited for when it goes.
+class SessionBusAhead {
+public:
+    SessionBusAhead();
+    ~SessionBusAhead();
+    SessionBusAhead(const SessionBusAhead&) = delete;
+    SessionBusAhead& operator=(const SessionBusAhead&) = delete;
+
+private:
+    std::future<void> m_connected;
+};
 
 class DBusInstanceServer final : public InstanceServer {
 public:

@@ -8,6 +8,7 @@
 #include "app/stripremote.h"
 #include "app/stripwindows.h"
 #include "app/terminationsignal.h"
+#include "platform/linux/dbuschannel.h"
 #include "session/language.h"
 #include "session/session.h"
 #include "session/storage.h"
@@ -45,6 +46,8 @@ int main(int argc, char* argv[])
     // Under a Wayland session the strip runs on XWayland, where it can place itself.
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
+    // The accessibility bridge's first question, as the strip is made, goes on the bus.
+    platform::SessionBusAhead bus;
     CaretBlinkTimeout caret(app);
     useInterfaceLanguage(app);
     FontWarmUp fonts(fontConfiguration);
