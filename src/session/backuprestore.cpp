@@ -79,6 +79,7 @@ QString firstWords(const QString& text)
 
 QList<BackupEntry> readBackups(const QString& folder)
 {
+    settlePendingBackup();
     QList<BackupEntry> entries;
     for (const QString& name : listBackups(folder)) {
         BackupEntry entry;

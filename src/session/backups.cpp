@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <future>
+#include <mutex>
 #include <optional>
+#include <variant>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -140,21 +143,36 @@ QStringList listBackups(const QString& folder)
     return out;
 }
 
-BackupOutcome makeDailyBackup(const QString& settingsFile, const QString& folder, QDate today,
-                              int keep)
+namespace {
+
+// Today's copy to write: the settings file's bytes as they were read.
+struct DailyCopy {
+    QString folder;
+    QDate today;
+    QByteArray bytes;
+};
+
+std::variant<DailyCopy, BackupOutcome> readDailyCopy(const QString& settingsFile,
+                                                     const QString& folder, QDate today)
 {
     const QStringList existing = listBackups(folder);
     if (!existing.isEmpty() && backupMoment(existing.first())->date() == today)
         return BackupOutcome::AlreadyToday;
     if (!QFileInfo::exists(settingsFile))
         return BackupOutcome::NothingToCopy;
-    const std::optional<QByteArray> bytes = readRegularFile(settingsFile);
+    std::optional<QByteArray> bytes = readRegularFile(settingsFile);
     if (!bytes)
         return BackupOutcome::Unreadable;
     if (bytes->isEmpty())
         return BackupOutcome::NothingToCopy;
+    return DailyCopy{folder, today, std::move(*bytes)};
+}
+
+BackupOutcome writeDailyCopy(const DailyCopy& copy, int keep)
+{
+    const QString& folder = copy.folder;
     if (!ensureBackupFolder(folder) ||
-        !writePrivateFile(folder + QLatin1Char('/') + backupFileName(today), *bytes))
+        !writePrivateFile(folder + QLatin1Char('/') + backupFileName(copy.today), copy.bytes))
         return BackupOutcome::WriteFailed;
 
     // Whole days go: the copies a restore kept stay as long as their day's backup.
@@ -167,6 +185,28 @@ BackupOutcome makeDailyBackup(const QString& settingsFile, const QString& folder
             QFile::remove(folder + QLatin1Char('/') + name);
     }
     return BackupOutcome::Made;
+}
+
+// The day's copy being written at start-up; see settlePendingBackup().
+std::mutex pendingLock;
+std::future<void> pendingCopy;
+
+} // namespace
+
+BackupOutcome makeDailyBackup(const QString& settingsFile, const QString& folder, QDate today,
+                              int keep)
+{
+    std::variant<DailyCopy, BackupOutcome> read = readDailyCopy(settingsFile, folder, today);
+    if (const BackupOutcome* outcome = std::get_if<BackupOutcome>(&read))
+        return *outcome;
+    return writeDailyCopy(std::get<DailyCopy>(read), keep);
+}
+
+void settlePendingBackup()
+{
+    const std::lock_guard lock(pendingLock);
+    if (pendingCopy.valid())
+        pendingCopy.get();
 }
 
 bool isStoreLeftoverName(const QString& name, const QString& fileName)
@@ -199,7 +239,15 @@ void runStartupHousekeeping(const QString& settingsFile, QDate today)
         if (backupMoment(base))
             removeStoreLeftovers(backups, base);
     }
-    makeDailyBackup(settingsFile, backups, today);
+    // Read now, before the run's first write; written beside the rest of the start,
+    // which need not wait for the disk.
+    std::variant<DailyCopy, BackupOutcome> read = readDailyCopy(settingsFile, backups, today);
+    if (DailyCopy* copy = std::get_if<DailyCopy>(&read)) {
+        settlePendingBackup();
+        const std::lock_guard lock(pendingLock);
+        pendingCopy = std::async(std::launch::async,
+                                 [copy = std::move(*copy)] { writeDailyCopy(copy, kBackupsKept); });
+    }
 }
 
 } // namespace velmaro

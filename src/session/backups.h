@@ -65,7 +65,12 @@ bool isStoreLeftoverName(const QString& name, const QString& fileName);
 int removeStoreLeftovers(const QString& folder, const QString& fileName);
 
 // The start-up housekeeping, before the first write of a run: leftovers first, then
-// the daily backup.
+// the daily backup. The backup's bytes are read here; the copy is written on a thread
+// of its own, which settlePendingBackup() waits for.
 void runStartupHousekeeping(const QString& settingsFile, QDate today);
+
+// Waits for the start-up's backup, when one is being written. Everything that reads
+// the backups (readBackups()) calls it first, and the session when it ends.
+void settlePendingBackup();
 
 } // namespace velmaro

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmaro developers
 #include "session/session.h"
 
+#include "session/backups.h"
+
 #include <utility>
 
 namespace velmaro {
@@ -11,6 +13,11 @@ Session::Session(const StoragePaths& paths, const platform::Clock& clock)
 {
     // Closed until open() succeeds; a write refused meanwhile names the settings file.
     m_store.setPath(m_paths.settingsFile);
+}
+
+Session::~Session()
+{
+    settlePendingBackup();
 }
 
 void Session::openAhead()

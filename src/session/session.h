@@ -19,6 +19,8 @@ namespace velmaro {
 class Session {
 public:
     Session(const StoragePaths& paths, const platform::Clock& clock);
+    // The day's backup, when its write is still going, is finished first.
+    ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 

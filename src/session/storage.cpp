@@ -108,6 +108,7 @@ double runFileSetup(const StoragePaths& paths, QDate today)
     SettingsStore store;
     const double stamp = runFileSetup(paths, today, store);
     store.close();
+    settlePendingBackup();
     return stamp;
 }
 

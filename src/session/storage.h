@@ -40,14 +40,14 @@ inline constexpr double kBuiltInVersion = 2.1;
 bool templateMoveDue(double storedVersion);
 
 // Ensures the per-user folder (mode 0700), removes the store's leftovers and makes the
-// daily backup of `today` (app/backups.h), reads the stamp and, when due, moves the
+// daily backup of `today` (session/backups.h), reads the stamp and, when due, moves the
 // templates and writes the stamp back. Throws SetupError "Unable to create directory"
 // when the folder cannot be made; copy and delete failures are silent.
 // Returns the version stamp read.
 double runFileSetup(const StoragePaths& paths, QDate today = QDate::currentDate());
 // The same through `store`, which is left open on the settings file (read once, as the
-// start-up goes on to use it). A stamp that cannot be written throws StoreError with
-// the store still open.
+// start-up goes on to use it); the backup may still be being written on return. A stamp that cannot
+// be written throws StoreError with the store still open.
 double runFileSetup(const StoragePaths& paths, QDate today, SettingsStore& store);
 
 } // namespace velmaro

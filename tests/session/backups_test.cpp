@@ -137,6 +137,8 @@ TEST_F(BackupFixture, StartUpRemovesOnlyTheStoresLeftoversThenBacksUp)
 
     const QDate today(2026, 12, 8);
     runStartupHousekeeping(settings, today);
+    // The copy is written on a thread of its own; a reader of the backups waits for it.
+    ASSERT_EQ(readBackups(backups).size(), 1);
 
     for (const QString& name : leftovers)
         EXPECT_FALSE(QFileInfo::exists(folder + QLatin1Char('/') + name)) << qPrintable(name);
