@@ -30,16 +30,11 @@ bool sessionBusConfigured()
     return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
 }
 
-SessionBusAhead::SessionBusAhead()
+std::future<void> connectSessionBusAhead()
 {
-    if (sessionBusConfigured())
-        m_connected = std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
-}
-
-SessionBusAhead::~SessionBusAhead()
-{
-    if (m_connected.valid())
-        m_connected.wait();
+    if (!sessionBusConfigured())
+        return {};
+    return std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
 }
 
 bool startedByBus(const Environment& env)

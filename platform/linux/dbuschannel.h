@@ -45,17 +45,9 @@ bool startedByBus(const Environment& env);
 
 // Connects to the session bus, where one is set up, on a thread of its own: the first
 // user of the bus on the main thread (the accessibility bridge, as the strip's first
-// names are set, before it is shown) then finds it connected. Waited for when it goes.
-class SessionBusAhead {
-public:
-    SessionBusAhead();
-    ~SessionBusAhead();
-    SessionBusAhead(const SessionBusAhead&) = delete;
-    SessionBusAhead& operator=(const SessionBusAhead&) = delete;
-
-private:
-    std::future<void> m_connected;
-};
+// names are set, before it is shown) then finds it connected. The future waits for
+// the connection when it goes.
+std::future<void> connectSessionBusAhead();
 
 class DBusInstanceServer final : public InstanceServer {
 public:

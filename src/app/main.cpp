@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <future>
 
 using namespace velmaro;
 
@@ -47,7 +48,7 @@ int main(int argc, char* argv[])
     PlatformArguments arguments(argc, argv, chooseQtPlatform(startEnvironment));
     QApplication app(arguments.argc(), arguments.argv());
     // The accessibility bridge's first question, as the strip is made, goes on the bus.
-    platform::SessionBusAhead bus;
+    const std::future<void> bus = platform::connectSessionBusAhead();
     CaretBlinkTimeout caret(app);
     useInterfaceLanguage(app);
     FontWarmUp fonts(fontConfiguration);

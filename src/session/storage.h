@@ -46,8 +46,8 @@ bool templateMoveDue(double storedVersion);
 // Returns the version stamp read.
 double runFileSetup(const StoragePaths& paths, QDate today = QDate::currentDate());
 // The same through `store`, which is left open on the settings file (read once, as the
-// start-up goes on to use it); the backup may still be being written on return. A stamp that cannot
-// be written throws StoreError with the store still open.
+// start-up goes on to use it); the backup may still be being written on return. A
+// stamp that cannot be written throws StoreError with the store still open.
 double runFileSetup(const StoragePaths& paths, QDate today, SettingsStore& store);
 
 } // namespace velmaro
